@@ -1,0 +1,29 @@
+#include "FlagsValue.h"
+
+#include <cctype>
+#include <charconv>
+#include <stdexcept>
+
+namespace bitloom::flags {
+
+std::uint32_t flagsValue(const FlagStates &states) {
+    std::uint32_t value = 0;
+    for (int bit = 0; bit < flagCount; ++bit) {
+        if (states[static_cast<std::size_t>(bit)] == CheckState::Checked)
+            value |= maskOf(bit);
+    }
+    return value;
+}
+
+std::string valueText(std::uint32_t value) {
+    if (value > allFlagsMask)
+        throw std::out_of_range("flags value has bits above the 28 flags");
+    std::array<char, 8> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
+    std::string text(digits.data(), end);
+    for (char &c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+} // namespace bitloom::flags

@@ -1,0 +1,16 @@
+#include "ErrorReport.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace bitloom::runtime {
+
+void reportError(const QString &detail) {
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                    u"Erreur d'exécution : l'opération en cours a été interrompue."_qs,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.setInformativeText(detail);
+    box.exec();
+}
+
+} // namespace bitloom::runtime

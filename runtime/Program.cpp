@@ -1,0 +1,65 @@
+#include "Program.h"
+
+#include "runtime/ProgramVersion.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QWidget>
+
+namespace bitloom::runtime {
+
+namespace {
+
+// Once the program has ended, swallows every event of every object.
+class EventSink : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *) override { return true; }
+};
+
+bool ended = false;
+
+} // namespace
+
+void initializeProgram(QApplication &application) {
+    QApplication::setApplicationName(u"Bitloom"_qs);
+    QApplication::setApplicationVersion(QString::fromLatin1(programVersionText));
+
+    const QLocale french(QLocale::French, QLocale::France);
+    QLocale::setDefault(french);
+    auto *translator = new QTranslator(&application);
+    if (translator->load(french, u"qtbase"_qs, u"_"_qs,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+
+    // An Arial-metric dialog font, fully hinted as on the classic Windows
+    // desktop: so measured, every caption and description fits its box.
+    QFont dialogFont;
+    dialogFont.setFamilies({u"Liberation Sans"_qs, u"Arial"_qs});
+    dialogFont.setPointSize(8);
+    dialogFont.setHintingPreference(QFont::PreferFullHinting);
+    QApplication::setFont(dialogFont);
+    // The output box asks for Century Gothic; URW Gothic shares its metrics.
+    QFont::insertSubstitution(u"Century Gothic"_qs, u"URW Gothic"_qs);
+}
+
+void endProgram() {
+    if (ended)
+        return;
+    ended = true;
+    QCoreApplication::instance()->installEventFilter(new EventSink(QCoreApplication::instance()));
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
+
+bool programHasEnded() {
+    return ended;
+}
+
+} // namespace bitloom::runtime

@@ -1,0 +1,107 @@
+#include "runtime/EventHandler.h"
+#include "support/ModalAnswer.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <stdexcept>
+
+using bitloom::runtime::connectHandler;
+using bitloom::runtime::runHandler;
+using bitloom::tests::answerNextModal;
+
+class tst_ErrorReport : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void handlerWithoutErrorRunsToItsEnd();
+    void escapingErrorEndsTheHandlerAndIsReported_data();
+    void escapingErrorEndsTheHandlerAndIsReported();
+    void connectedHandlerIsGuarded();
+};
+
+namespace {
+
+class Source : public QObject {
+    Q_OBJECT
+
+Q_SIGNALS:
+    void fired();
+};
+
+// Reads the next error report and closes it.
+struct ReportReader {
+    QString text;
+    QString detail;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int shown = 0;
+
+    void expect() {
+        answerNextModal([this](QWidget *shownBox) {
+            auto *box = qobject_cast<QMessageBox *>(shownBox);
+            ++shown;
+            text = box->text();
+            detail = box->informativeText();
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+    }
+};
+
+} // namespace
+
+void tst_ErrorReport::handlerWithoutErrorRunsToItsEnd() {
+    int steps = 0;
+    runHandler([&] {
+        ++steps;
+        ++steps;
+    });
+    QCOMPARE(steps, 2);
+}
+
+void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported_data() {
+    QTest::addColumn<bool>("standard");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("std::exception") << true << u"indice hors limites"_qs;
+    QTest::newRow("anything else") << false << u"Erreur inconnue."_qs;
+}
+
+void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported() {
+    QFETCH(bool, standard);
+    QFETCH(QString, detail);
+
+    ReportReader report;
+    report.expect();
+    bool ranPastTheError = false;
+    runHandler([&] {
+        if (standard)
+            throw std::out_of_range("indice hors limites");
+        throw 42;
+        ranPastTheError = true;
+    });
+
+    QVERIFY(!ranPastTheError);
+    QCOMPARE(report.shown, 1);
+    QCOMPARE(report.icon, QMessageBox::Critical);
+    QVERIFY(report.text.startsWith(u"Erreur d'exécution"_qs));
+    QCOMPARE(report.detail, detail);
+}
+
+void tst_ErrorReport::connectedHandlerIsGuarded() {
+    QObject context;
+    Source source;
+    int runs = 0;
+    connectHandler(&source, &Source::fired, &context, [&] {
+        ++runs;
+        throw std::runtime_error("échec");
+    });
+
+    ReportReader report;
+    report.expect();
+    Q_EMIT source.fired();
+    QCOMPARE(runs, 1);
+    QCOMPARE(report.detail, u"échec"_qs);
+}
+
+QTEST_MAIN(tst_ErrorReport)
+#include "tst_errorreport.moc"

@@ -1,0 +1,91 @@
+#include "runtime/Program.h"
+#include "runtime/QuestionBox.h"
+#include "support/ModalAnswer.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QTest>
+
+using bitloom::runtime::Answer;
+using bitloom::runtime::QuestionBox;
+using bitloom::tests::answerNextModal;
+
+class tst_QuestionBox : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void answers_data();
+    void answers();
+    void looksLikeAFrenchQuestion();
+    void escapeAndCloseDoNothing();
+};
+
+namespace {
+
+QAbstractButton *button(QWidget *box, QMessageBox::StandardButton which) {
+    return qobject_cast<QMessageBox *>(box)->button(which);
+}
+
+} // namespace
+
+void tst_QuestionBox::initTestCase() {
+    bitloom::runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
+}
+
+void tst_QuestionBox::answers_data() {
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << 6;
+    QTest::newRow("no") << int(QMessageBox::No) << 7;
+}
+
+void tst_QuestionBox::answers() {
+    QFETCH(int, pressed);
+    QFETCH(int, answer);
+    answerNextModal([pressed](QWidget *box) {
+        QTest::mouseClick(button(box, QMessageBox::StandardButton(pressed)), Qt::LeftButton);
+    });
+    QCOMPARE(int(QuestionBox::ask(u"Question ?"_qs, u"Titre"_qs)), answer);
+}
+
+void tst_QuestionBox::looksLikeAFrenchQuestion() {
+    QString title, text, yes, no;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool closeBox = true;
+    answerNextModal([&](QWidget *shown) {
+        auto *box = qobject_cast<QMessageBox *>(shown);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        yes = box->button(QMessageBox::Yes)->text().remove(u'&');
+        no = box->button(QMessageBox::No)->text().remove(u'&');
+        closeBox = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
+        box->button(QMessageBox::No)->click();
+    });
+    QuestionBox::ask(u"Vous êtes sûr ?"_qs, u"Confirmation"_qs);
+    QCOMPARE(title, u"Confirmation"_qs);
+    QCOMPARE(text, u"Vous êtes sûr ?"_qs);
+    QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(yes, u"Oui"_qs);
+    QCOMPARE(no, u"Non"_qs);
+    QVERIFY(!closeBox);
+}
+
+void tst_QuestionBox::escapeAndCloseDoNothing() {
+    bool openAfterEscape = false;
+    bool openAfterClose = false;
+    answerNextModal([&](QWidget *box) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        openAfterEscape = box->isVisible();
+        box->close();
+        openAfterClose = box->isVisible();
+        button(box, QMessageBox::Yes)->click();
+    });
+    QCOMPARE(QuestionBox::ask(u"Question ?"_qs, u"Titre"_qs), Answer::Yes);
+    QVERIFY(openAfterEscape);
+    QVERIFY(openAfterClose);
+}
+
+QTEST_MAIN(tst_QuestionBox)
+#include "tst_questionbox.moc"

@@ -1,0 +1,34 @@
+// The About window as laid out in twips, and its text.
+#pragma once
+
+#include "runtime/Twips.h"
+
+#include <string_view>
+
+namespace bitloom::ui::frmAboutDefinition {
+
+using runtime::TwipsRect;
+
+inline constexpr int clientWidth = 4095;
+inline constexpr int clientHeight = 3000;
+
+inline constexpr TwipsRect command1{1200, 2520, 1695, 375};
+inline constexpr std::string_view command1Caption = "&Fermer";
+inline constexpr TwipsRect txtAbout{120, 120, 3855, 2295};
+
+// Eleven lines, each ending in CR LF; the third to fifth are one sentence
+// broken by hand, and the last five are the credits.
+inline constexpr std::string_view aboutText =
+    "Bitloom\r\n"
+    "\r\n"
+    "Un utilitaire pour facilement créer les données \r\n"
+    "hexadécimales pour utiliser les fonctions spéciales \r\n"
+    "dans le handling.CFG.\r\n"
+    "\r\n"
+    "Conception et programmation : l'équipe Bitloom, 2004\r\n"
+    "(http://www.example.com/bitloom/)\r\n"
+    "\r\n"
+    "Traduction française : les traducteurs de Bitloom, 2004\r\n"
+    "(http://www.example.org/traduction/)\r\n";
+
+} // namespace bitloom::ui::frmAboutDefinition

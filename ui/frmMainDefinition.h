@@ -1,0 +1,119 @@
+// The main window as laid out in twips: where each control stands, its tab
+// index and its text. The digit panes are generated from the flag catalogue
+// by the rules below rather than listed.
+#pragma once
+
+#include "PaneIndex.h"
+#include "flags/FlagCatalogue.h"
+#include "runtime/Twips.h"
+
+#include <string_view>
+
+namespace bitloom::ui::frmMainDefinition {
+
+using runtime::TwipsRect;
+
+struct Control {
+    TwipsRect rect;
+    int tabIndex;
+    std::string_view text;
+};
+
+inline constexpr std::string_view caption = "Bitloom";
+
+inline constexpr Control lstPane{{120, 240, 915, 4155}, 0, {}};
+inline constexpr Control fraPane0{{1200, 120, 3375, 4215}, 1, "Résumé"};
+inline constexpr Control lblIntroduction{
+    {120, 360, 3135, 975},
+    2,
+    "Cette utilitaire est conçu pour GTA: Vice-City, bien que les chiffres 1-4 soient les mêmes "
+    "que dans GTA3. Donc vous pouvez créer les données pour GTA3 si vous utilisez seulement ces "
+    "chiffres."};
+inline constexpr Control lblOutput{{240, 1980, 1290, 255}, 3, "&Données du Flag:"};
+inline constexpr Control txtOutput{{1560, 1920, 1575, 345}, 4, "0"};
+inline constexpr Control lblInstructions{
+    {120, 2400, 3135, 495},
+    66,
+    "Copier dans la colonne \"ae\" du fichier handling \"\\data\\handling.cfg\" "};
+inline constexpr Control cmdClearAll{{840, 3360, 1695, 495}, 67, "&Réinitialiser les Flags"};
+
+// The output box's own font.
+inline constexpr std::string_view outputFontFamily = "Century Gothic";
+inline constexpr double outputFontPointSize = 9.75;
+
+// The pane list names pane k in item k.
+inline constexpr std::array<std::string_view, paneCount> paneListItems{
+    "Résumé",     "1er Chiffre", "2e Chiffre", "3e Chiffre",
+    "4e Chiffre", "5e Chiffre",  "6e Chiffre", "7e Chiffre"};
+
+// Two-tone separator rules: from x1 to x2 at height y, pen width in pixels.
+struct Rule {
+    int x1;
+    int x2;
+    int y;
+    int shadowPixels;
+    int highlightPixels;
+};
+inline constexpr Rule linSummarySplitter{120, 3240, 1560, 2, 1};
+inline constexpr Rule linMenuSplitter{0, 15240, 0, 1, 3};
+
+// The digit panes share the summary pane's size; their place depends on the view.
+inline constexpr int paneWidth = 3375;
+inline constexpr int paneHeight = 4215;
+
+constexpr int fraPaneTabIndex(int digit) {
+    return 5 + 9 * (digit - 1);
+}
+
+// Row r of digit d's pane holds bit 4(d - 1) + r, lowest bit on top.
+constexpr int rowOf(int bit) {
+    return bit % flags::bitsPerDigit;
+}
+
+constexpr TwipsRect chkflagRect(int bit) {
+    return {bit == 27 ? 120 : 240, 240 + 960 * rowOf(bit), 3015, 255};
+}
+
+constexpr TwipsRect lblDescriptionRect(int bit) {
+    return {120, 480 + 960 * rowOf(bit), bit == 5 ? 3190 : 3135, 735};
+}
+
+// The last flag comes after the summary pane's instructions and reset button.
+constexpr int chkflagTabIndex(int bit) {
+    return bit == 27 ? 68 : 7 + 9 * (flags::digitOf(bit) - 1) + 2 * rowOf(bit);
+}
+
+constexpr int lblDescriptionTabIndex(int bit) {
+    return bit == 27 ? 69 : 6 + 9 * (flags::digitOf(bit) - 1) + 2 * rowOf(bit);
+}
+
+// Client area (below the menu bar) in each view: the list and one pane, or two
+// rows of four panes, with 120-twip margins.
+inline constexpr int singleViewClientWidth = 4695;
+inline constexpr int singleViewClientHeight = 4455;
+inline constexpr int wideViewClientWidth = 14100;
+inline constexpr int wideViewClientHeight = 8790;
+
+// Where single view puts every pane, and the margin around panes in wide view.
+inline constexpr int singleViewPaneLeft = 1200;
+inline constexpr int singleViewPaneTop = 120;
+inline constexpr int paneMargin = 120;
+
+// The menu bar.
+inline constexpr std::string_view mnuFile = "&Fichier";
+inline constexpr std::string_view mnuFileClear = "&Réinitialiser les flags";
+inline constexpr std::string_view mnuFileExit = "&Quitter";
+inline constexpr std::string_view mnuWindow = "&Affichage";
+inline constexpr std::array<std::string_view, paneCount> mnuPane{
+    "&Résumé",     "&1e Chiffre", "&2e Chiffre", "&3e Chiffre",
+    "&4e Chiffre", "&5e Chiffre", "&6e Chiffre", "&7e Chiffre"};
+inline constexpr std::string_view mnuViewSingle = "&Une rangée, Une Colonne (Simple)";
+inline constexpr std::string_view mnuViewWide = "&Deux Rangées, Quatre Colonnes (Larges)";
+inline constexpr std::string_view mnuHelp = "&Aide";
+inline constexpr std::string_view mnuAbout = "&A propos";
+
+// The quit confirmation.
+inline constexpr std::string_view quitMessage = "Vous êtes sur de vouloir quitter?";
+inline constexpr std::string_view quitTitle = "Confirmation pour Quitter?";
+
+} // namespace bitloom::ui::frmMainDefinition

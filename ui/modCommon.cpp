@@ -1,0 +1,35 @@
+#include "modCommon.h"
+
+#include "flags/FlagsValue.h"
+#include "runtime/CheckBox.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+namespace bitloom::ui::modCommon {
+
+void recompute(const FlagBoxes &chkflag, QLineEdit &txtOutput) {
+    flags::FlagStates states{};
+    for (std::size_t bit = 0; bit < chkflag.size(); ++bit)
+        states[bit] = chkflag[bit]->value();
+    txtOutput.setText(QString::fromStdString(flags::valueText(flags::flagsValue(states))));
+}
+
+void resetFlags(const FlagBoxes &chkflag) {
+    for (runtime::CheckBox *box : chkflag)
+        box->setValue(flags::CheckState::Unchecked);
+}
+
+void selectPane(PaneIndex index, const Panes &fraPane, const PaneItems &mnuPane) {
+    if (index == PaneIndex::None) {
+        fraPane[0]->setVisible(true);
+        return;
+    }
+    for (int pane = 0; pane < paneCount; ++pane) {
+        const bool chosen = pane == toInt(index);
+        fraPane[static_cast<std::size_t>(pane)]->setVisible(chosen);
+        mnuPane[static_cast<std::size_t>(pane)]->setChecked(chosen);
+    }
+}
+
+} // namespace bitloom::ui::modCommon

@@ -1,0 +1,36 @@
+// The operations that several handlers of the main window share. Each one acts
+// on the controls it is given, which in the running program are those of the
+// one main window.
+#pragma once
+
+#include "PaneIndex.h"
+#include "flags/FlagCatalogue.h"
+
+#include <array>
+
+class QAction;
+class QLineEdit;
+class QWidget;
+
+namespace bitloom::runtime {
+class CheckBox;
+}
+
+namespace bitloom::ui::modCommon {
+
+using FlagBoxes = std::array<runtime::CheckBox *, flags::flagCount>;
+using Panes = std::array<QWidget *, paneCount>;
+using PaneItems = std::array<QAction *, paneCount>;
+
+// Writes the value of the checked boxes into the output box.
+void recompute(const FlagBoxes &chkflag, QLineEdit &txtOutput);
+
+// Clears every box in bit order. Each box that changes raises its own click
+// event, whose handler recomputes the output; a clear box raises nothing.
+void resetFlags(const FlagBoxes &chkflag);
+
+// Shows the chosen pane and checks its menu item, hiding and unchecking all
+// others. With no choice (None) it only shows the summary pane.
+void selectPane(PaneIndex index, const Panes &fraPane, const PaneItems &mnuPane);
+
+} // namespace bitloom::ui::modCommon
