@@ -1,0 +1,73 @@
+// The one main window of a test run, with typed access to its controls by
+// name. Closing the main window for good ends the program, so a test file
+// keeps one window for all its tests.
+#pragma once
+
+#include "runtime/CheckBox.h"
+#include "runtime/Program.h"
+#include "runtime/Twips.h"
+#include "ui/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace bitloom::tests {
+
+class MainWindowFixture {
+public:
+    // Starts the program as the executable does and shows its window.
+    bool start() {
+        runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
+        m_window = std::make_unique<ui::frmMain>();
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        return QTest::qWaitForWindowActive(m_window.get());
+    }
+
+    ui::frmMain *window() const { return m_window.get(); }
+
+    template <typename T> T *control(const QString &name) const {
+        return m_window->findChild<T *>(name);
+    }
+    template <typename T> T *control(QStringView array, int index) const {
+        return control<T>(array % u'(' % QString::number(index) % u')');
+    }
+
+    runtime::CheckBox *chkflag(int bit) const {
+        return control<runtime::CheckBox>(u"chkflag", bit);
+    }
+    QGroupBox *fraPane(int pane) const { return control<QGroupBox>(u"fraPane", pane); }
+    QAction *mnuPane(int pane) const { return control<QAction>(u"mnuPane", pane); }
+    QAction *action(const QString &name) const { return control<QAction>(name); }
+    QListWidget *lstPane() const { return control<QListWidget>(u"lstPane"_qs); }
+    QLineEdit *txtOutput() const { return control<QLineEdit>(u"txtOutput"_qs); }
+    QPushButton *cmdClearAll() const { return control<QPushButton>(u"cmdClearAll"_qs); }
+
+    // The client area below the menu bar, in twips.
+    QSize clientTwips() const {
+        const QSize pixels = m_window->centralWidget()->size();
+        return {runtime::toTwips(pixels.width()), runtime::toTwips(pixels.height())};
+    }
+
+    // Back to the state of a fresh start: no flag set, single view, the
+    // summary pane shown with its menu item checked and no list choice.
+    void reset() {
+        cmdClearAll()->click();
+        lstPane()->clearSelection();
+        mnuPane(0)->trigger();
+        action(u"mnuViewSingle"_qs)->trigger();
+        QApplication::setActiveWindow(m_window.get());
+        lstPane()->setFocus();
+    }
+
+private:
+    std::unique_ptr<ui::frmMain> m_window;
+};
+
+} // namespace bitloom::tests

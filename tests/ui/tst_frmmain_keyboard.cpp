@@ -1,0 +1,162 @@
+#include "support/MainWindowFixture.h"
+#include "support/ModalAnswer.h"
+
+#include <QMessageBox>
+#include <QSignalSpy>
+
+using namespace bitloom;
+
+// Keyboard use of the main window: tab order, access keys and shortcuts.
+class tst_frmMainKeyboard : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void tabOrderInSingleView_data();
+    void tabOrderInSingleView();
+    void tabOrderInWideView();
+    void accessKeys_data();
+    void accessKeys();
+    void escapeClicksResetWhileSummaryShown();
+    void viewShortcuts();
+    void quitAndAboutShortcuts();
+
+private:
+    // The focus path from the list, pressing Tab `count` times.
+    QStringList tabPath(int count) const;
+
+    tests::MainWindowFixture m_main;
+};
+
+QStringList tst_frmMainKeyboard::tabPath(int count) const {
+    QStringList path;
+    for (int i = 0; i < count; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        path.append(QApplication::focusWidget()->objectName());
+    }
+    return path;
+}
+
+void tst_frmMainKeyboard::initTestCase() {
+    QVERIFY(m_main.start());
+}
+
+void tst_frmMainKeyboard::init() {
+    m_main.reset();
+    QVERIFY(QTest::qWaitForWindowActive(m_main.window()));
+}
+
+void tst_frmMainKeyboard::tabOrderInSingleView_data() {
+    QTest::addColumn<int>("pane");
+    QTest::addColumn<QStringList>("path");
+
+    QTest::newRow("summary") << 0 << QStringList{u"txtOutput"_qs, u"cmdClearAll"_qs, u"lstPane"_qs};
+    QTest::newRow("digit 2") << 2
+                             << QStringList{u"chkflag(4)"_qs, u"chkflag(5)"_qs, u"chkflag(6)"_qs,
+                                            u"chkflag(7)"_qs, u"lstPane"_qs};
+    QTest::newRow("digit 7") << 7
+                             << QStringList{u"chkflag(24)"_qs, u"chkflag(25)"_qs, u"chkflag(26)"_qs,
+                                            u"chkflag(27)"_qs, u"lstPane"_qs};
+}
+
+void tst_frmMainKeyboard::tabOrderInSingleView() {
+    QFETCH(int, pane);
+    QFETCH(QStringList, path);
+
+    m_main.lstPane()->setCurrentRow(pane);
+    m_main.lstPane()->setFocus();
+    QCOMPARE(tabPath(static_cast<int>(path.size())), path);
+}
+
+void tst_frmMainKeyboard::tabOrderInWideView() {
+    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.txtOutput()->setFocus();
+
+    QStringList expected;
+    for (int bit = 0; bit <= 26; ++bit)
+        expected.append(u"chkflag(%1)"_qs.arg(bit));
+    // After the box of bit 26 come the reset button, then the last box.
+    expected << u"cmdClearAll"_qs << u"chkflag(27)"_qs << u"txtOutput"_qs;
+    QCOMPARE(tabPath(static_cast<int>(expected.size())), expected);
+}
+
+void tst_frmMainKeyboard::accessKeys_data() {
+    QTest::addColumn<bool>("wide");
+    QTest::addColumn<int>("pane");
+    QTest::addColumn<bool>("active");
+
+    QTest::newRow("summary shown") << false << 0 << true;
+    QTest::newRow("digit pane shown") << false << 3 << false;
+    QTest::newRow("wide view") << true << 0 << true;
+}
+
+void tst_frmMainKeyboard::accessKeys() {
+    QFETCH(bool, wide);
+    QFETCH(int, pane);
+    QFETCH(bool, active);
+
+    if (wide)
+        m_main.action(u"mnuViewWide"_qs)->trigger();
+    else
+        m_main.lstPane()->setCurrentRow(pane);
+    m_main.chkflag(0)->setFocus();
+    m_main.chkflag(0)->setValue(flags::CheckState::Checked);
+
+    // Alt+D: into the output box.
+    QTest::keyClick(m_main.window(), Qt::Key_D, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget() == m_main.txtOutput(), active);
+
+    // Alt+R: the reset button.
+    QSignalSpy resets(m_main.cmdClearAll(), &QPushButton::clicked);
+    QTest::keyClick(m_main.window(), Qt::Key_R, Qt::AltModifier);
+    if (active)
+        QVERIFY(resets.wait(1000));
+    else
+        QVERIFY(!resets.wait(300));
+    QCOMPARE(m_main.txtOutput()->text(), active ? u"0"_qs : u"1"_qs);
+}
+
+void tst_frmMainKeyboard::escapeClicksResetWhileSummaryShown() {
+    m_main.chkflag(1)->setValue(flags::CheckState::Checked);
+    QSignalSpy resets(m_main.cmdClearAll(), &QPushButton::clicked);
+    QTest::keyClick(m_main.lstPane(), Qt::Key_Escape);
+    QVERIFY(resets.wait(1000));
+    QCOMPARE(m_main.txtOutput()->text(), u"0"_qs);
+}
+
+void tst_frmMainKeyboard::viewShortcuts() {
+    QTest::keyClick(m_main.window(), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(m_main.action(u"mnuViewWide"_qs)->isChecked());
+    QVERIFY(!m_main.lstPane()->isVisible());
+
+    QTest::keyClick(m_main.window(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(m_main.action(u"mnuViewSingle"_qs)->isChecked());
+    QVERIFY(m_main.lstPane()->isVisible());
+}
+
+void tst_frmMainKeyboard::quitAndAboutShortcuts() {
+    QString about;
+    tests::answerNextModal([&](QWidget *window) {
+        about = window->objectName();
+        QTest::keyClick(window, Qt::Key_Escape);
+    });
+    QTest::keyClick(m_main.window(), Qt::Key_F1);
+    QCOMPARE(about, u"frmAbout"_qs);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QApplication::setActiveWindow(m_main.window());
+    QVERIFY(QTest::qWaitForWindowActive(m_main.window()));
+
+    QString question;
+    tests::answerNextModal([&](QWidget *window) {
+        auto *box = qobject_cast<QMessageBox *>(window);
+        question = box->windowTitle();
+        box->button(QMessageBox::No)->click();
+    });
+    QTest::keyClick(m_main.window(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(question, u"Confirmation pour Quitter?"_qs);
+    QVERIFY(m_main.window()->isVisible());
+}
+
+QTEST_MAIN(tst_frmMainKeyboard)
+#include "tst_frmmain_keyboard.moc"
