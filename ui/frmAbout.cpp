@@ -35,6 +35,8 @@ frmAbout::frmAbout(QWidget *parent)
     txtAbout->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtAbout->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtAbout->setWordWrapMode(QTextOption::WordWrap);
+    // The narrow inner margin of a classic edit box: the longest line fits.
+    txtAbout->document()->setDocumentMargin(2);
 
     Command1 = new QPushButton(toQString(def::command1Caption), this);
     Command1->setObjectName(u"Command1"_qs);

@@ -25,10 +25,10 @@ inline constexpr std::string_view aboutText =
     "hexadécimales pour utiliser les fonctions spéciales \r\n"
     "dans le handling.CFG.\r\n"
     "\r\n"
-    "Conception et programmation : l'équipe Bitloom, 2004\r\n"
+    "Programmation : l'équipe Bitloom, 2004\r\n"
     "(http://www.example.com/bitloom/)\r\n"
     "\r\n"
-    "Traduction française : les traducteurs de Bitloom, 2004\r\n"
+    "Traduction : les traducteurs de Bitloom, 2004\r\n"
     "(http://www.example.org/traduction/)\r\n";
 
 } // namespace bitloom::ui::frmAboutDefinition

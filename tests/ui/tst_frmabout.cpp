@@ -1,0 +1,244 @@
+#include "runtime/Program.h"
+#include "runtime/Text.h"
+#include "support/ModalAnswer.h"
+#include "ui/frmAbout.h"
+#include "ui/frmAboutDefinition.h"
+
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace bitloom;
+using ui::frmAbout;
+
+// The About window on its own: caption, text, the four ways to close it, and
+// a fresh start at every opening.
+class tst_frmAbout : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void caption_data();
+    void caption();
+    void elevenLinesEndingInCrLf();
+    void opensWithTheButtonFocusedAndTheTextFromItsStart();
+    void closes_data();
+    void closes();
+    void secondOpeningStartsAfresh();
+    void textCannotBeEdited();
+    void fixedToolWindow();
+    void textIsNotClipped();
+
+private:
+    std::unique_ptr<frmAbout> m_about;
+};
+
+namespace {
+
+QPlainTextEdit *textBox(QWidget *about) {
+    return about->findChild<QPlainTextEdit *>(u"txtAbout"_qs);
+}
+
+QPushButton *button(QWidget *about) {
+    return about->findChild<QPushButton *>(u"Command1"_qs);
+}
+
+} // namespace
+
+void tst_frmAbout::initTestCase() {
+    runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
+    m_about = std::make_unique<frmAbout>();
+}
+
+void tst_frmAbout::caption_data() {
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("1.0.0") << 1 << 0 << 0 << u"Bitloom 1.0 Build:  0"_qs;
+    QTest::newRow("2.15.7") << 2 << 15 << 7 << u"Bitloom 2.15 Build:  7"_qs;
+    QTest::newRow("minor 5") << 1 << 5 << 0 << u"Bitloom 1.5 Build:  0"_qs;
+    QTest::newRow("minor 10") << 1 << 10 << 0 << u"Bitloom 1.10 Build:  0"_qs;
+    QTest::newRow("largest") << 65535 << 65535 << 65535 << u"Bitloom 65535.65535 Build:  65535"_qs;
+}
+
+void tst_frmAbout::caption() {
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(int, revision);
+    QFETCH(QString, caption);
+    const runtime::ProgramVersion version{static_cast<std::uint16_t>(major),
+                                          static_cast<std::uint16_t>(minor),
+                                          static_cast<std::uint16_t>(revision)};
+    QCOMPARE(ui::aboutCaption(version), caption);
+}
+
+void tst_frmAbout::elevenLinesEndingInCrLf() {
+    const QString text = runtime::toQString(ui::frmAboutDefinition::aboutText);
+    QVERIFY(text.endsWith(u"\r\n"_qs));
+    QStringList lines = text.split(u"\r\n"_qs);
+    QCOMPARE(lines.takeLast(), QString());
+    QCOMPARE(lines.size(), 11);
+    for (const QString &line : lines)
+        QVERIFY(!line.contains(u'\r') && !line.contains(u'\n'));
+
+    QCOMPARE(lines[0], u"Bitloom"_qs);
+    QCOMPARE(lines[1], QString());
+    QCOMPARE(lines[2], u"Un utilitaire pour facilement créer les données "_qs);
+    QCOMPARE(lines[3], u"hexadécimales pour utiliser les fonctions spéciales "_qs);
+    QCOMPARE(lines[4], u"dans le handling.CFG."_qs);
+    QCOMPARE(lines[5], QString());
+    QCOMPARE(lines[8], QString());
+    for (int credit : {6, 9}) {
+        QVERIFY(lines[credit].endsWith(u"2004"_qs));
+        QVERIFY(lines[credit + 1].startsWith(u'(') && lines[credit + 1].endsWith(u')'));
+        QVERIFY(lines[credit + 1].contains(u".example."_qs));
+    }
+}
+
+void tst_frmAbout::opensWithTheButtonFocusedAndTheTextFromItsStart() {
+    QString title;
+    QWidget *focus = nullptr;
+    QString shownText;
+    tests::answerNextModal([&](QWidget *about) {
+        title = about->windowTitle();
+        focus = QApplication::focusWidget();
+        shownText = textBox(about)->toPlainText();
+        button(about)->click();
+    });
+    m_about->showModal();
+    QCOMPARE(title, u"Bitloom 1.0 Build:  0"_qs);
+    QCOMPARE(focus, button(m_about.get()));
+    QString expected = runtime::toQString(ui::frmAboutDefinition::aboutText);
+    expected.replace(u"\r\n"_qs, u"\n"_qs);
+    QCOMPARE(shownText, expected);
+}
+
+void tst_frmAbout::closes_data() {
+    QTest::addColumn<QString>("way");
+    QTest::newRow("button") << u"button"_qs;
+    QTest::newRow("enter") << u"enter"_qs;
+    QTest::newRow("escape") << u"escape"_qs;
+    QTest::newRow("close box") << u"close"_qs;
+    QTest::newRow("alt+f") << u"alt+f"_qs;
+}
+
+void tst_frmAbout::closes() {
+    QFETCH(QString, way);
+    tests::answerNextModal([way](QWidget *about) {
+        if (way == u"button")
+            QTest::mouseClick(button(about), Qt::LeftButton);
+        else if (way == u"enter")
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        else if (way == u"escape")
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else if (way == u"close")
+            about->close();
+        else
+            QTest::keyClick(about, Qt::Key_F, Qt::AltModifier);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    m_about->showModal();
+    QVERIFY(clock.elapsed() < 3000);
+    QVERIFY(!m_about->isVisible());
+}
+
+void tst_frmAbout::secondOpeningStartsAfresh() {
+    tests::answerNextModal([](QWidget *about) {
+        QPlainTextEdit *text = textBox(about);
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Home, Qt::ShiftModifier);
+        about->setWindowTitle(u"changed"_qs);
+        about->close();
+    });
+    m_about->showModal();
+
+    QString title;
+    int position = -1;
+    bool selection = true;
+    int scroll = -1;
+    QWidget *focus = nullptr;
+    tests::answerNextModal([&](QWidget *about) {
+        QPlainTextEdit *text = textBox(about);
+        title = about->windowTitle();
+        position = text->textCursor().position();
+        selection = text->textCursor().hasSelection();
+        scroll = text->verticalScrollBar()->value();
+        focus = QApplication::focusWidget();
+        about->close();
+    });
+    m_about->showModal();
+    QCOMPARE(title, u"Bitloom 1.0 Build:  0"_qs);
+    QCOMPARE(position, 0);
+    QVERIFY(!selection);
+    QCOMPARE(scroll, 0);
+    QCOMPARE(focus, button(m_about.get()));
+}
+
+void tst_frmAbout::textCannotBeEdited() {
+    QString before, after, copied;
+    tests::answerNextModal([&](QWidget *about) {
+        QPlainTextEdit *text = textBox(about);
+        before = text->toPlainText();
+        text->setFocus();
+        QGuiApplication::clipboard()->setText(u"collé"_qs);
+        QTest::keyClicks(text, u"abc"_qs);
+        QTest::keyClick(text, Qt::Key_Backspace);
+        QTest::keyClick(text, Qt::Key_Delete);
+        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+        copied = QGuiApplication::clipboard()->text();
+        after = text->toPlainText();
+        about->close();
+    });
+    m_about->showModal();
+    QCOMPARE(after, before);
+    QCOMPARE(copied, before);
+}
+
+void tst_frmAbout::fixedToolWindow() {
+    const Qt::WindowFlags flags = m_about->windowFlags();
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(m_about->minimumSize(), m_about->maximumSize());
+    QCOMPARE(m_about->size(), runtime::toPixels(4095, 3000));
+    QCOMPARE(runtime::toTwips(button(m_about.get())->geometry()),
+             (runtime::TwipsRect{1200, 2520, 1695, 375}));
+    QCOMPARE(runtime::toTwips(textBox(m_about.get())->geometry()),
+             (runtime::TwipsRect{120, 120, 3855, 2295}));
+    QCOMPARE(button(m_about.get())->text(), u"&Fermer"_qs);
+    QVERIFY(button(m_about.get())->isDefault());
+    QCOMPARE(textBox(m_about.get())->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(textBox(m_about.get())->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+void tst_frmAbout::textIsNotClipped() {
+    int documentHeight = 0;
+    int viewportHeight = 0;
+    tests::answerNextModal([&](QWidget *about) {
+        QPlainTextEdit *text = textBox(about);
+        // Every line laid out, wrapped lines included, must fit the box.
+        const QFontMetrics metrics(text->font());
+        documentHeight =
+            static_cast<int>(text->document()->size().height()) * metrics.lineSpacing() +
+            2 * static_cast<int>(text->document()->documentMargin());
+        viewportHeight = text->viewport()->height();
+        about->close();
+    });
+    m_about->showModal();
+    QVERIFY2(
+        documentHeight <= viewportHeight,
+        qPrintable(QString::number(documentHeight) % u" > "_qs % QString::number(viewportHeight)));
+}
+
+QTEST_MAIN(tst_frmAbout)
+#include "tst_frmabout.moc"

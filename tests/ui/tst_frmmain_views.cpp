@@ -1,0 +1,161 @@
+#include "support/MainWindowFixture.h"
+
+#include <QMenuBar>
+
+using namespace bitloom;
+
+// Choosing the visible pane, and the single and wide views.
+class tst_frmMainViews : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void startsInSingleViewWithTheSummary();
+    void listChoiceShowsThatPane();
+    void menuChoiceLeavesTheListAlone();
+    void singleViewShowsTheListChoiceAgain();
+    void wideViewShowsAllPanesInTwoRows();
+    void menuChoiceInWideViewKeepsItsPlace();
+    void backToSingleView();
+    void choosingTheShownPaneChangesNothing();
+    void minimizeAndRestoreKeepTheView();
+
+private:
+    void clickListItem(int row);
+    void verifyOnlyPaneShown(int pane);
+    QPoint paneTwips(int pane) const;
+
+    tests::MainWindowFixture m_main;
+};
+
+void tst_frmMainViews::clickListItem(int row) {
+    QListWidget *list = m_main.lstPane();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void tst_frmMainViews::verifyOnlyPaneShown(int pane) {
+    for (int other = 0; other < 8; ++other) {
+        QCOMPARE(m_main.fraPane(other)->isVisible(), other == pane);
+        QCOMPARE(m_main.mnuPane(other)->isChecked(), other == pane);
+    }
+}
+
+QPoint tst_frmMainViews::paneTwips(int pane) const {
+    const QPoint pixels = m_main.fraPane(pane)->pos();
+    return {runtime::toTwips(pixels.x()), runtime::toTwips(pixels.y())};
+}
+
+void tst_frmMainViews::initTestCase() {
+    QVERIFY(m_main.start());
+}
+
+void tst_frmMainViews::init() {
+    m_main.reset();
+}
+
+void tst_frmMainViews::startsInSingleViewWithTheSummary() {
+    // Also the state reset() returns to, checked here once against the window.
+    QCOMPARE(m_main.clientTwips(), QSize(4695, 4455));
+    QVERIFY(m_main.lstPane()->isVisible());
+    QVERIFY(m_main.lstPane()->selectedItems().isEmpty());
+    verifyOnlyPaneShown(0);
+    for (int pane = 0; pane < 8; ++pane)
+        QCOMPARE(paneTwips(pane), QPoint(1200, 120));
+    QVERIFY(m_main.action(u"mnuViewSingle"_qs)->isChecked());
+    QVERIFY(!m_main.action(u"mnuViewWide"_qs)->isChecked());
+}
+
+void tst_frmMainViews::listChoiceShowsThatPane() {
+    clickListItem(3);
+    verifyOnlyPaneShown(3);
+    // The keyboard picks too.
+    QTest::keyClick(m_main.lstPane(), Qt::Key_Down);
+    verifyOnlyPaneShown(4);
+}
+
+void tst_frmMainViews::menuChoiceLeavesTheListAlone() {
+    clickListItem(3);
+    m_main.mnuPane(5)->trigger();
+    verifyOnlyPaneShown(5);
+    QCOMPARE(m_main.lstPane()->currentRow(), 3);
+    QVERIFY(m_main.lstPane()->item(3)->isSelected());
+}
+
+void tst_frmMainViews::singleViewShowsTheListChoiceAgain() {
+    m_main.mnuPane(5)->trigger();
+    clickListItem(3);
+    m_main.mnuPane(6)->trigger();
+    m_main.action(u"mnuViewSingle"_qs)->trigger();
+    verifyOnlyPaneShown(3);
+}
+
+void tst_frmMainViews::wideViewShowsAllPanesInTwoRows() {
+    clickListItem(2);
+    m_main.action(u"mnuViewWide"_qs)->trigger();
+
+    QCOMPARE(m_main.clientTwips(), QSize(14100, 8790));
+    QVERIFY(!m_main.lstPane()->isVisible());
+    const QList<QPoint> places{{120, 120},  {3615, 120},  {7110, 120},  {10605, 120},
+                               {120, 4455}, {3615, 4455}, {7110, 4455}, {10605, 4455}};
+    for (int pane = 0; pane < 8; ++pane) {
+        QVERIFY(m_main.fraPane(pane)->isVisible());
+        QCOMPARE(paneTwips(pane), places[pane]);
+        // The pane items keep their marks.
+        QCOMPARE(m_main.mnuPane(pane)->isChecked(), pane == 2);
+    }
+    QVERIFY(!m_main.action(u"mnuViewSingle"_qs)->isChecked());
+    QVERIFY(m_main.action(u"mnuViewWide"_qs)->isChecked());
+    // The window holds exactly its client area and the menu bar.
+    QCOMPARE(m_main.window()->height(),
+             m_main.window()->centralWidget()->height() + m_main.window()->menuBar()->height());
+}
+
+void tst_frmMainViews::menuChoiceInWideViewKeepsItsPlace() {
+    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.mnuPane(6)->trigger();
+    verifyOnlyPaneShown(6);
+    QCOMPARE(paneTwips(6), QPoint(7110, 4455));
+
+    m_main.action(u"mnuViewWide"_qs)->trigger();
+    for (int pane = 0; pane < 8; ++pane)
+        QVERIFY(m_main.fraPane(pane)->isVisible());
+}
+
+void tst_frmMainViews::backToSingleView() {
+    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.action(u"mnuViewSingle"_qs)->trigger();
+    QCOMPARE(m_main.clientTwips(), QSize(4695, 4455));
+    QVERIFY(m_main.lstPane()->isVisible());
+    for (int pane = 0; pane < 8; ++pane) {
+        QCOMPARE(paneTwips(pane), QPoint(1200, 120));
+        QCOMPARE(m_main.fraPane(pane)->isVisible(), pane == 0);
+    }
+}
+
+void tst_frmMainViews::choosingTheShownPaneChangesNothing() {
+    clickListItem(4);
+    const QImage before = m_main.window()->grab().toImage();
+    m_main.mnuPane(4)->trigger();
+    clickListItem(4);
+    verifyOnlyPaneShown(4);
+    QCOMPARE(m_main.window()->grab().toImage(), before);
+}
+
+void tst_frmMainViews::minimizeAndRestoreKeepTheView() {
+    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.chkflag(9)->setValue(flags::CheckState::Checked);
+    m_main.window()->showMinimized();
+    m_main.window()->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(m_main.window()));
+
+    QCOMPARE(m_main.clientTwips(), QSize(14100, 8790));
+    QCOMPARE(paneTwips(7), QPoint(10605, 4455));
+    for (int pane = 0; pane < 8; ++pane)
+        QVERIFY(m_main.fraPane(pane)->isVisible());
+    QCOMPARE(m_main.txtOutput()->text(), u"200"_qs);
+}
+
+QTEST_MAIN(tst_frmMainViews)
+#include "tst_frmmain_views.moc"

@@ -1,0 +1,26 @@
+#include "runtime/Program.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace bitloom;
+
+class tst_Terminate : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void destroyingTheMainWindowEndsTheProgram();
+};
+
+void tst_Terminate::destroyingTheMainWindowEndsTheProgram() {
+    runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
+    auto window = std::make_unique<ui::frmMain>();
+    window->show();
+    QVERIFY(!runtime::programHasEnded());
+    window.reset();
+    QVERIFY(runtime::programHasEnded());
+}
+
+QTEST_MAIN(tst_Terminate)
+#include "tst_terminate.moc"
