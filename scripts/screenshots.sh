@@ -1,0 +1,56 @@
+#!/bin/sh
+# Takes the README's screenshots of the real program on a virtual screen with
+# a window manager, driving it with the keyboard and mouse as a user would.
+# Usage: scripts/screenshots.sh path/to/bitloom [output-folder]
+set -eu
+program="$1"
+out="${2:-docs}"
+sh "$(dirname "$0")/setup.sh" openbox imagemagick xdotool x11-utils
+
+display=:77
+Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+export DISPLAY=$display
+openbox >/dev/null 2>&1 &
+sleep 1
+
+"$program" >/dev/null 2>&1 &
+sleep 2
+window=$(xdotool search --sync --onlyvisible --name '^Bitloom$' | head -n 1)
+xdotool windowmove "$window" 40 40
+sleep 0.5
+
+# The screen area of the window with its frame (the window manager's frame is
+# the parent of the program's window), with whatever stands over it.
+shoot() {
+    frame=$(xwininfo -id "$1" -children | awk '/Parent window id/ {print $4}')
+    geometry=$(xwininfo -id "$frame" | awk '
+        /Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /Width:/ {w = $2} /Height:/ {h = $2}
+        END {printf "%dx%d+%d+%d", w, h, x, y}')
+    import -window root -crop "$geometry" +repage "$out/$2"
+}
+
+mkdir -p "$out"
+xdotool windowactivate --sync "$window"
+shoot "$window" single-summary.png
+
+# Pick "2e Chiffre" in the pane list, then tick two flags.
+xdotool key --window "$window" Down Down Down
+sleep 0.3
+xdotool key --window "$window" Tab space Tab space
+sleep 0.3
+shoot "$window" single-digit.png
+
+xdotool key --window "$window" ctrl+w
+sleep 0.5
+shoot "$window" wide.png
+
+xdotool key --window "$window" F1
+sleep 0.5
+shoot "$window" about.png
+xdotool key Escape
+sleep 0.3
+kill %3 2>/dev/null || true
