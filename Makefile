@@ -1,5 +1,5 @@
 # The newcomer's commands. Each one installs what is missing first.
-.PHONY: all setup build run test clean
+.PHONY: all setup build run test package clean
 
 PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
@@ -20,6 +20,12 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET)
+
+# A Debian package of a release build, in build/release/package.
+package: setup
+	cmake --preset release
+	cmake --build --preset release
+	cpack --config build/release/CPackConfig.cmake -G DEB -B build/release/package
 
 clean:
 	rm -rf build
