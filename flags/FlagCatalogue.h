@@ -74,40 +74,48 @@ inline constexpr std::array<std::string_view, digitCount> digitCaptions{
 // Bits are 0..27 and digits 1..7 (digit 1 is the rightmost hex digit); the
 // functions below throw std::out_of_range outside those ranges.
 
-constexpr int checkedBit(int bit) {
+constexpr int checkedBit(int bit)
+{
     if (bit < 0 || bit >= flagCount)
         throw std::out_of_range("flag bit outside 0..27");
     return bit;
 }
 
-constexpr int checkedDigit(int digit) {
+constexpr int checkedDigit(int digit)
+{
     if (digit < 1 || digit > digitCount)
         throw std::out_of_range("digit outside 1..7");
     return digit;
 }
 
-constexpr const Flag &flagAt(int bit) {
+constexpr const Flag &flagAt(int bit)
+{
     return catalogue[static_cast<std::size_t>(checkedBit(bit))];
 }
 
-constexpr int digitOf(int bit) {
+constexpr int digitOf(int bit)
+{
     return checkedBit(bit) / bitsPerDigit + 1;
 }
 
-constexpr unsigned valueInDigit(int bit) {
+constexpr unsigned valueInDigit(int bit)
+{
     return 1u << (checkedBit(bit) % bitsPerDigit);
 }
 
-constexpr std::uint32_t maskOf(int bit) {
+constexpr std::uint32_t maskOf(int bit)
+{
     return std::uint32_t{1} << checkedBit(bit);
 }
 
-constexpr std::string_view digitCaption(int digit) {
+constexpr std::string_view digitCaption(int digit)
+{
     return digitCaptions[static_cast<std::size_t>(checkedDigit(digit) - 1)];
 }
 
 // The four bits of a digit, lowest first.
-constexpr std::array<int, bitsPerDigit> bitsOfDigit(int digit) {
+constexpr std::array<int, bitsPerDigit> bitsOfDigit(int digit)
+{
     const int first = bitsPerDigit * (checkedDigit(digit) - 1);
     return {first, first + 1, first + 2, first + 3};
 }

@@ -6,7 +6,8 @@
 
 namespace bitloom::flags {
 
-std::uint32_t flagsValue(const FlagStates &states) {
+std::uint32_t flagsValue(const FlagStates &states)
+{
     std::uint32_t value = 0;
     for (int bit = 0; bit < flagCount; ++bit) {
         if (states[static_cast<std::size_t>(bit)] == CheckState::Checked)
@@ -15,7 +16,8 @@ std::uint32_t flagsValue(const FlagStates &states) {
     return value;
 }
 
-std::string valueText(std::uint32_t value) {
+std::string valueText(std::uint32_t value)
+{
     if (value > allFlagsMask)
         throw std::out_of_range("flags value has bits above the 28 flags");
     std::array<char, 8> digits{};

@@ -5,11 +5,13 @@ namespace bitloom::runtime {
 using flags::CheckState;
 
 CheckBox::CheckBox(const QString &caption, QWidget *parent)
-    : QCheckBox(caption, parent) {
+    : QCheckBox(caption, parent)
+{
     connect(this, &QCheckBox::stateChanged, this, &CheckBox::clickEvent);
 }
 
-CheckState CheckBox::value() const {
+CheckState CheckBox::value() const
+{
     switch (checkState()) {
     case Qt::Checked:
         return CheckState::Checked;
@@ -21,7 +23,8 @@ CheckState CheckBox::value() const {
     return CheckState::Unchecked;
 }
 
-void CheckBox::setValue(CheckState value) {
+void CheckBox::setValue(CheckState value)
+{
     switch (value) {
     case CheckState::Checked:
         setCheckState(Qt::Checked);
@@ -35,7 +38,8 @@ void CheckBox::setValue(CheckState value) {
     setCheckState(Qt::Unchecked);
 }
 
-void CheckBox::nextCheckState() {
+void CheckBox::nextCheckState()
+{
     setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
 }
 

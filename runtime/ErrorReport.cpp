@@ -5,7 +5,8 @@
 
 namespace bitloom::runtime {
 
-void reportError(const QString &detail) {
+void reportError(const QString &detail)
+{
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
                     u"Erreur d'exécution : l'opération en cours a été interrompue."_qs,
                     QMessageBox::Ok, QApplication::activeWindow());

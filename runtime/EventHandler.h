@@ -11,7 +11,9 @@
 
 namespace bitloom::runtime {
 
-template <typename Handler> void runHandler(Handler &&handler) noexcept {
+template <typename Handler>
+void runHandler(Handler &&handler) noexcept
+{
     try {
         std::forward<Handler>(handler)();
     } catch (const std::exception &error) {
@@ -25,7 +27,8 @@ template <typename Handler> void runHandler(Handler &&handler) noexcept {
 // connection lives as long as both sender and context.
 template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection connectHandler(const Sender *sender, Signal signal, const QObject *context,
-                                       Handler handler) {
+                                       Handler handler)
+{
     return QObject::connect(sender, signal, context,
                             [handler = std::move(handler)]() { runHandler(handler); });
 }

@@ -26,7 +26,8 @@ bool ended = false;
 
 } // namespace
 
-void initializeProgram(QApplication &application) {
+void initializeProgram(QApplication &application)
+{
     QApplication::setApplicationName(u"Bitloom"_qs);
     QApplication::setApplicationVersion(QString::fromLatin1(programVersionText));
 
@@ -48,7 +49,8 @@ void initializeProgram(QApplication &application) {
     QFont::insertSubstitution(u"Century Gothic"_qs, u"URW Gothic"_qs);
 }
 
-void endProgram() {
+void endProgram()
+{
     if (ended)
         return;
     ended = true;
@@ -58,7 +60,8 @@ void endProgram() {
     QCoreApplication::exit(0);
 }
 
-bool programHasEnded() {
+bool programHasEnded()
+{
     return ended;
 }
 

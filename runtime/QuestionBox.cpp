@@ -6,18 +6,20 @@
 namespace bitloom::runtime {
 
 QuestionBox::QuestionBox(const QString &message, const QString &title, QWidget *parent)
-    : QMessageBox(QMessageBox::Question, title, message, QMessageBox::Yes | QMessageBox::No,
-                  parent) {
+    : QMessageBox(QMessageBox::Question, title, message, QMessageBox::Yes | QMessageBox::No, parent)
+{
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setDefaultButton(QMessageBox::Yes);
 }
 
-Answer QuestionBox::ask(const QString &message, const QString &title, QWidget *parent) {
+Answer QuestionBox::ask(const QString &message, const QString &title, QWidget *parent)
+{
     QuestionBox box(message, title, parent);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-void QuestionBox::keyPressEvent(QKeyEvent *event) {
+void QuestionBox::keyPressEvent(QKeyEvent *event)
+{
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();
         return;
@@ -25,7 +27,8 @@ void QuestionBox::keyPressEvent(QKeyEvent *event) {
     QMessageBox::keyPressEvent(event);
 }
 
-void QuestionBox::closeEvent(QCloseEvent *event) {
+void QuestionBox::closeEvent(QCloseEvent *event)
+{
     event->ignore();
 }
 

@@ -6,7 +6,8 @@
 namespace bitloom::runtime {
 
 // The program's texts are UTF-8 string views; Qt wants QString.
-inline QString toQString(std::string_view utf8) {
+inline QString toQString(std::string_view utf8)
+{
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 

@@ -20,12 +20,14 @@ struct TwipsRect {
 };
 
 // Rounds to the nearest pixel, halves away from zero.
-constexpr int toPixels(int twips) {
+constexpr int toPixels(int twips)
+{
     return twips >= 0 ? (twips * 2 + twipsPerPixel) / (2 * twipsPerPixel)
                       : -((-twips * 2 + twipsPerPixel) / (2 * twipsPerPixel));
 }
 
-constexpr int toTwips(int pixels) {
+constexpr int toTwips(int pixels)
+{
     return pixels * twipsPerPixel;
 }
 

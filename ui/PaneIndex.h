@@ -10,11 +10,13 @@ enum class PaneIndex : std::int16_t { None = -1, Summary = 0 };
 
 inline constexpr int paneCount = 8;
 
-constexpr PaneIndex paneIndex(int index) {
+constexpr PaneIndex paneIndex(int index)
+{
     return PaneIndex{static_cast<std::int16_t>(index)};
 }
 
-constexpr int toInt(PaneIndex index) {
+constexpr int toInt(PaneIndex index)
+{
     return static_cast<int>(index);
 }
 

@@ -13,15 +13,17 @@ namespace def = frmAboutDefinition;
 using runtime::toPixels;
 using runtime::toQString;
 
-QString aboutCaption(const runtime::ProgramVersion &version) {
-    return u"Bitloom "_qs % QString::number(version.majorVersion) % u'.' %
-           QString::number(version.minorVersion) % u" Build:  "_qs %
-           QString::number(version.revision);
+QString aboutCaption(const runtime::ProgramVersion &version)
+{
+    return u"Bitloom "_qs % QString::number(version.majorVersion) % u'.'
+           % QString::number(version.minorVersion) % u" Build:  "_qs
+           % QString::number(version.revision);
 }
 
 frmAbout::frmAbout(QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
     setObjectName(u"frmAbout"_qs);
     setWindowTitle(u"#"_qs);
     setFixedSize(toPixels(def::clientWidth, def::clientHeight));
@@ -49,12 +51,14 @@ frmAbout::frmAbout(QWidget *parent)
     runtime::connectHandler(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void frmAbout::showModal() {
+void frmAbout::showModal()
+{
     Form_Load();
     exec();
 }
 
-void frmAbout::Form_Load() {
+void frmAbout::Form_Load()
+{
     setWindowTitle(aboutCaption(runtime::programVersion));
     // Every opening shows the whole text from its start, with nothing selected.
     QString text = toQString(def::aboutText);
@@ -63,7 +67,8 @@ void frmAbout::Form_Load() {
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
-void frmAbout::Command1_Click() {
+void frmAbout::Command1_Click()
+{
     reject();
 }
 

@@ -5,6 +5,7 @@
 #include "runtime/CheckBox.h"
 #include "runtime/EventHandler.h"
 #include "runtime/Line.h"
+#include "runtime/ListBox.h"
 #include "runtime/Program.h"
 #include "runtime/QuestionBox.h"
 #include "runtime/Text.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -33,19 +33,22 @@ namespace {
 // property, so that the order can be built, and checked, from one place.
 constexpr char tabIndexProperty[] = "TabIndex";
 
-QString indexedName(QStringView name, int index) {
+QString indexedName(QStringView name, int index)
+{
     return name % u'(' % QString::number(index) % u')';
 }
 
 template <typename Widget>
-Widget *placed(Widget *widget, const QString &name, const def::Control &control) {
+Widget *placed(Widget *widget, const QString &name, const def::Control &control)
+{
     widget->setObjectName(name);
     widget->setGeometry(toPixels(control.rect));
     widget->setProperty(tabIndexProperty, control.tabIndex);
     return widget;
 }
 
-QLabel *wrappedLabel(const QString &text, QWidget *parent) {
+QLabel *wrappedLabel(const QString &text, QWidget *parent)
+{
     auto *label = new QLabel(text, parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -53,7 +56,8 @@ QLabel *wrappedLabel(const QString &text, QWidget *parent) {
     return label;
 }
 
-QAction *menuItem(QMenu *menu, const QString &name, std::string_view caption) {
+QAction *menuItem(QMenu *menu, const QString &name, std::string_view caption)
+{
     QAction *action = menu->addAction(toQString(caption));
     action->setObjectName(name);
     return action;
@@ -62,9 +66,10 @@ QAction *menuItem(QMenu *menu, const QString &name, std::string_view caption) {
 } // namespace
 
 frmMain::frmMain(QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint) {
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint)
+{
     setObjectName(u"frmMain"_qs);
     setWindowTitle(toQString(def::caption));
     QIcon icon;
@@ -91,18 +96,20 @@ frmMain::frmMain(QWidget *parent)
     lstPane->setFocus(Qt::OtherFocusReason);
 }
 
-frmMain::~frmMain() {
+frmMain::~frmMain()
+{
     runtime::endProgram();
 }
 
-void frmMain::buildList(QWidget *client) {
-    lstPane = placed(new QListWidget(client), u"lstPane"_qs, def::lstPane);
-    lstPane->setSelectionMode(QAbstractItemView::SingleSelection);
+void frmMain::buildList(QWidget *client)
+{
+    lstPane = placed(new runtime::ListBox(client), u"lstPane"_qs, def::lstPane);
     for (std::string_view item : def::paneListItems)
         lstPane->addItem(toQString(item));
 }
 
-void frmMain::buildSummaryPane(QWidget *client) {
+void frmMain::buildSummaryPane(QWidget *client)
+{
     auto *summary = placed(new QGroupBox(toQString(def::fraPane0.text), client),
                            indexedName(u"fraPane", 0), def::fraPane0);
     fraPane[0] = summary;
@@ -134,7 +141,8 @@ void frmMain::buildSummaryPane(QWidget *client) {
     connect(cancel, &QShortcut::activated, cmdClearAll, &QPushButton::animateClick);
 }
 
-void frmMain::buildDigitPanes(QWidget *client) {
+void frmMain::buildDigitPanes(QWidget *client)
+{
     for (int digit = 1; digit <= flags::digitCount; ++digit) {
         auto *pane = new QGroupBox(toQString(flags::digitCaption(digit)), client);
         pane->setObjectName(indexedName(u"fraPane", digit));
@@ -158,13 +166,14 @@ void frmMain::buildDigitPanes(QWidget *client) {
     }
 }
 
-void frmMain::buildRules(QWidget *client) {
+void frmMain::buildRules(QWidget *client)
+{
     // The thinner line of each pair lies on top, so each rule shows its shadow
     // row above its highlight row.
     const auto rule = [](const def::Rule &r, const QString &name, QWidget *parent) {
         auto *shadow = new runtime::Line(QPalette::Dark, r.shadowPixels, r.x1, r.x2, r.y, parent);
-        auto *highlight =
-            new runtime::Line(QPalette::Light, r.highlightPixels, r.x1, r.x2, r.y, parent);
+        auto *highlight
+            = new runtime::Line(QPalette::Light, r.highlightPixels, r.x1, r.x2, r.y, parent);
         shadow->setObjectName(indexedName(name, 0));
         highlight->setObjectName(indexedName(name, 1));
         if (r.shadowPixels < r.highlightPixels)
@@ -176,7 +185,8 @@ void frmMain::buildRules(QWidget *client) {
     rule(def::linMenuSplitter, u"linMenuSplitter"_qs, client);
 }
 
-void frmMain::buildMenus() {
+void frmMain::buildMenus()
+{
     QMenu *mnuFile = menuBar()->addMenu(toQString(def::mnuFile));
     mnuFile->setObjectName(u"mnuFile"_qs);
     mnuFileClear = menuItem(mnuFile, u"mnuFileClear"_qs, def::mnuFileClear);
@@ -208,7 +218,8 @@ void frmMain::buildMenus() {
     mnuAbout->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
-void frmMain::buildTabOrder() {
+void frmMain::buildTabOrder()
+{
     std::vector<QWidget *> chain;
     for (QWidget *widget : centralWidget()->findChildren<QWidget *>()) {
         if (widget->property(tabIndexProperty).isValid() && (widget->focusPolicy() & Qt::TabFocus))
@@ -221,14 +232,15 @@ void frmMain::buildTabOrder() {
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-void frmMain::connectHandlers() {
+void frmMain::connectHandlers()
+{
     using runtime::connectHandler;
     for (int bit = 0; bit < flags::flagCount; ++bit) {
         connectHandler(chkflag[static_cast<std::size_t>(bit)], &runtime::CheckBox::clickEvent, this,
                        [this, bit] { chkflag_Click(bit); });
     }
     connectHandler(cmdClearAll, &QPushButton::clicked, this, [this] { cmdClearAll_Click(); });
-    connectHandler(lstPane, &QListWidget::itemSelectionChanged, this, [this] { lstPane_Click(); });
+    connectHandler(lstPane, &runtime::ListBox::clickEvent, this, [this] { lstPane_Click(); });
     connectHandler(mnuFileClear, &QAction::triggered, this, [this] { mnuFileClear_Click(); });
     connectHandler(mnuFileExit, &QAction::triggered, this, [this] { mnuFileExit_Click(); });
     for (int pane = 0; pane < paneCount; ++pane) {
@@ -240,51 +252,61 @@ void frmMain::connectHandlers() {
     connectHandler(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 }
 
-void frmMain::setClientSize(int widthTwips, int heightTwips) {
+void frmMain::setClientSize(int widthTwips, int heightTwips)
+{
     centralWidget()->setFixedSize(toPixels(widthTwips, heightTwips));
     layout()->activate();
 }
 
-PaneIndex frmMain::listIndex() const {
+PaneIndex frmMain::listIndex() const
+{
     const QModelIndexList selected = lstPane->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? PaneIndex::None : paneIndex(selected.first().row());
 }
 
-void frmMain::Form_Load() {
+void frmMain::Form_Load()
+{
     // Stack every pane on the summary pane's spot.
     for (QWidget *pane : fraPane)
         pane->move(fraPane[0]->pos());
     mnuViewSingle_Click();
 }
 
-void frmMain::chkflag_Click(int) {
+void frmMain::chkflag_Click(int)
+{
     modCommon::recompute(chkflag, *txtOutput);
 }
 
-void frmMain::cmdClearAll_Click() {
+void frmMain::cmdClearAll_Click()
+{
     modCommon::resetFlags(chkflag);
 }
 
-void frmMain::lstPane_Click() {
+void frmMain::lstPane_Click()
+{
     modCommon::selectPane(listIndex(), fraPane, mnuPane);
 }
 
-void frmMain::mnuFileClear_Click() {
+void frmMain::mnuFileClear_Click()
+{
     modCommon::resetFlags(chkflag);
 }
 
-void frmMain::mnuFileExit_Click() {
-    const runtime::Answer answer =
-        runtime::QuestionBox::ask(toQString(def::quitMessage), toQString(def::quitTitle), this);
+void frmMain::mnuFileExit_Click()
+{
+    const runtime::Answer answer
+        = runtime::QuestionBox::ask(toQString(def::quitMessage), toQString(def::quitTitle), this);
     if (answer == runtime::Answer::Yes)
         runtime::endProgram();
 }
 
-void frmMain::mnuPane_Click(int index) {
+void frmMain::mnuPane_Click(int index)
+{
     modCommon::selectPane(paneIndex(index), fraPane, mnuPane);
 }
 
-void frmMain::mnuViewSingle_Click() {
+void frmMain::mnuViewSingle_Click()
+{
     mnuViewSingle->setChecked(true);
     mnuViewWide->setChecked(false);
     for (QWidget *pane : fraPane)
@@ -296,7 +318,8 @@ void frmMain::mnuViewSingle_Click() {
     modCommon::selectPane(listIndex(), fraPane, mnuPane);
 }
 
-void frmMain::mnuViewWide_Click() {
+void frmMain::mnuViewWide_Click()
+{
     mnuViewSingle->setChecked(false);
     mnuViewWide->setChecked(true);
     setClientSize(def::wideViewClientWidth, def::wideViewClientHeight);
@@ -314,7 +337,8 @@ void frmMain::mnuViewWide_Click() {
         pane->show();
 }
 
-void frmMain::mnuAbout_Click() {
+void frmMain::mnuAbout_Click()
+{
     if (!aboutWindow)
         aboutWindow = new frmAbout(this);
     aboutWindow->showModal();

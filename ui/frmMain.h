@@ -10,11 +10,10 @@
 #include <memory>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 
 namespace bitloom::runtime {
-class Line;
+class ListBox;
 }
 
 namespace bitloom::ui {
@@ -52,7 +51,7 @@ private:
     void mnuViewWide_Click();
     void mnuAbout_Click();
 
-    QListWidget *lstPane = nullptr;
+    runtime::ListBox *lstPane = nullptr;
     modCommon::Panes fraPane{};
     QLabel *lblIntroduction = nullptr;
     QLabel *lblOutput = nullptr;

@@ -61,29 +61,35 @@ inline constexpr Rule linMenuSplitter{0, 15240, 0, 1, 3};
 inline constexpr int paneWidth = 3375;
 inline constexpr int paneHeight = 4215;
 
-constexpr int fraPaneTabIndex(int digit) {
+constexpr int fraPaneTabIndex(int digit)
+{
     return 5 + 9 * (digit - 1);
 }
 
 // Row r of digit d's pane holds bit 4(d - 1) + r, lowest bit on top.
-constexpr int rowOf(int bit) {
+constexpr int rowOf(int bit)
+{
     return bit % flags::bitsPerDigit;
 }
 
-constexpr TwipsRect chkflagRect(int bit) {
+constexpr TwipsRect chkflagRect(int bit)
+{
     return {bit == 27 ? 120 : 240, 240 + 960 * rowOf(bit), 3015, 255};
 }
 
-constexpr TwipsRect lblDescriptionRect(int bit) {
+constexpr TwipsRect lblDescriptionRect(int bit)
+{
     return {120, 480 + 960 * rowOf(bit), bit == 5 ? 3190 : 3135, 735};
 }
 
 // The last flag comes after the summary pane's instructions and reset button.
-constexpr int chkflagTabIndex(int bit) {
+constexpr int chkflagTabIndex(int bit)
+{
     return bit == 27 ? 68 : 7 + 9 * (flags::digitOf(bit) - 1) + 2 * rowOf(bit);
 }
 
-constexpr int lblDescriptionTabIndex(int bit) {
+constexpr int lblDescriptionTabIndex(int bit)
+{
     return bit == 27 ? 69 : 6 + 9 * (flags::digitOf(bit) - 1) + 2 * rowOf(bit);
 }
 

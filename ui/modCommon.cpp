@@ -8,19 +8,22 @@
 
 namespace bitloom::ui::modCommon {
 
-void recompute(const FlagBoxes &chkflag, QLineEdit &txtOutput) {
+void recompute(const FlagBoxes &chkflag, QLineEdit &txtOutput)
+{
     flags::FlagStates states{};
     for (std::size_t bit = 0; bit < chkflag.size(); ++bit)
         states[bit] = chkflag[bit]->value();
     txtOutput.setText(QString::fromStdString(flags::valueText(flags::flagsValue(states))));
 }
 
-void resetFlags(const FlagBoxes &chkflag) {
+void resetFlags(const FlagBoxes &chkflag)
+{
     for (runtime::CheckBox *box : chkflag)
         box->setValue(flags::CheckState::Unchecked);
 }
 
-void selectPane(PaneIndex index, const Panes &fraPane, const PaneItems &mnuPane) {
+void selectPane(PaneIndex index, const Panes &fraPane, const PaneItems &mnuPane)
+{
     if (index == PaneIndex::None) {
         fraPane[0]->setVisible(true);
         return;

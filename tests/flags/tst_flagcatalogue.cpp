@@ -10,13 +10,15 @@ using namespace bitloom::flags;
 
 namespace {
 
-QByteArray bytes(std::string_view text) {
+QByteArray bytes(std::string_view text)
+{
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Code points that Windows-1252 can hold: ASCII, Latin-1 from U+00A0, and
 // the 27 characters it places in 0x80..0x9F.
-bool inWindows1252(char32_t c) {
+bool inWindows1252(char32_t c)
+{
     static const std::set<char32_t> extra{0x20AC, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x017D, 0x2018,
                                           0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC,
@@ -24,7 +26,8 @@ bool inWindows1252(char32_t c) {
     return c < 0x80 || (c >= 0xA0 && c <= 0xFF) || extra.count(c) == 1;
 }
 
-bool representableInWindows1252(std::string_view utf8) {
+bool representableInWindows1252(std::string_view utf8)
+{
     const QString text = QString::fromUtf8(bytes(utf8));
     if (text.toUtf8() != bytes(utf8))
         return false; // not valid UTF-8
@@ -52,7 +55,8 @@ private Q_SLOTS:
 };
 
 // An independent copy of the catalogue: a typo on either side fails.
-void tst_FlagCatalogue::texts_data() {
+void tst_FlagCatalogue::texts_data()
+{
     QTest::addColumn<int>("bit");
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("description");
@@ -136,7 +140,8 @@ void tst_FlagCatalogue::texts_data() {
         << QByteArray("Utilisé par des véhicules volants mais leur but exact n'est pas certain.");
 }
 
-void tst_FlagCatalogue::texts() {
+void tst_FlagCatalogue::texts()
+{
     QFETCH(int, bit);
     QFETCH(QByteArray, name);
     QFETCH(QByteArray, description);
@@ -144,7 +149,8 @@ void tst_FlagCatalogue::texts() {
     QCOMPARE(bytes(flagAt(bit).description), description);
 }
 
-void tst_FlagCatalogue::digitCaptions() {
+void tst_FlagCatalogue::digitCaptions()
+{
     const QList<QByteArray> expected{"1er Chiffre", "2e Chiffre", "3e Chiffre", "4e Chiffre",
                                      "5e Chiffre",  "6e Chiffre", "7e Chiffre"};
     QCOMPARE(digitCount, 7);
@@ -152,7 +158,8 @@ void tst_FlagCatalogue::digitCaptions() {
         QCOMPARE(bytes(digitCaption(digit)), expected[digit - 1]);
 }
 
-void tst_FlagCatalogue::everyTextFitsWindows1252() {
+void tst_FlagCatalogue::everyTextFitsWindows1252()
+{
     QVERIFY(representableInWindows1252("é à ç ô « » € œ"));
     QVERIFY(!representableInWindows1252("Ā"));
     QVERIFY(!representableInWindows1252("\xC3"));
@@ -165,7 +172,8 @@ void tst_FlagCatalogue::everyTextFitsWindows1252() {
         QVERIFY(representableInWindows1252(caption));
 }
 
-void tst_FlagCatalogue::derivedValues_data() {
+void tst_FlagCatalogue::derivedValues_data()
+{
     QTest::addColumn<int>("bit");
     QTest::addColumn<int>("digit");
     QTest::addColumn<uint>("inDigit");
@@ -177,7 +185,8 @@ void tst_FlagCatalogue::derivedValues_data() {
     QTest::newRow("last bit") << 27 << 7 << 8u << 0x8000000u;
 }
 
-void tst_FlagCatalogue::derivedValues() {
+void tst_FlagCatalogue::derivedValues()
+{
     QFETCH(int, bit);
     QFETCH(int, digit);
     QFETCH(uint, inDigit);
@@ -189,7 +198,8 @@ void tst_FlagCatalogue::derivedValues() {
     QCOMPARE(maskOf(bit), valueInDigit(bit) << (4 * (digitOf(bit) - 1)));
 }
 
-void tst_FlagCatalogue::masksCoverEveryBitOnce() {
+void tst_FlagCatalogue::masksCoverEveryBitOnce()
+{
     QCOMPARE(flagCount, 28);
     std::uint32_t sum = 0;
     std::uint32_t seen = 0;
@@ -202,7 +212,8 @@ void tst_FlagCatalogue::masksCoverEveryBitOnce() {
     QCOMPARE(allFlagsMask, 0xFFFFFFFu);
 }
 
-void tst_FlagCatalogue::digitsHoldTheirFourBits() {
+void tst_FlagCatalogue::digitsHoldTheirFourBits()
+{
     for (int digit = 1; digit <= digitCount; ++digit) {
         const auto bits = bitsOfDigit(digit);
         std::uint32_t masks = 0;
@@ -219,7 +230,8 @@ void tst_FlagCatalogue::digitsHoldTheirFourBits() {
     QCOMPARE(bytes(flagAt(top[3]).name), QByteArray("SPECIAL_FLIGHT"));
 }
 
-void tst_FlagCatalogue::sharedDescriptionAndDistinctNames() {
+void tst_FlagCatalogue::sharedDescriptionAndDistinctNames()
+{
     QCOMPARE(bytes(flagAt(21).description), bytes(flagAt(22).description));
     std::set<std::string_view> names;
     for (const Flag &flag : catalogue)
@@ -227,7 +239,8 @@ void tst_FlagCatalogue::sharedDescriptionAndDistinctNames() {
     QCOMPARE(names.size(), std::size_t{28});
 }
 
-void tst_FlagCatalogue::outOfRangeIsRejected() {
+void tst_FlagCatalogue::outOfRangeIsRejected()
+{
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, flagAt(28));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, maskOf(-1));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, digitCaption(0));

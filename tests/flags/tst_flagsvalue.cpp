@@ -17,7 +17,8 @@ private Q_SLOTS:
     void valueAboveTheFlagsIsRefused();
 };
 
-void tst_FlagsValue::outputText_data() {
+void tst_FlagsValue::outputText_data()
+{
     QTest::addColumn<QList<int>>("checked");
     QTest::addColumn<QByteArray>("text");
 
@@ -36,7 +37,8 @@ void tst_FlagsValue::outputText_data() {
     QTest::newRow("upper case") << QList<int>{1, 3, 5, 7} << QByteArray("AA");
 }
 
-void tst_FlagsValue::outputText() {
+void tst_FlagsValue::outputText()
+{
     QFETCH(QList<int>, checked);
     QFETCH(QByteArray, text);
 
@@ -46,7 +48,8 @@ void tst_FlagsValue::outputText() {
     QCOMPARE(QByteArray::fromStdString(valueText(flagsValue(states))), text);
 }
 
-void tst_FlagsValue::onlyCheckedCounts() {
+void tst_FlagsValue::onlyCheckedCounts()
+{
     FlagStates states{};
     states.fill(CheckState::Grayed);
     QCOMPARE(flagsValue(states), 0u);
@@ -55,7 +58,8 @@ void tst_FlagsValue::onlyCheckedCounts() {
     QCOMPARE(flagsValue(states), 0x200u);
 }
 
-void tst_FlagsValue::everySingleFlag() {
+void tst_FlagsValue::everySingleFlag()
+{
     for (int bit = 0; bit < flagCount; ++bit) {
         FlagStates states{};
         states[static_cast<std::size_t>(bit)] = CheckState::Checked;
@@ -65,7 +69,8 @@ void tst_FlagsValue::everySingleFlag() {
     }
 }
 
-void tst_FlagsValue::valueAboveTheFlagsIsRefused() {
+void tst_FlagsValue::valueAboveTheFlagsIsRefused()
+{
     QCOMPARE(valueText(0xFFFFFFF), std::string("FFFFFFF"));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, valueText(0x10000000));
 }

@@ -16,7 +16,8 @@ private Q_SLOTS:
     void grayedIsForTheProgramOnly();
 };
 
-void tst_CheckBox::userClickRaisesClick() {
+void tst_CheckBox::userClickRaisesClick()
+{
     CheckBox box(u"IS_BUS"_qs);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
@@ -31,7 +32,8 @@ void tst_CheckBox::userClickRaisesClick() {
     QCOMPARE(box.value(), CheckState::Unchecked);
 }
 
-void tst_CheckBox::programChangeRaisesClick() {
+void tst_CheckBox::programChangeRaisesClick()
+{
     CheckBox box(u"IS_BUS"_qs);
     QSignalSpy clicks(&box, &CheckBox::clickEvent);
 
@@ -42,7 +44,8 @@ void tst_CheckBox::programChangeRaisesClick() {
     QCOMPARE(box.value(), CheckState::Unchecked);
 }
 
-void tst_CheckBox::settingTheSameValueRaisesNothing() {
+void tst_CheckBox::settingTheSameValueRaisesNothing()
+{
     CheckBox box(u"IS_BUS"_qs);
     QSignalSpy clicks(&box, &CheckBox::clickEvent);
 
@@ -53,7 +56,8 @@ void tst_CheckBox::settingTheSameValueRaisesNothing() {
     QCOMPARE(clicks.count(), 1);
 }
 
-void tst_CheckBox::grayedIsForTheProgramOnly() {
+void tst_CheckBox::grayedIsForTheProgramOnly()
+{
     CheckBox box(u"IS_BUS"_qs);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));

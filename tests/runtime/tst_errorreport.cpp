@@ -36,7 +36,8 @@ struct ReportReader {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int shown = 0;
 
-    void expect() {
+    void expect()
+    {
         answerNextModal([this](QWidget *shownBox) {
             auto *box = qobject_cast<QMessageBox *>(shownBox);
             ++shown;
@@ -50,7 +51,8 @@ struct ReportReader {
 
 } // namespace
 
-void tst_ErrorReport::handlerWithoutErrorRunsToItsEnd() {
+void tst_ErrorReport::handlerWithoutErrorRunsToItsEnd()
+{
     int steps = 0;
     runHandler([&] {
         ++steps;
@@ -59,14 +61,16 @@ void tst_ErrorReport::handlerWithoutErrorRunsToItsEnd() {
     QCOMPARE(steps, 2);
 }
 
-void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported_data() {
+void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported_data()
+{
     QTest::addColumn<bool>("standard");
     QTest::addColumn<QString>("detail");
     QTest::newRow("std::exception") << true << u"indice hors limites"_qs;
     QTest::newRow("anything else") << false << u"Erreur inconnue."_qs;
 }
 
-void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported() {
+void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported()
+{
     QFETCH(bool, standard);
     QFETCH(QString, detail);
 
@@ -87,7 +91,8 @@ void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported() {
     QCOMPARE(report.detail, detail);
 }
 
-void tst_ErrorReport::connectedHandlerIsGuarded() {
+void tst_ErrorReport::connectedHandlerIsGuarded()
+{
     QObject context;
     Source source;
     int runs = 0;

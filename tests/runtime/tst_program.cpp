@@ -21,11 +21,13 @@ private Q_SLOTS:
     void endProgramStopsEverythingAtOnce();
 };
 
-void tst_Program::initTestCase() {
+void tst_Program::initTestCase()
+{
     initializeProgram(*qobject_cast<QApplication *>(qApp));
 }
 
-void tst_Program::versionComesFromTheProject() {
+void tst_Program::versionComesFromTheProject()
+{
     // The project declares major.minor.0.revision.
     const QStringList parts = QStringLiteral(BITLOOM_PROJECT_VERSION).split(u'.');
     QCOMPARE(parts.size(), 4);
@@ -39,19 +41,22 @@ void tst_Program::versionComesFromTheProject() {
     QCOMPARE(QApplication::applicationName(), u"Bitloom"_qs);
 }
 
-void tst_Program::runsInFrench() {
+void tst_Program::runsInFrench()
+{
     QCOMPARE(QLocale().language(), QLocale::French);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Oui"_qs);
 }
 
-void tst_Program::dialogFontIsArialMetric() {
+void tst_Program::dialogFontIsArialMetric()
+{
     QCOMPARE(QFontInfo(QApplication::font()).family(), u"Liberation Sans"_qs);
     QCOMPARE(QApplication::font().pointSize(), 8);
     QFont output(u"Century Gothic"_qs);
     QVERIFY(QFontInfo(output).family().startsWith(u"URW Gothic"_qs));
 }
 
-void tst_Program::endProgramStopsEverythingAtOnce() {
+void tst_Program::endProgramStopsEverythingAtOnce()
+{
     QPushButton window(u"Fenêtre"_qs);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

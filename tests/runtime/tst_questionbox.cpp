@@ -23,24 +23,28 @@ private Q_SLOTS:
 
 namespace {
 
-QAbstractButton *button(QWidget *box, QMessageBox::StandardButton which) {
+QAbstractButton *button(QWidget *box, QMessageBox::StandardButton which)
+{
     return qobject_cast<QMessageBox *>(box)->button(which);
 }
 
 } // namespace
 
-void tst_QuestionBox::initTestCase() {
+void tst_QuestionBox::initTestCase()
+{
     bitloom::runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
 }
 
-void tst_QuestionBox::answers_data() {
+void tst_QuestionBox::answers_data()
+{
     QTest::addColumn<int>("pressed");
     QTest::addColumn<int>("answer");
     QTest::newRow("yes") << int(QMessageBox::Yes) << 6;
     QTest::newRow("no") << int(QMessageBox::No) << 7;
 }
 
-void tst_QuestionBox::answers() {
+void tst_QuestionBox::answers()
+{
     QFETCH(int, pressed);
     QFETCH(int, answer);
     answerNextModal([pressed](QWidget *box) {
@@ -49,7 +53,8 @@ void tst_QuestionBox::answers() {
     QCOMPARE(int(QuestionBox::ask(u"Question ?"_qs, u"Titre"_qs)), answer);
 }
 
-void tst_QuestionBox::looksLikeAFrenchQuestion() {
+void tst_QuestionBox::looksLikeAFrenchQuestion()
+{
     QString title, text, yes, no;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool closeBox = true;
@@ -72,7 +77,8 @@ void tst_QuestionBox::looksLikeAFrenchQuestion() {
     QVERIFY(!closeBox);
 }
 
-void tst_QuestionBox::escapeAndCloseDoNothing() {
+void tst_QuestionBox::escapeAndCloseDoNothing()
+{
     bool openAfterEscape = false;
     bool openAfterClose = false;
     answerNextModal([&](QWidget *box) {

@@ -13,7 +13,8 @@ private Q_SLOTS:
     void rectanglesRoundTrip();
 };
 
-void tst_Twips::toPixels_data() {
+void tst_Twips::toPixels_data()
+{
     QTest::addColumn<int>("twips");
     QTest::addColumn<int>("pixels");
 
@@ -28,13 +29,15 @@ void tst_Twips::toPixels_data() {
     QTest::newRow("wide client") << 14100 << 940;
 }
 
-void tst_Twips::toPixels() {
+void tst_Twips::toPixels()
+{
     QFETCH(int, twips);
     QFETCH(int, pixels);
     QCOMPARE(bitloom::runtime::toPixels(twips), pixels);
 }
 
-void tst_Twips::rectanglesRoundTrip() {
+void tst_Twips::rectanglesRoundTrip()
+{
     const TwipsRect pane{1200, 120, 3375, 4215};
     QCOMPARE(bitloom::runtime::toPixels(pane), QRect(80, 8, 225, 281));
     QCOMPARE(toTwips(bitloom::runtime::toPixels(pane)), pane);

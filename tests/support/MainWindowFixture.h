@@ -4,6 +4,7 @@
 #pragma once
 
 #include "runtime/CheckBox.h"
+#include "runtime/ListBox.h"
 #include "runtime/Program.h"
 #include "runtime/Twips.h"
 #include "ui/frmMain.h"
@@ -22,7 +23,8 @@ namespace bitloom::tests {
 class MainWindowFixture {
 public:
     // Starts the program as the executable does and shows its window.
-    bool start() {
+    bool start()
+    {
         runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
         m_window = std::make_unique<ui::frmMain>();
         m_window->show();
@@ -32,32 +34,39 @@ public:
 
     ui::frmMain *window() const { return m_window.get(); }
 
-    template <typename T> T *control(const QString &name) const {
+    template <typename T>
+    T *control(const QString &name) const
+    {
         return m_window->findChild<T *>(name);
     }
-    template <typename T> T *control(QStringView array, int index) const {
+    template <typename T>
+    T *control(QStringView array, int index) const
+    {
         return control<T>(array % u'(' % QString::number(index) % u')');
     }
 
-    runtime::CheckBox *chkflag(int bit) const {
+    runtime::CheckBox *chkflag(int bit) const
+    {
         return control<runtime::CheckBox>(u"chkflag", bit);
     }
     QGroupBox *fraPane(int pane) const { return control<QGroupBox>(u"fraPane", pane); }
     QAction *mnuPane(int pane) const { return control<QAction>(u"mnuPane", pane); }
     QAction *action(const QString &name) const { return control<QAction>(name); }
-    QListWidget *lstPane() const { return control<QListWidget>(u"lstPane"_qs); }
+    runtime::ListBox *lstPane() const { return control<runtime::ListBox>(u"lstPane"_qs); }
     QLineEdit *txtOutput() const { return control<QLineEdit>(u"txtOutput"_qs); }
     QPushButton *cmdClearAll() const { return control<QPushButton>(u"cmdClearAll"_qs); }
 
     // The client area below the menu bar, in twips.
-    QSize clientTwips() const {
+    QSize clientTwips() const
+    {
         const QSize pixels = m_window->centralWidget()->size();
         return {runtime::toTwips(pixels.width()), runtime::toTwips(pixels.height())};
     }
 
     // Back to the state of a fresh start: no flag set, single view, the
     // summary pane shown with its menu item checked and no list choice.
-    void reset() {
+    void reset()
+    {
         cmdClearAll()->click();
         lstPane()->clearSelection();
         mnuPane(0)->trigger();

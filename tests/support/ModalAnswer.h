@@ -14,7 +14,8 @@ namespace bitloom::tests {
 // Calls `answer` with the first modal window that is shown from now on.
 // Gives up after a few seconds, so that a window that never opens fails the
 // test instead of hanging it.
-inline void answerNextModal(std::function<void(QWidget *)> answer, QWidget *notThisOne = nullptr) {
+inline void answerNextModal(std::function<void(QWidget *)> answer, QWidget *notThisOne = nullptr)
+{
     auto *poll = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();

@@ -37,22 +37,26 @@ private:
 
 namespace {
 
-QPlainTextEdit *textBox(QWidget *about) {
+QPlainTextEdit *textBox(QWidget *about)
+{
     return about->findChild<QPlainTextEdit *>(u"txtAbout"_qs);
 }
 
-QPushButton *button(QWidget *about) {
+QPushButton *button(QWidget *about)
+{
     return about->findChild<QPushButton *>(u"Command1"_qs);
 }
 
 } // namespace
 
-void tst_frmAbout::initTestCase() {
+void tst_frmAbout::initTestCase()
+{
     runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
     m_about = std::make_unique<frmAbout>();
 }
 
-void tst_frmAbout::caption_data() {
+void tst_frmAbout::caption_data()
+{
     QTest::addColumn<int>("major");
     QTest::addColumn<int>("minor");
     QTest::addColumn<int>("revision");
@@ -65,7 +69,8 @@ void tst_frmAbout::caption_data() {
     QTest::newRow("largest") << 65535 << 65535 << 65535 << u"Bitloom 65535.65535 Build:  65535"_qs;
 }
 
-void tst_frmAbout::caption() {
+void tst_frmAbout::caption()
+{
     QFETCH(int, major);
     QFETCH(int, minor);
     QFETCH(int, revision);
@@ -76,7 +81,8 @@ void tst_frmAbout::caption() {
     QCOMPARE(ui::aboutCaption(version), caption);
 }
 
-void tst_frmAbout::elevenLinesEndingInCrLf() {
+void tst_frmAbout::elevenLinesEndingInCrLf()
+{
     const QString text = runtime::toQString(ui::frmAboutDefinition::aboutText);
     QVERIFY(text.endsWith(u"\r\n"_qs));
     QStringList lines = text.split(u"\r\n"_qs);
@@ -99,7 +105,8 @@ void tst_frmAbout::elevenLinesEndingInCrLf() {
     }
 }
 
-void tst_frmAbout::opensWithTheButtonFocusedAndTheTextFromItsStart() {
+void tst_frmAbout::opensWithTheButtonFocusedAndTheTextFromItsStart()
+{
     QString title;
     QWidget *focus = nullptr;
     QString shownText;
@@ -117,7 +124,8 @@ void tst_frmAbout::opensWithTheButtonFocusedAndTheTextFromItsStart() {
     QCOMPARE(shownText, expected);
 }
 
-void tst_frmAbout::closes_data() {
+void tst_frmAbout::closes_data()
+{
     QTest::addColumn<QString>("way");
     QTest::newRow("button") << u"button"_qs;
     QTest::newRow("enter") << u"enter"_qs;
@@ -126,7 +134,8 @@ void tst_frmAbout::closes_data() {
     QTest::newRow("alt+f") << u"alt+f"_qs;
 }
 
-void tst_frmAbout::closes() {
+void tst_frmAbout::closes()
+{
     QFETCH(QString, way);
     tests::answerNextModal([way](QWidget *about) {
         if (way == u"button")
@@ -147,7 +156,8 @@ void tst_frmAbout::closes() {
     QVERIFY(!m_about->isVisible());
 }
 
-void tst_frmAbout::secondOpeningStartsAfresh() {
+void tst_frmAbout::secondOpeningStartsAfresh()
+{
     tests::answerNextModal([](QWidget *about) {
         QPlainTextEdit *text = textBox(about);
         text->setFocus();
@@ -180,7 +190,8 @@ void tst_frmAbout::secondOpeningStartsAfresh() {
     QCOMPARE(focus, button(m_about.get()));
 }
 
-void tst_frmAbout::textCannotBeEdited() {
+void tst_frmAbout::textCannotBeEdited()
+{
     QString before, after, copied;
     tests::answerNextModal([&](QWidget *about) {
         QPlainTextEdit *text = textBox(about);
@@ -203,7 +214,8 @@ void tst_frmAbout::textCannotBeEdited() {
     QCOMPARE(copied, before);
 }
 
-void tst_frmAbout::fixedToolWindow() {
+void tst_frmAbout::fixedToolWindow()
+{
     const Qt::WindowFlags flags = m_about->windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -221,16 +233,16 @@ void tst_frmAbout::fixedToolWindow() {
     QCOMPARE(textBox(m_about.get())->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
-void tst_frmAbout::textIsNotClipped() {
+void tst_frmAbout::textIsNotClipped()
+{
     int documentHeight = 0;
     int viewportHeight = 0;
     tests::answerNextModal([&](QWidget *about) {
         QPlainTextEdit *text = textBox(about);
         // Every line laid out, wrapped lines included, must fit the box.
         const QFontMetrics metrics(text->font());
-        documentHeight =
-            static_cast<int>(text->document()->size().height()) * metrics.lineSpacing() +
-            2 * static_cast<int>(text->document()->documentMargin());
+        documentHeight = static_cast<int>(text->document()->size().height()) * metrics.lineSpacing()
+                         + 2 * static_cast<int>(text->document()->documentMargin());
         viewportHeight = text->viewport()->height();
         about->close();
     });

@@ -29,7 +29,8 @@ private:
     tests::MainWindowFixture m_main;
 };
 
-QStringList tst_frmMainKeyboard::tabPath(int count) const {
+QStringList tst_frmMainKeyboard::tabPath(int count) const
+{
     QStringList path;
     for (int i = 0; i < count; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -38,16 +39,19 @@ QStringList tst_frmMainKeyboard::tabPath(int count) const {
     return path;
 }
 
-void tst_frmMainKeyboard::initTestCase() {
+void tst_frmMainKeyboard::initTestCase()
+{
     QVERIFY(m_main.start());
 }
 
-void tst_frmMainKeyboard::init() {
+void tst_frmMainKeyboard::init()
+{
     m_main.reset();
     QVERIFY(QTest::qWaitForWindowActive(m_main.window()));
 }
 
-void tst_frmMainKeyboard::tabOrderInSingleView_data() {
+void tst_frmMainKeyboard::tabOrderInSingleView_data()
+{
     QTest::addColumn<int>("pane");
     QTest::addColumn<QStringList>("path");
 
@@ -60,7 +64,8 @@ void tst_frmMainKeyboard::tabOrderInSingleView_data() {
                                             u"chkflag(27)"_qs, u"lstPane"_qs};
 }
 
-void tst_frmMainKeyboard::tabOrderInSingleView() {
+void tst_frmMainKeyboard::tabOrderInSingleView()
+{
     QFETCH(int, pane);
     QFETCH(QStringList, path);
 
@@ -69,7 +74,8 @@ void tst_frmMainKeyboard::tabOrderInSingleView() {
     QCOMPARE(tabPath(static_cast<int>(path.size())), path);
 }
 
-void tst_frmMainKeyboard::tabOrderInWideView() {
+void tst_frmMainKeyboard::tabOrderInWideView()
+{
     m_main.action(u"mnuViewWide"_qs)->trigger();
     m_main.txtOutput()->setFocus();
 
@@ -81,7 +87,8 @@ void tst_frmMainKeyboard::tabOrderInWideView() {
     QCOMPARE(tabPath(static_cast<int>(expected.size())), expected);
 }
 
-void tst_frmMainKeyboard::accessKeys_data() {
+void tst_frmMainKeyboard::accessKeys_data()
+{
     QTest::addColumn<bool>("wide");
     QTest::addColumn<int>("pane");
     QTest::addColumn<bool>("active");
@@ -91,7 +98,8 @@ void tst_frmMainKeyboard::accessKeys_data() {
     QTest::newRow("wide view") << true << 0 << true;
 }
 
-void tst_frmMainKeyboard::accessKeys() {
+void tst_frmMainKeyboard::accessKeys()
+{
     QFETCH(bool, wide);
     QFETCH(int, pane);
     QFETCH(bool, active);
@@ -117,7 +125,8 @@ void tst_frmMainKeyboard::accessKeys() {
     QCOMPARE(m_main.txtOutput()->text(), active ? u"0"_qs : u"1"_qs);
 }
 
-void tst_frmMainKeyboard::escapeClicksResetWhileSummaryShown() {
+void tst_frmMainKeyboard::escapeClicksResetWhileSummaryShown()
+{
     m_main.chkflag(1)->setValue(flags::CheckState::Checked);
     QSignalSpy resets(m_main.cmdClearAll(), &QPushButton::clicked);
     QTest::keyClick(m_main.lstPane(), Qt::Key_Escape);
@@ -125,7 +134,8 @@ void tst_frmMainKeyboard::escapeClicksResetWhileSummaryShown() {
     QCOMPARE(m_main.txtOutput()->text(), u"0"_qs);
 }
 
-void tst_frmMainKeyboard::viewShortcuts() {
+void tst_frmMainKeyboard::viewShortcuts()
+{
     QTest::keyClick(m_main.window(), Qt::Key_W, Qt::ControlModifier);
     QVERIFY(m_main.action(u"mnuViewWide"_qs)->isChecked());
     QVERIFY(!m_main.lstPane()->isVisible());
@@ -135,7 +145,8 @@ void tst_frmMainKeyboard::viewShortcuts() {
     QVERIFY(m_main.lstPane()->isVisible());
 }
 
-void tst_frmMainKeyboard::quitAndAboutShortcuts() {
+void tst_frmMainKeyboard::quitAndAboutShortcuts()
+{
     QString about;
     tests::answerNextModal([&](QWidget *window) {
         about = window->objectName();

@@ -39,11 +39,13 @@ private:
 namespace {
 
 void addControl(const QString &name, const QString &container, TwipsRect rect, int tabIndex,
-                const QString &text) {
+                const QString &text)
+{
     QTest::newRow(name.toUtf8()) << name << container << rect << tabIndex << text;
 }
 
-QString textOf(const QWidget *widget) {
+QString textOf(const QWidget *widget)
+{
     if (auto *label = qobject_cast<const QLabel *>(widget))
         return label->text();
     if (auto *button = qobject_cast<const QAbstractButton *>(widget))
@@ -55,26 +57,30 @@ QString textOf(const QWidget *widget) {
     return {};
 }
 
-bool closeTo(const TwipsRect &actual, const TwipsRect &expected) {
+bool closeTo(const TwipsRect &actual, const TwipsRect &expected)
+{
     // Within half a pixel: twips that are no whole pixel round to the nearest.
     const auto near = [](int a, int b) {
         return qAbs(a - b) <= runtime::twipsPerPixel / 2;
     };
-    return near(actual.left, expected.left) && near(actual.top, expected.top) &&
-           near(actual.width, expected.width) && near(actual.height, expected.height);
+    return near(actual.left, expected.left) && near(actual.top, expected.top)
+           && near(actual.width, expected.width) && near(actual.height, expected.height);
 }
 
-QString show(const TwipsRect &r) {
+QString show(const TwipsRect &r)
+{
     return u"(%1, %2, %3 x %4)"_qs.arg(r.left).arg(r.top).arg(r.width).arg(r.height);
 }
 
 } // namespace
 
-void tst_frmMainLayout::initTestCase() {
+void tst_frmMainLayout::initTestCase()
+{
     QVERIFY(m_main.start());
 }
 
-void tst_frmMainLayout::controls_data() {
+void tst_frmMainLayout::controls_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
     QTest::addColumn<TwipsRect>("rect");
@@ -118,7 +124,8 @@ void tst_frmMainLayout::controls_data() {
     }
 }
 
-void tst_frmMainLayout::controls() {
+void tst_frmMainLayout::controls()
+{
     QFETCH(QString, name);
     QFETCH(QString, container);
     QFETCH(TwipsRect, rect);
@@ -128,8 +135,8 @@ void tst_frmMainLayout::controls() {
     auto *widget = m_main.control<QWidget>(name);
     QVERIFY2(widget, qPrintable(name));
     const QWidget *parent = widget->parentWidget();
-    const QString parentName =
-        parent == m_main.window()->centralWidget() ? u"frmMain"_qs : parent->objectName();
+    const QString parentName
+        = parent == m_main.window()->centralWidget() ? u"frmMain"_qs : parent->objectName();
     QCOMPARE(parentName, container);
 
     const TwipsRect actual = runtime::toTwips(widget->geometry());
@@ -138,7 +145,8 @@ void tst_frmMainLayout::controls() {
     QCOMPARE(textOf(widget), text);
 }
 
-void tst_frmMainLayout::everyTabIndexOnce() {
+void tst_frmMainLayout::everyTabIndexOnce()
+{
     std::multiset<int> indices;
     for (QWidget *widget : m_main.window()->findChildren<QWidget *>()) {
         if (widget->property("TabIndex").isValid())
@@ -150,7 +158,8 @@ void tst_frmMainLayout::everyTabIndexOnce() {
     QCOMPARE(*indices.rbegin(), 69);
 }
 
-void tst_frmMainLayout::paneList() {
+void tst_frmMainLayout::paneList()
+{
     QListWidget *list = m_main.lstPane();
     const QStringList items{u"Résumé"_qs,     u"1er Chiffre"_qs, u"2e Chiffre"_qs,
                             u"3e Chiffre"_qs, u"4e Chiffre"_qs,  u"5e Chiffre"_qs,
@@ -164,7 +173,8 @@ void tst_frmMainLayout::paneList() {
     QCOMPARE(QApplication::focusWidget(), list);
 }
 
-void tst_frmMainLayout::separatorRules_data() {
+void tst_frmMainLayout::separatorRules_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
     QTest::addColumn<int>("x1");
@@ -176,7 +186,8 @@ void tst_frmMainLayout::separatorRules_data() {
 }
 
 // Each rule reads as one etched line: a shadow row above a highlight row.
-void tst_frmMainLayout::separatorRules() {
+void tst_frmMainLayout::separatorRules()
+{
     QFETCH(QString, name);
     QFETCH(QString, container);
     QFETCH(int, x1);
@@ -203,7 +214,8 @@ void tst_frmMainLayout::separatorRules() {
     QCOMPARE(image.pixel(x, shadowRow + 1), parent->palette().color(QPalette::Light).rgb());
 }
 
-void tst_frmMainLayout::menuTree() {
+void tst_frmMainLayout::menuTree()
+{
     struct Item {
         int level;
         QString name;
@@ -254,7 +266,8 @@ void tst_frmMainLayout::menuTree() {
     }
 }
 
-void tst_frmMainLayout::fonts() {
+void tst_frmMainLayout::fonts()
+{
     const QFont output = m_main.txtOutput()->font();
     QCOMPARE(output.family(), u"Century Gothic"_qs);
     QCOMPARE(output.pointSizeF(), 9.75);
@@ -271,20 +284,22 @@ void tst_frmMainLayout::fonts() {
     }
 }
 
-void tst_frmMainLayout::labelsShowTheirWholeText() {
+void tst_frmMainLayout::labelsShowTheirWholeText()
+{
     for (QLabel *label : m_main.window()->findChildren<QLabel *>()) {
         const QRect box = label->contentsRect();
         const QRect needed = label->fontMetrics().boundingRect(
             QRect(0, 0, box.width(), 10000), Qt::TextWordWrap | Qt::TextShowMnemonic,
             label->text());
         QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height(),
-                 qPrintable(label->objectName() % u": needs "_qs % QString::number(needed.width()) %
-                            u'x' % QString::number(needed.height()) % u", has "_qs %
-                            QString::number(box.width()) % u'x' % QString::number(box.height())));
+                 qPrintable(label->objectName() % u": needs "_qs % QString::number(needed.width())
+                            % u'x' % QString::number(needed.height()) % u", has "_qs
+                            % QString::number(box.width()) % u'x' % QString::number(box.height())));
     }
 }
 
-void tst_frmMainLayout::captionsFitTheirControls() {
+void tst_frmMainLayout::captionsFitTheirControls()
+{
     for (QCheckBox *box : m_main.window()->findChildren<QCheckBox *>()) {
         QStyleOptionButton option;
         option.initFrom(box);
@@ -313,7 +328,8 @@ void tst_frmMainLayout::captionsFitTheirControls() {
     }
 }
 
-void tst_frmMainLayout::fixedWindowWithIcon() {
+void tst_frmMainLayout::fixedWindowWithIcon()
+{
     ui::frmMain *window = m_main.window();
     QCOMPARE(window->windowTitle(), u"Bitloom"_qs);
     const Qt::WindowFlags flags = window->windowFlags();

@@ -27,21 +27,25 @@ private:
     tests::MainWindowFixture m_main;
 };
 
-void tst_frmMainOutput::click(int bit) {
+void tst_frmMainOutput::click(int bit)
+{
     runtime::CheckBox *box = m_main.chkflag(bit);
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
 
-void tst_frmMainOutput::initTestCase() {
+void tst_frmMainOutput::initTestCase()
+{
     QVERIFY(m_main.start());
 }
 
-void tst_frmMainOutput::init() {
+void tst_frmMainOutput::init()
+{
     m_main.reset();
     m_main.action(u"mnuViewWide"_qs)->trigger();
 }
 
-void tst_frmMainOutput::clicksShowTheValue() {
+void tst_frmMainOutput::clicksShowTheValue()
+{
     QCOMPARE(m_main.txtOutput()->text(), u"0"_qs);
     for (int bit : {0, 1, 2, 3})
         click(bit);
@@ -55,13 +59,15 @@ void tst_frmMainOutput::clicksShowTheValue() {
     QCOMPARE(m_main.txtOutput()->text(), u"0"_qs);
 }
 
-void tst_frmMainOutput::resetFromButtonAndMenuAlike_data() {
+void tst_frmMainOutput::resetFromButtonAndMenuAlike_data()
+{
     QTest::addColumn<bool>("fromMenu");
     QTest::newRow("button") << false;
     QTest::newRow("menu") << true;
 }
 
-void tst_frmMainOutput::resetFromButtonAndMenuAlike() {
+void tst_frmMainOutput::resetFromButtonAndMenuAlike()
+{
     QFETCH(bool, fromMenu);
     for (int bit : {5, 16, 26})
         click(bit);
@@ -77,7 +83,8 @@ void tst_frmMainOutput::resetFromButtonAndMenuAlike() {
         QCOMPARE(m_main.chkflag(bit)->value(), flags::CheckState::Unchecked);
 }
 
-void tst_frmMainOutput::outputCanBeSelectedAndCopied() {
+void tst_frmMainOutput::outputCanBeSelectedAndCopied()
+{
     click(27);
     QLineEdit *output = m_main.txtOutput();
     output->setFocus();
@@ -88,7 +95,8 @@ void tst_frmMainOutput::outputCanBeSelectedAndCopied() {
     QCOMPARE(QGuiApplication::clipboard()->text(), u"8000000"_qs);
 }
 
-void tst_frmMainOutput::outputRefusesEveryEdit_data() {
+void tst_frmMainOutput::outputRefusesEveryEdit_data()
+{
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
 
@@ -101,7 +109,8 @@ void tst_frmMainOutput::outputRefusesEveryEdit_data() {
     QTest::newRow("undo") << int(Qt::Key_Z) << int(Qt::ControlModifier);
 }
 
-void tst_frmMainOutput::outputRefusesEveryEdit() {
+void tst_frmMainOutput::outputRefusesEveryEdit()
+{
     QFETCH(int, key);
     QFETCH(int, modifiers);
 
@@ -116,7 +125,8 @@ void tst_frmMainOutput::outputRefusesEveryEdit() {
     QCOMPARE(output->text(), u"40"_qs);
 }
 
-void tst_frmMainOutput::outputRefusesDrops() {
+void tst_frmMainOutput::outputRefusesDrops()
+{
     QLineEdit *output = m_main.txtOutput();
     QMimeData data;
     data.setText(u"FFFF"_qs);

@@ -14,6 +14,7 @@ private Q_SLOTS:
     void startsInSingleViewWithTheSummary();
     void listChoiceShowsThatPane();
     void menuChoiceLeavesTheListAlone();
+    void listItemPickedAgainComesBack();
     void singleViewShowsTheListChoiceAgain();
     void wideViewShowsAllPanesInTwoRows();
     void menuChoiceInWideViewKeepsItsPlace();
@@ -29,33 +30,39 @@ private:
     tests::MainWindowFixture m_main;
 };
 
-void tst_frmMainViews::clickListItem(int row) {
+void tst_frmMainViews::clickListItem(int row)
+{
     QListWidget *list = m_main.lstPane();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
 }
 
-void tst_frmMainViews::verifyOnlyPaneShown(int pane) {
+void tst_frmMainViews::verifyOnlyPaneShown(int pane)
+{
     for (int other = 0; other < 8; ++other) {
         QCOMPARE(m_main.fraPane(other)->isVisible(), other == pane);
         QCOMPARE(m_main.mnuPane(other)->isChecked(), other == pane);
     }
 }
 
-QPoint tst_frmMainViews::paneTwips(int pane) const {
+QPoint tst_frmMainViews::paneTwips(int pane) const
+{
     const QPoint pixels = m_main.fraPane(pane)->pos();
     return {runtime::toTwips(pixels.x()), runtime::toTwips(pixels.y())};
 }
 
-void tst_frmMainViews::initTestCase() {
+void tst_frmMainViews::initTestCase()
+{
     QVERIFY(m_main.start());
 }
 
-void tst_frmMainViews::init() {
+void tst_frmMainViews::init()
+{
     m_main.reset();
 }
 
-void tst_frmMainViews::startsInSingleViewWithTheSummary() {
+void tst_frmMainViews::startsInSingleViewWithTheSummary()
+{
     // Also the state reset() returns to, checked here once against the window.
     QCOMPARE(m_main.clientTwips(), QSize(4695, 4455));
     QVERIFY(m_main.lstPane()->isVisible());
@@ -67,7 +74,8 @@ void tst_frmMainViews::startsInSingleViewWithTheSummary() {
     QVERIFY(!m_main.action(u"mnuViewWide"_qs)->isChecked());
 }
 
-void tst_frmMainViews::listChoiceShowsThatPane() {
+void tst_frmMainViews::listChoiceShowsThatPane()
+{
     clickListItem(3);
     verifyOnlyPaneShown(3);
     // The keyboard picks too.
@@ -75,7 +83,8 @@ void tst_frmMainViews::listChoiceShowsThatPane() {
     verifyOnlyPaneShown(4);
 }
 
-void tst_frmMainViews::menuChoiceLeavesTheListAlone() {
+void tst_frmMainViews::menuChoiceLeavesTheListAlone()
+{
     clickListItem(3);
     m_main.mnuPane(5)->trigger();
     verifyOnlyPaneShown(5);
@@ -83,7 +92,16 @@ void tst_frmMainViews::menuChoiceLeavesTheListAlone() {
     QVERIFY(m_main.lstPane()->item(3)->isSelected());
 }
 
-void tst_frmMainViews::singleViewShowsTheListChoiceAgain() {
+void tst_frmMainViews::listItemPickedAgainComesBack()
+{
+    clickListItem(3);
+    m_main.mnuPane(5)->trigger();
+    clickListItem(3);
+    verifyOnlyPaneShown(3);
+}
+
+void tst_frmMainViews::singleViewShowsTheListChoiceAgain()
+{
     m_main.mnuPane(5)->trigger();
     clickListItem(3);
     m_main.mnuPane(6)->trigger();
@@ -91,7 +109,8 @@ void tst_frmMainViews::singleViewShowsTheListChoiceAgain() {
     verifyOnlyPaneShown(3);
 }
 
-void tst_frmMainViews::wideViewShowsAllPanesInTwoRows() {
+void tst_frmMainViews::wideViewShowsAllPanesInTwoRows()
+{
     clickListItem(2);
     m_main.action(u"mnuViewWide"_qs)->trigger();
 
@@ -112,7 +131,8 @@ void tst_frmMainViews::wideViewShowsAllPanesInTwoRows() {
              m_main.window()->centralWidget()->height() + m_main.window()->menuBar()->height());
 }
 
-void tst_frmMainViews::menuChoiceInWideViewKeepsItsPlace() {
+void tst_frmMainViews::menuChoiceInWideViewKeepsItsPlace()
+{
     m_main.action(u"mnuViewWide"_qs)->trigger();
     m_main.mnuPane(6)->trigger();
     verifyOnlyPaneShown(6);
@@ -123,7 +143,8 @@ void tst_frmMainViews::menuChoiceInWideViewKeepsItsPlace() {
         QVERIFY(m_main.fraPane(pane)->isVisible());
 }
 
-void tst_frmMainViews::backToSingleView() {
+void tst_frmMainViews::backToSingleView()
+{
     m_main.action(u"mnuViewWide"_qs)->trigger();
     m_main.action(u"mnuViewSingle"_qs)->trigger();
     QCOMPARE(m_main.clientTwips(), QSize(4695, 4455));
@@ -134,7 +155,8 @@ void tst_frmMainViews::backToSingleView() {
     }
 }
 
-void tst_frmMainViews::choosingTheShownPaneChangesNothing() {
+void tst_frmMainViews::choosingTheShownPaneChangesNothing()
+{
     clickListItem(4);
     const QImage before = m_main.window()->grab().toImage();
     m_main.mnuPane(4)->trigger();
@@ -143,7 +165,8 @@ void tst_frmMainViews::choosingTheShownPaneChangesNothing() {
     QCOMPARE(m_main.window()->grab().toImage(), before);
 }
 
-void tst_frmMainViews::minimizeAndRestoreKeepTheView() {
+void tst_frmMainViews::minimizeAndRestoreKeepTheView()
+{
     m_main.action(u"mnuViewWide"_qs)->trigger();
     m_main.chkflag(9)->setValue(flags::CheckState::Checked);
     m_main.window()->showMinimized();

@@ -25,30 +25,35 @@ private:
     tests::MainWindowFixture m_main;
 };
 
-void tst_Lifecycle::quit(bool byShortcut) {
+void tst_Lifecycle::quit(bool byShortcut)
+{
     if (byShortcut)
         QTest::keyClick(m_main.window(), Qt::Key_Q, Qt::ControlModifier);
     else
         m_main.action(u"mnuFileExit"_qs)->trigger();
 }
 
-void tst_Lifecycle::initTestCase() {
+void tst_Lifecycle::initTestCase()
+{
     QVERIFY(m_main.start());
 }
 
-void tst_Lifecycle::init() {
+void tst_Lifecycle::init()
+{
     m_main.window()->show();
     m_main.reset();
     QVERIFY(QTest::qWaitForWindowActive(m_main.window()));
 }
 
-void tst_Lifecycle::quitAnsweredNoChangesNothing_data() {
+void tst_Lifecycle::quitAnsweredNoChangesNothing_data()
+{
     QTest::addColumn<bool>("byShortcut");
     QTest::newRow("menu") << false;
     QTest::newRow("Ctrl+Q") << true;
 }
 
-void tst_Lifecycle::quitAnsweredNoChangesNothing() {
+void tst_Lifecycle::quitAnsweredNoChangesNothing()
+{
     QFETCH(bool, byShortcut);
     m_main.chkflag(13)->setValue(flags::CheckState::Checked);
     m_main.lstPane()->setCurrentRow(4);
@@ -74,7 +79,8 @@ void tst_Lifecycle::quitAnsweredNoChangesNothing() {
     QVERIFY(m_main.fraPane(4)->isVisible());
 }
 
-void tst_Lifecycle::aboutWindowBlocksTheMainWindow() {
+void tst_Lifecycle::aboutWindowBlocksTheMainWindow()
+{
     m_main.action(u"mnuViewWide"_qs)->trigger();
     QWindow *mainWindow = m_main.window()->windowHandle();
     runtime::CheckBox *box = m_main.chkflag(0);
@@ -99,7 +105,8 @@ void tst_Lifecycle::aboutWindowBlocksTheMainWindow() {
     QCOMPARE(box->value(), flags::CheckState::Checked);
 }
 
-void tst_Lifecycle::closingTheWindowAsksNothing() {
+void tst_Lifecycle::closingTheWindowAsksNothing()
+{
     bool asked = false;
     tests::answerNextModal([&](QWidget *shown) {
         asked = true;
@@ -113,7 +120,8 @@ void tst_Lifecycle::closingTheWindowAsksNothing() {
     QVERIFY(!m_main.window()->isVisible());
 }
 
-void tst_Lifecycle::quitAnsweredYesEndsAtOnce() {
+void tst_Lifecycle::quitAnsweredYesEndsAtOnce()
+{
     // The About window was shown before: it must not keep the program alive.
     tests::answerNextModal([](QWidget *about) { about->close(); });
     m_main.action(u"mnuAbout"_qs)->trigger();

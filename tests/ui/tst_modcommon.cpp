@@ -41,7 +41,8 @@ private:
     int m_recomputes = 0;
 };
 
-void tst_modCommon::init() {
+void tst_modCommon::init()
+{
     m_host = std::make_unique<QWidget>();
     m_output = new QLineEdit(u"0"_qs, m_host.get());
     m_recomputes = 0;
@@ -62,11 +63,13 @@ void tst_modCommon::init() {
     m_host->show();
 }
 
-void tst_modCommon::cleanup() {
+void tst_modCommon::cleanup()
+{
     m_host.reset();
 }
 
-void tst_modCommon::recomputeReadsEveryBox_data() {
+void tst_modCommon::recomputeReadsEveryBox_data()
+{
     QTest::addColumn<QList<int>>("checked");
     QTest::addColumn<QString>("text");
 
@@ -80,7 +83,8 @@ void tst_modCommon::recomputeReadsEveryBox_data() {
     QTest::newRow("all") << all << u"FFFFFFF"_qs;
 }
 
-void tst_modCommon::recomputeReadsEveryBox() {
+void tst_modCommon::recomputeReadsEveryBox()
+{
     QFETCH(QList<int>, checked);
     QFETCH(QString, text);
 
@@ -95,13 +99,15 @@ void tst_modCommon::recomputeReadsEveryBox() {
     QCOMPARE(m_output->text(), u"0"_qs);
 }
 
-void tst_modCommon::grayedCountsAsClear() {
+void tst_modCommon::grayedCountsAsClear()
+{
     m_boxes[4]->setValue(CheckState::Checked);
     m_boxes[5]->setValue(CheckState::Grayed);
     QCOMPARE(m_output->text(), u"10"_qs);
 }
 
-void tst_modCommon::resetRaisesOneClickPerChangedBox() {
+void tst_modCommon::resetRaisesOneClickPerChangedBox()
+{
     for (std::size_t bit : {2u, 13u, 27u})
         m_boxes[bit]->setValue(CheckState::Checked);
     QCOMPARE(m_output->text(), u"8002004"_qs);
@@ -114,20 +120,23 @@ void tst_modCommon::resetRaisesOneClickPerChangedBox() {
         QCOMPARE(box->value(), CheckState::Unchecked);
 }
 
-void tst_modCommon::resetWithNothingSetRaisesNothing() {
+void tst_modCommon::resetWithNothingSetRaisesNothing()
+{
     m_output->setText(u"unchanged"_qs);
     modCommon::resetFlags(m_boxes);
     QCOMPARE(m_recomputes, 0);
     QCOMPARE(m_output->text(), u"unchanged"_qs);
 }
 
-void tst_modCommon::selectPaneShowsOnlyTheChoice_data() {
+void tst_modCommon::selectPaneShowsOnlyTheChoice_data()
+{
     QTest::addColumn<int>("pane");
     for (int pane = 0; pane < paneCount; ++pane)
         QTest::addRow("pane %d", pane) << pane;
 }
 
-void tst_modCommon::selectPaneShowsOnlyTheChoice() {
+void tst_modCommon::selectPaneShowsOnlyTheChoice()
+{
     QFETCH(int, pane);
     for (int twice = 0; twice < 2; ++twice) {
         modCommon::selectPane(paneIndex(pane), m_panes, m_items);
@@ -138,7 +147,8 @@ void tst_modCommon::selectPaneShowsOnlyTheChoice() {
     }
 }
 
-void tst_modCommon::noChoiceShowsTheSummaryAndTouchesNothingElse() {
+void tst_modCommon::noChoiceShowsTheSummaryAndTouchesNothingElse()
+{
     modCommon::selectPane(paneIndex(3), m_panes, m_items);
     modCommon::selectPane(PaneIndex::None, m_panes, m_items);
     QVERIFY(m_panes[0]->isVisible());
@@ -147,7 +157,8 @@ void tst_modCommon::noChoiceShowsTheSummaryAndTouchesNothingElse() {
     QVERIFY(m_items[3]->isChecked());
 }
 
-void tst_modCommon::outOfRangeHidesEverything() {
+void tst_modCommon::outOfRangeHidesEverything()
+{
     modCommon::selectPane(paneIndex(8), m_panes, m_items);
     for (std::size_t pane = 0; pane < m_panes.size(); ++pane) {
         QVERIFY(!m_panes[pane]->isVisible());

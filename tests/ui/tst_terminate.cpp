@@ -13,7 +13,8 @@ private Q_SLOTS:
     void destroyingTheMainWindowEndsTheProgram();
 };
 
-void tst_Terminate::destroyingTheMainWindowEndsTheProgram() {
+void tst_Terminate::destroyingTheMainWindowEndsTheProgram()
+{
     runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
     auto window = std::make_unique<ui::frmMain>();
     window->show();
