@@ -67,7 +67,8 @@ public:
     // summary pane shown with its menu item checked and no list choice.
     void reset()
     {
-        cmdClearAll()->click();
+        for (int bit = 0; bit < 28; ++bit)
+            chkflag(bit)->setValue(flags::CheckState::Unchecked);
         lstPane()->clearSelection();
         mnuPane(0)->trigger();
         action(u"mnuViewSingle"_qs)->trigger();
