@@ -1,5 +1,5 @@
 # The newcomer's commands. Each one installs what is missing first.
-.PHONY: all setup build run test package clean
+.PHONY: all setup build run test test-sanitize stress bench package clean
 
 PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
@@ -20,6 +20,20 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --preset $(PRESET)
+
+# The whole suite built with AddressSanitizer, UndefinedBehaviorSanitizer and
+# LeakSanitizer; any report fails it.
+test-sanitize: setup
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+# The random-user test at length: 50 seeds of 4,000 actions.
+STRESS_SEEDS ?= 50
+STRESS_ACTIONS ?= 4000
+stress: build
+	QT_QPA_PLATFORM=offscreen BITLOOM_RANDOM_SEEDS=$(STRESS_SEEDS) \
+	    BITLOOM_RANDOM_ACTIONS=$(STRESS_ACTIONS) $(BUILD_DIR)/tests/ui/tst_randomuser
 
 # A Debian package of a release build, in build/release/package.
 package: setup

@@ -8,7 +8,7 @@
 
 using bitloom::runtime::connectHandler;
 using bitloom::runtime::runHandler;
-using bitloom::tests::answerNextModal;
+using bitloom::tests::ModalAnswer;
 
 class tst_ErrorReport : public QObject {
     Q_OBJECT
@@ -36,9 +36,11 @@ struct ReportReader {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int shown = 0;
 
+    std::unique_ptr<ModalAnswer> answer;
+
     void expect()
     {
-        answerNextModal([this](QWidget *shownBox) {
+        answer = std::make_unique<ModalAnswer>([this](QWidget *shownBox) {
             auto *box = qobject_cast<QMessageBox *>(shownBox);
             ++shown;
             text = box->text();

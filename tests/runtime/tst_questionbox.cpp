@@ -8,7 +8,7 @@
 
 using bitloom::runtime::Answer;
 using bitloom::runtime::QuestionBox;
-using bitloom::tests::answerNextModal;
+using bitloom::tests::ModalAnswer;
 
 class tst_QuestionBox : public QObject {
     Q_OBJECT
@@ -47,7 +47,7 @@ void tst_QuestionBox::answers()
 {
     QFETCH(int, pressed);
     QFETCH(int, answer);
-    answerNextModal([pressed](QWidget *box) {
+    const ModalAnswer answer1([pressed](QWidget *box) {
         QTest::mouseClick(button(box, QMessageBox::StandardButton(pressed)), Qt::LeftButton);
     });
     QCOMPARE(int(QuestionBox::ask(u"Question ?"_qs, u"Titre"_qs)), answer);
@@ -58,7 +58,7 @@ void tst_QuestionBox::looksLikeAFrenchQuestion()
     QString title, text, yes, no;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool closeBox = true;
-    answerNextModal([&](QWidget *shown) {
+    const ModalAnswer answer2([&](QWidget *shown) {
         auto *box = qobject_cast<QMessageBox *>(shown);
         title = box->windowTitle();
         text = box->text();
@@ -81,7 +81,7 @@ void tst_QuestionBox::escapeAndCloseDoNothing()
 {
     bool openAfterEscape = false;
     bool openAfterClose = false;
-    answerNextModal([&](QWidget *box) {
+    const ModalAnswer answer3([&](QWidget *box) {
         QTest::keyClick(box, Qt::Key_Escape);
         openAfterEscape = box->isVisible();
         box->close();

@@ -6,31 +6,44 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+
 #include <functional>
 #include <memory>
 
 namespace bitloom::tests {
 
-// Calls `answer` with the first modal window that is shown from now on.
-// Gives up after a few seconds, so that a window that never opens fails the
-// test instead of hanging it.
-inline void answerNextModal(std::function<void(QWidget *)> answer, QWidget *notThisOne = nullptr)
-{
-    auto *poll = new QTimer(qApp);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, clock, answer, notThisOne] {
+// Calls the answer with the first modal window shown while this object
+// lives. It gives up after a few seconds, so that a window that never opens
+// fails the test instead of hanging it, and never outlives the test's locals.
+class ModalAnswer {
+public:
+    explicit ModalAnswer(std::function<void(QWidget *)> answer)
+        : m_answer(std::move(answer))
+    {
+        m_clock.start();
+        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this] { poll(); });
+        m_poll.start(10);
+    }
+
+    bool answered() const { return m_answered; }
+
+private:
+    void poll()
+    {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal != notThisOne && modal->isVisible()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(modal);
-        } else if (clock->elapsed() > 5000) {
-            poll->stop();
-            poll->deleteLater();
+        if (modal && modal->isVisible()) {
+            m_poll.stop();
+            m_answered = true;
+            m_answer(modal);
+        } else if (m_clock.elapsed() > 5000) {
+            m_poll.stop();
         }
-    });
-    poll->start(10);
-}
+    }
+
+    std::function<void(QWidget *)> m_answer;
+    QTimer m_poll;
+    QElapsedTimer m_clock;
+    bool m_answered = false;
+};
 
 } // namespace bitloom::tests

@@ -110,7 +110,7 @@ void tst_frmAbout::opensWithTheButtonFocusedAndTheTextFromItsStart()
     QString title;
     QWidget *focus = nullptr;
     QString shownText;
-    tests::answerNextModal([&](QWidget *about) {
+    const tests::ModalAnswer answer1([&](QWidget *about) {
         title = about->windowTitle();
         focus = QApplication::focusWidget();
         shownText = textBox(about)->toPlainText();
@@ -137,7 +137,7 @@ void tst_frmAbout::closes_data()
 void tst_frmAbout::closes()
 {
     QFETCH(QString, way);
-    tests::answerNextModal([way](QWidget *about) {
+    const tests::ModalAnswer answer2([way](QWidget *about) {
         if (way == u"button")
             QTest::mouseClick(button(about), Qt::LeftButton);
         else if (way == u"enter")
@@ -158,7 +158,7 @@ void tst_frmAbout::closes()
 
 void tst_frmAbout::secondOpeningStartsAfresh()
 {
-    tests::answerNextModal([](QWidget *about) {
+    const tests::ModalAnswer answer3([](QWidget *about) {
         QPlainTextEdit *text = textBox(about);
         text->setFocus();
         QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
@@ -173,7 +173,7 @@ void tst_frmAbout::secondOpeningStartsAfresh()
     bool selection = true;
     int scroll = -1;
     QWidget *focus = nullptr;
-    tests::answerNextModal([&](QWidget *about) {
+    const tests::ModalAnswer answer4([&](QWidget *about) {
         QPlainTextEdit *text = textBox(about);
         title = about->windowTitle();
         position = text->textCursor().position();
@@ -193,7 +193,7 @@ void tst_frmAbout::secondOpeningStartsAfresh()
 void tst_frmAbout::textCannotBeEdited()
 {
     QString before, after, copied;
-    tests::answerNextModal([&](QWidget *about) {
+    const tests::ModalAnswer answer5([&](QWidget *about) {
         QPlainTextEdit *text = textBox(about);
         before = text->toPlainText();
         text->setFocus();
@@ -237,7 +237,7 @@ void tst_frmAbout::textIsNotClipped()
 {
     int documentHeight = 0;
     int viewportHeight = 0;
-    tests::answerNextModal([&](QWidget *about) {
+    const tests::ModalAnswer answer6([&](QWidget *about) {
         QPlainTextEdit *text = textBox(about);
         // Every line laid out, wrapped lines included, must fit the box.
         const QFontMetrics metrics(text->font());

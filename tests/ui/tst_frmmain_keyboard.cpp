@@ -148,7 +148,7 @@ void tst_frmMainKeyboard::viewShortcuts()
 void tst_frmMainKeyboard::quitAndAboutShortcuts()
 {
     QString about;
-    tests::answerNextModal([&](QWidget *window) {
+    const tests::ModalAnswer answer1([&](QWidget *window) {
         about = window->objectName();
         QTest::keyClick(window, Qt::Key_Escape);
     });
@@ -159,7 +159,7 @@ void tst_frmMainKeyboard::quitAndAboutShortcuts()
     QVERIFY(QTest::qWaitForWindowActive(m_main.window()));
 
     QString question;
-    tests::answerNextModal([&](QWidget *window) {
+    const tests::ModalAnswer answer2([&](QWidget *window) {
         auto *box = qobject_cast<QMessageBox *>(window);
         question = box->windowTitle();
         box->button(QMessageBox::No)->click();

@@ -60,7 +60,7 @@ void tst_Lifecycle::quitAnsweredNoChangesNothing()
 
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    tests::answerNextModal([&](QWidget *shown) {
+    const tests::ModalAnswer answer1([&](QWidget *shown) {
         auto *box = qobject_cast<QMessageBox *>(shown);
         title = box->windowTitle();
         text = box->text();
@@ -87,7 +87,7 @@ void tst_Lifecycle::aboutWindowBlocksTheMainWindow()
     const QPoint onBox = box->mapTo(m_main.window(), QPoint(8, box->height() / 2));
 
     bool modal = false;
-    tests::answerNextModal([&](QWidget *about) {
+    const tests::ModalAnswer answer2([&](QWidget *about) {
         modal = about->isModal() && QApplication::activeModalWidget() == about;
         // Input to the main window goes nowhere while the About window is open.
         QTest::mouseClick(mainWindow, Qt::LeftButton, {}, onBox);
@@ -108,7 +108,7 @@ void tst_Lifecycle::aboutWindowBlocksTheMainWindow()
 void tst_Lifecycle::closingTheWindowAsksNothing()
 {
     bool asked = false;
-    tests::answerNextModal([&](QWidget *shown) {
+    const tests::ModalAnswer answer3([&](QWidget *shown) {
         asked = true;
         shown->close();
     });
@@ -123,11 +123,11 @@ void tst_Lifecycle::closingTheWindowAsksNothing()
 void tst_Lifecycle::quitAnsweredYesEndsAtOnce()
 {
     // The About window was shown before: it must not keep the program alive.
-    tests::answerNextModal([](QWidget *about) { about->close(); });
+    const tests::ModalAnswer answer4([](QWidget *about) { about->close(); });
     m_main.action(u"mnuAbout"_qs)->trigger();
     QApplication::setActiveWindow(m_main.window());
 
-    tests::answerNextModal([](QWidget *shown) {
+    const tests::ModalAnswer answer5([](QWidget *shown) {
         qobject_cast<QMessageBox *>(shown)->button(QMessageBox::Yes)->click();
     });
     QEventLoop loop;

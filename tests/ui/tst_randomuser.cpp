@@ -296,7 +296,7 @@ void tst_RandomUser::perform(const Action &action, Model &model)
         return;
     case Kind::About: {
         const int way = action.arg % 4;
-        tests::answerNextModal([way](QWidget *about) {
+        const tests::ModalAnswer answer1([way](QWidget *about) {
             if (way == 0)
                 about->findChild<QPushButton *>(u"Command1"_qs)->click();
             else if (way == 1)
@@ -313,8 +313,8 @@ void tst_RandomUser::perform(const Action &action, Model &model)
         QApplication::setActiveWindow(window);
         return;
     }
-    case Kind::QuitNo:
-        tests::answerNextModal([](QWidget *box) {
+    case Kind::QuitNo: {
+        const tests::ModalAnswer answer2([](QWidget *box) {
             qobject_cast<QMessageBox *>(box)->button(QMessageBox::No)->click();
         });
         if (action.arg)
@@ -323,6 +323,7 @@ void tst_RandomUser::perform(const Action &action, Model &model)
             m_main.action(u"mnuFileExit"_qs)->trigger();
         QApplication::setActiveWindow(window);
         return;
+    }
     case Kind::MinimizeRestore:
         window->showMinimized();
         window->showNormal();
