@@ -28,12 +28,15 @@ test-sanitize: setup
 	cmake --build --preset asan
 	ctest --preset asan
 
-# The random-user test at length: 50 seeds of 4,000 actions.
+# The random-user test at length, 50 seeds of 4,000 actions; then the
+# companion command's parsers under libFuzzer for a bounded time.
 STRESS_SEEDS ?= 50
 STRESS_ACTIONS ?= 4000
 stress: build
 	QT_QPA_PLATFORM=offscreen BITLOOM_RANDOM_SEEDS=$(STRESS_SEEDS) \
 	    BITLOOM_RANDOM_ACTIONS=$(STRESS_ACTIONS) $(BUILD_DIR)/tests/ui/tst_randomuser
+	@sh scripts/setup.sh clang libclang-rt-14-dev
+	sh scripts/fuzz-cli.sh
 
 # A Debian package of a release build, in build/release/package.
 package: setup

@@ -26,6 +26,7 @@ endif()
 install(TARGETS bitloom
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     BUNDLE DESTINATION .)
+install(TARGETS bitloom-flags RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The freedesktop menu entry and the icon theme sizes.
 if(UNIX AND NOT APPLE)

@@ -24,7 +24,7 @@ mkdir -m 700 "$work/runtime"
 
 cat >"$work/session.sh" <<'SESSION'
 set -eu
-XDG_RUNTIME_DIR="$1/runtime" strace -f -qq -o "$1/trace" \
+env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$1/runtime" strace -f -qq -o "$1/trace" \
     -e trace=open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,link,linkat,symlink,symlinkat,unlink,unlinkat,rmdir,truncate \
     "$2" &
 tracer=$!

@@ -1,0 +1,31 @@
+// The command line: a command, its operands and the options.
+#pragma once
+
+#include "GameProfile.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bitloom::cli {
+
+enum class Command { Help, Version, Decode, Encode, Scan };
+
+struct Options {
+    Command command = Command::Help;
+    bool json = false;
+    const GameProfile *game = &viceCity;
+    std::vector<std::string_view> operands;
+};
+
+struct CommandLine {
+    Options options;
+    std::string usageError; // empty when the command line is right
+};
+
+// Options may come before or after the command; "--" ends them, so that an
+// operand may begin with '-'. --help and --version win over everything.
+CommandLine parseCommandLine(std::span<const std::string_view> arguments);
+
+} // namespace bitloom::cli

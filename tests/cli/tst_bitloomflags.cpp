@@ -1,0 +1,396 @@
+// The built bitloom-flags, run as a user or a script runs it.
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <utility>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(BITLOOM_FLAGS_PROGRAM), arguments);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        qWarning("bitloom-flags did not finish");
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// A vehicle line of 34 fields, the flags in the 31st.
+QByteArray vehicle(const QByteArray &identifier, const QByteArray &flags)
+{
+    return identifier
+           + " 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8 0.75 0.5 5 160.0 25.0 4 D 6.2 "
+             "0.60 0 35.0 1.4 0.15 0.0 0.25 -0.20 0.5 0.5 25000 20 "
+           + flags + " 0 1 0";
+}
+
+QByteArray crlfLines(const QList<QByteArray> &lines)
+{
+    QByteArray text;
+    for (const QByteArray &line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+const QByteArray sampleFile = crlfLines({
+    "; Vehicle handling, as a modder keeps it",
+    "; identifier mass ... flags",
+    vehicle("LANDSTAL", "9047000"),
+    vehicle("IDAHO", "0x50"),
+    "% PREDATOR 0.8 0.7 0.5 1.0 5.0",
+    vehicle("STINGER", "0"),
+    "! PCJ600 0.5 0.5 0.3 0.15",
+    "$ SPARROW 0.6 5.0 3.0 0.4",
+    vehicle("LINERUN", "4000c1"),
+    ";the end",
+});
+
+} // namespace
+
+class tst_BitloomFlags : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void decodeShowsTheFlagsAndTheValue();
+    void encodePrintsWhatTheWindowShows();
+    void scanTable();
+    void scanJson();
+    void badInput_data();
+    void badInput();
+    void badLinesDoNotHideGoodOnes();
+    void unreadableFile();
+    void endlessFileDoesNotHang();
+    void largeFile();
+    void fullDisk();
+    void usageErrors_data();
+    void usageErrors();
+    void helpAndVersion();
+
+private:
+    QString write(const QByteArray &contents, const QString &name = u"handling.cfg"_qs);
+    QTemporaryDir dir;
+};
+
+void tst_BitloomFlags::init()
+{
+    QVERIFY(dir.isValid());
+}
+
+QString tst_BitloomFlags::write(const QByteArray &contents, const QString &name)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
+        qFatal("cannot write the test file");
+    return path;
+}
+
+void tst_BitloomFlags::decodeShowsTheFlagsAndTheValue()
+{
+    const Run r = run({u"decode"_qs, u"0x09047000"_qs, u"0"_qs});
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out,
+             QByteArray("0x09047000\n"
+                        "  4e Chiffre  1000     NEUTRAL_HANDLING  Modifie les performances de la "
+                        "voiture quand celle-ci est sous le contrôle de l'IA pour diminuer les "
+                        "chances de dérapage.\n"
+                        "  4e Chiffre  2000     HAS_NO_ROOF       A plusieurs effets détaillés, y "
+                        "compris la capacité de tuer les occupants plus facilement.\n"
+                        "  4e Chiffre  4000     IS_BIG            Active un son qui intervient "
+                        "quand la voiture se renversse.\n"
+                        "  5e Chiffre  40000    IS_PLANE          Indique que ce véhicule a aussi "
+                        "une entrée de traitement spéciale dans la section \"avion\".\n"
+                        "  7e Chiffre  1000000  FAT_REAR          Grossi les roues arrière et les "
+                        "pneus.\n"
+                        "  7e Chiffre  8000000  SPECIAL_FLIGHT    Utilisé par des véhicules "
+                        "volants mais leur but exact n'est pas certain.\n"
+                        "  valeur : 9047000\n"
+                        "\n"
+                        "0\n"
+                        "  aucun flag\n"
+                        "  valeur : 0\n"));
+}
+
+void tst_BitloomFlags::encodePrintsWhatTheWindowShows()
+{
+    const Run r = run({u"encode"_qs, u"IS_BUS"_qs, u"no_doors"_qs});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QByteArray("50\n"));
+    QCOMPARE(r.err, QByteArray());
+
+    const Run json = run({u"encode"_qs, u"--json"_qs, u"SPECIAL_FLIGHT"_qs});
+    const QJsonObject object = QJsonDocument::fromJson(json.out).object();
+    QCOMPARE(object[u"value"].toString(), u"8000000"_qs);
+    QCOMPARE(object[u"flags"][0][u"digit"].toInt(), 7);
+    QCOMPARE(object[u"flags"][0][u"mask"].toString(), u"8000000"_qs);
+    QCOMPARE(object[u"flags"][0][u"description"].toString(),
+             u"Utilisé par des véhicules volants mais leur but exact n'est pas certain."_qs);
+}
+
+void tst_BitloomFlags::scanTable()
+{
+    const Run r = run({u"scan"_qs, write(sampleFile)});
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out,
+             QByteArray("ligne  identifiant  ae       flags\n"
+                        "3      LANDSTAL     9047000  NEUTRAL_HANDLING HAS_NO_ROOF IS_BIG "
+                        "IS_PLANE FAT_REAR SPECIAL_FLIGHT\n"
+                        "4      IDAHO        0x50     NO_DOORS IS_BUS\n"
+                        "6      STINGER      0        -\n"
+                        "9      LINERUN      4000c1   1G_BOOST IS_BUS IS_LOW "
+                        "HANDBRAKE_TYRE\n"
+                        "\n"
+                        "véhicules : 4 ; lignes d'autres sections (%, !, $) ignorées : 3\n"));
+}
+
+void tst_BitloomFlags::scanJson()
+{
+    const QString path = write("\xEF\xBB\xBF" + sampleFile);
+    const Run r = run({u"scan"_qs, u"--json"_qs, path});
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.status, 0);
+
+    QJsonParseError error{};
+    const QJsonObject object = QJsonDocument::fromJson(r.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object[u"file"].toString(), path);
+    QCOMPARE(object[u"game"].toString(), u"vc"_qs);
+    QCOMPARE(object[u"column"].toString(), u"ae"_qs);
+    QCOMPARE(object[u"otherSectionLines"].toInt(), 3);
+
+    const QJsonArray expected = QJsonDocument::fromJson(R"([
+        {"line": 3, "identifier": "LANDSTAL", "raw": "9047000", "value": "9047000",
+         "flags": ["NEUTRAL_HANDLING", "HAS_NO_ROOF", "IS_BIG", "IS_PLANE", "FAT_REAR",
+                   "SPECIAL_FLIGHT"]},
+        {"line": 4, "identifier": "IDAHO", "raw": "0x50", "value": "50",
+         "flags": ["NO_DOORS", "IS_BUS"]},
+        {"line": 6, "identifier": "STINGER", "raw": "0", "value": "0", "flags": []},
+        {"line": 9, "identifier": "LINERUN", "raw": "4000c1", "value": "4000C1",
+         "flags": ["1G_BOOST", "IS_BUS", "IS_LOW", "HANDBRAKE_TYRE"]}
+    ])")
+                                    .array();
+    QCOMPARE(object[u"vehicles"].toArray(), expected);
+}
+
+void tst_BitloomFlags::badInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("file"); // written to FILE when not null
+    QTest::addColumn<QByteArray>("err");  // FILE stands for the file's path
+
+    const QByteArray noFile;
+    QTest::newRow("not hex") << QStringList{u"decode"_qs, u"9047000xyz"_qs} << noFile
+                             << QByteArray("bitloom-flags: valeur \"9047000xyz\" : caractère non "
+                                           "hexadécimal 'x' en position 8 ; le jeu lirait "
+                                           "9047000\n");
+    QTest::newRow("nothing the game reads")
+        << QStringList{u"decode"_qs, u"zz"_qs} << noFile
+        << QByteArray("bitloom-flags: valeur \"zz\" : caractère non hexadécimal 'z' en position "
+                      "1 ; le jeu ne lirait aucune valeur sûre\n");
+    QTest::newRow("above the 28 flags")
+        << QStringList{u"decode"_qs, u"1FFFFFFF"_qs} << noFile
+        << QByteArray("bitloom-flags: valeur \"1FFFFFFF\" : bits au-delà des 28 flags de GTA: "
+                      "Vice-City\n");
+    QTest::newRow("above the gta3 flags")
+        << QStringList{u"--game"_qs, u"gta3"_qs, u"decode"_qs, u"10000"_qs} << noFile
+        << QByteArray("bitloom-flags: valeur \"10000\" : bits au-delà des 16 flags de GTA3\n");
+    QTest::newRow("empty value") << QStringList{u"decode"_qs, QString()} << noFile
+                                 << QByteArray("bitloom-flags: valeur vide\n");
+    QTest::newRow("unknown flag") << QStringList{u"encode"_qs, u"IS_TRAIN"_qs} << noFile
+                                  << QByteArray("bitloom-flags: flag inconnu \"IS_TRAIN\"\n");
+    QTest::newRow("flag not in gta3")
+        << QStringList{u"encode"_qs, u"--game=gta3"_qs, u"IS_BIKE"_qs} << noFile
+        << QByteArray("bitloom-flags: le flag \"IS_BIKE\" n'est pas parmi les 16 flags de "
+                      "GTA3\n");
+
+    const QStringList scanFile{u"scan"_qs, u"FILE"_qs};
+    QTest::newRow("too few fields")
+        << scanFile << crlfLines({"; x", "LANDSTAL 1700.0 5.0 4.0", ";the end"})
+        << QByteArray("FILE:2: LANDSTAL : 4 champs, il en faut au moins 31 pour la colonne "
+                      "\"ae\"\n");
+    QTest::newRow("gta3 too few fields")
+        << QStringList{u"scan"_qs, u"--game"_qs, u"gta3"_qs, u"FILE"_qs}
+        << crlfLines({"LANDSTAL 1700.0", ";the end"})
+        << QByteArray("FILE:1: LANDSTAL : 2 champs, il en faut au moins 30 pour la colonne "
+                      "\"ad\"\n");
+    QTest::newRow("flags not hex")
+        << scanFile << crlfLines({"; x", vehicle("IDAHO", "9047000xyz"), ";the end"})
+        << QByteArray("FILE:2: IDAHO : valeur \"9047000xyz\" : caractère non hexadécimal 'x' "
+                      "en position 8 ; le jeu lirait 9047000\n");
+    QTest::newRow("flags above the 28")
+        << scanFile << crlfLines({vehicle("IDAHO", "F0000000"), ";the end"})
+        << QByteArray("FILE:1: IDAHO : valeur \"F0000000\" : bits au-delà des 28 flags de GTA: "
+                      "Vice-City\n");
+    QTest::newRow("binary file")
+        << scanFile << QByteArray("; x\n; y\nAB") + '\0' + "CD\n;the end\n"
+        << QByteArray("FILE:3: fichier binaire (octet nul) : lecture abandonnée\n");
+    QTest::newRow("no end") << scanFile << crlfLines({"; x", vehicle("IDAHO", "50")})
+                            << QByteArray("FILE:2: pas de ligne \";the end\" : le jeu ne saurait "
+                                          "pas où s'arrêtent les données\n");
+    QTest::newRow("missing file") << QStringList{u"scan"_qs, u"NOFILE"_qs} << noFile
+                                  << QByteArray("NOFILE: fichier introuvable\n");
+    QTest::newRow("directory") << QStringList{u"scan"_qs, u"DIR"_qs} << noFile
+                               << QByteArray("DIR: c'est un dossier, pas un fichier\n");
+}
+
+void tst_BitloomFlags::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, err);
+
+    const QString path = file.isNull() ? QString() : write(file);
+    const QString missing = dir.filePath(u"absent.cfg"_qs);
+    for (QString &argument : arguments) {
+        if (argument == u"FILE")
+            argument = path;
+        else if (argument == u"NOFILE")
+            argument = missing;
+        else if (argument == u"DIR")
+            argument = dir.path();
+    }
+    for (const auto &[placeholder, value] :
+         {std::pair{QByteArray("NOFILE:"), missing}, std::pair{QByteArray("FILE:"), path},
+          std::pair{QByteArray("DIR:"), dir.path()}}) {
+        if (err.startsWith(placeholder))
+            err.replace(0, placeholder.size() - 1, value.toUtf8());
+    }
+
+    const Run r = run(arguments);
+    QCOMPARE(r.err, err);
+    QCOMPARE(r.status, 1);
+}
+
+void tst_BitloomFlags::badLinesDoNotHideGoodOnes()
+{
+    const QString path = write(crlfLines(
+        {vehicle("ONE", "1"), vehicle("BAD", "z"), "SHORT 1 2", vehicle("TWO", "2"), ";the end"}));
+    const Run r = run({u"scan"_qs, path});
+    QCOMPARE(r.status, 1);
+    QCOMPARE(r.err.count('\n'), 2);
+    QVERIFY(r.err.startsWith(QByteArray(path.toUtf8() + ":2: BAD : ")));
+    QVERIFY(r.err.contains(QByteArray('\n' + path.toUtf8() + ":3: SHORT : ")));
+    QCOMPARE(r.out,
+             QByteArray("ligne  identifiant  ae  flags\n"
+                        "1      ONE          1   1G_BOOST\n"
+                        "4      TWO          2   2G_BOOST\n"
+                        "\n"
+                        "véhicules : 2 ; lignes d'autres sections (%, !, $) ignorées : 0\n"));
+}
+
+void tst_BitloomFlags::unreadableFile()
+{
+    const QString path = write(sampleFile, u"unreadable.cfg"_qs);
+    QFile::setPermissions(path, QFileDevice::Permissions());
+    QFile probe(path);
+    if (probe.open(QIODevice::ReadOnly))
+        QSKIP("permissions do not stop this user (root?)");
+    const Run r = run({u"scan"_qs, path});
+    QCOMPARE(r.err, QByteArray(path.toUtf8() + ": impossible d'ouvrir le fichier\n"));
+    QCOMPARE(r.status, 1);
+}
+
+void tst_BitloomFlags::endlessFileDoesNotHang()
+{
+    if (!QFile::exists(u"/dev/zero"_qs))
+        QSKIP("no /dev/zero here");
+    const Run r = run({u"scan"_qs, u"/dev/zero"_qs});
+    QCOMPARE(r.err, QByteArray("/dev/zero:1: fichier binaire (octet nul) : lecture abandonnée\n"));
+    QCOMPARE(r.status, 1);
+}
+
+// Some megabytes, Windows endings, BOM: read whole, in well under the timeout.
+void tst_BitloomFlags::largeFile()
+{
+    QByteArray text = "\xEF\xBB\xBF";
+    constexpr int vehicles = 40000;
+    for (int i = 0; i < vehicles; ++i)
+        text += vehicle("CAR" + QByteArray::number(i), QByteArray::number(i * 977 % 0xFFFFFFF, 16))
+                + "\r\n";
+    text += ";the end\r\n";
+    const Run r = run({u"scan"_qs, u"--json"_qs, write(text)});
+    QCOMPARE(r.err, QByteArray());
+    QCOMPARE(r.status, 0);
+    const QJsonArray read = QJsonDocument::fromJson(r.out).object()[u"vehicles"].toArray();
+    QCOMPARE(read.size(), vehicles);
+    QCOMPARE(read.last()[u"identifier"].toString(), u"CAR39999"_qs);
+    QCOMPARE(read.last()[u"line"].toInt(), vehicles);
+}
+
+void tst_BitloomFlags::fullDisk()
+{
+    if (!QFile::exists(u"/dev/full"_qs))
+        QSKIP("no /dev/full here");
+    QProcess process;
+    process.setStandardOutputFile(u"/dev/full"_qs);
+    process.start(QStringLiteral(BITLOOM_FLAGS_PROGRAM), {u"decode"_qs, u"FFFFFFF"_qs});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.readAllStandardError(),
+             QByteArray("bitloom-flags: erreur d'écriture de la sortie\n"));
+    QCOMPARE(process.exitCode(), 1);
+}
+
+void tst_BitloomFlags::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("message");
+
+    QTest::newRow("nothing") << QStringList()
+                             << QByteArray("commande manquante (decode, encode ou scan)");
+    QTest::newRow("unknown command") << QStringList{u"check"_qs, u"1"_qs}
+                                     << QByteArray("commande inconnue \"check\" (decode, encode "
+                                                   "ou scan)");
+    QTest::newRow("no value") << QStringList{u"decode"_qs}
+                              << QByteArray("decode attend au moins une valeur");
+    QTest::newRow("unknown option") << QStringList{u"decode"_qs, u"--hex"_qs, u"1"_qs}
+                                    << QByteArray("option inconnue \"--hex\"");
+    QTest::newRow("unknown game") << QStringList{u"--game=sa"_qs, u"decode"_qs, u"1"_qs}
+                                  << QByteArray("jeu inconnu \"sa\" : --game attend vc ou gta3");
+    QTest::newRow("two files") << QStringList{u"scan"_qs, u"a"_qs, u"b"_qs}
+                               << QByteArray("scan attend un seul fichier");
+}
+
+void tst_BitloomFlags::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, message);
+
+    const Run r = run(arguments);
+    QCOMPARE(r.status, 2);
+    QCOMPARE(r.out, QByteArray());
+    QCOMPARE(r.err, QByteArray("bitloom-flags: " + message + "\nAide : bitloom-flags --help\n"));
+}
+
+void tst_BitloomFlags::helpAndVersion()
+{
+    const Run help = run({u"--help"_qs});
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.startsWith("Utilisation : bitloom-flags [OPTIONS] COMMANDE ARGUMENTS...\n"));
+    QCOMPARE(help.err, QByteArray());
+
+    const Run version = run({u"--version"_qs});
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, QByteArray("bitloom-flags " BITLOOM_VERSION "\n"));
+}
+
+QTEST_GUILESS_MAIN(tst_BitloomFlags)
+#include "tst_bitloomflags.moc"

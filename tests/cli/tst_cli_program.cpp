@@ -1,0 +1,188 @@
+#include "cli/Program.h"
+#include "flags/FlagCatalogue.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QTest>
+#include <algorithm>
+#include <sstream>
+
+using namespace bitloom;
+
+namespace {
+
+struct Run {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QStringList &arguments)
+{
+    std::vector<std::string> storage;
+    for (const QString &argument : arguments)
+        storage.push_back(argument.toStdString());
+    const std::vector<std::string_view> views(storage.begin(), storage.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::runProgram(views, out, err);
+    return {status, QByteArray::fromStdString(out.str()), QByteArray::fromStdString(err.str())};
+}
+
+QString nameOf(int bit)
+{
+    const std::string_view name = flags::flagAt(bit).name;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The value text worked out apart from the program: upper-case hex, no zeros in front.
+QByteArray expectedText(const QList<int> &bits)
+{
+    quint32 value = 0;
+    for (int bit : bits)
+        value |= 1u << bit;
+    return QByteArray::number(value, 16).toUpper();
+}
+
+// One decoded value of `decode --json`: its value and the names of its flags.
+struct Decoded {
+    QString value;
+    QStringList names;
+};
+
+QList<Decoded> decodedValues(const QByteArray &json)
+{
+    QList<Decoded> values;
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    for (const QJsonValue &entry : document.object().value(u"values").toArray()) {
+        Decoded decoded{entry[u"value"].toString(), {}};
+        for (const QJsonValue &flag : entry[u"flags"].toArray())
+            decoded.names << flag[u"name"].toString();
+        values << decoded;
+    }
+    return values;
+}
+
+} // namespace
+
+class tst_Program : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyFlagRoundTrips();
+    void randomSetsRoundTrip();
+    void decodeReadsTheGameForms_data();
+    void decodeReadsTheGameForms();
+    void goodValuesAreReportedBesideBadOnes();
+    void encodeGivesNoValueForABadName();
+};
+
+void tst_Program::everyFlagRoundTrips()
+{
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        const Run encoded = run({u"encode"_qs, nameOf(bit)});
+        QCOMPARE(encoded.status, 0);
+        QCOMPARE(encoded.out, expectedText({bit}) + '\n');
+
+        const Run decoded
+            = run({u"decode"_qs, u"--json"_qs, QString::fromUtf8(encoded.out.trimmed())});
+        QCOMPARE(decoded.status, 0);
+        const QList<Decoded> values = decodedValues(decoded.out);
+        QCOMPARE(values.size(), 1);
+        QCOMPARE(values[0].names, QStringList{nameOf(bit)});
+        QCOMPARE(values[0].value.toUtf8(), expectedText({bit}));
+    }
+}
+
+void tst_Program::randomSetsRoundTrip()
+{
+    QRandomGenerator random(20240607);
+    for (int round = 0; round < 300; ++round) {
+        QList<int> bits;
+        for (int bit = 0; bit < flags::flagCount; ++bit) {
+            if (random.bounded(2) == 1)
+                bits << bit;
+        }
+        if (bits.isEmpty())
+            bits << random.bounded(flags::flagCount);
+
+        // Names in any order and case, some twice.
+        QStringList names;
+        for (int bit : bits)
+            names << (random.bounded(2) == 1 ? nameOf(bit) : nameOf(bit).toLower());
+        names << names.at(random.bounded(names.size()));
+        std::shuffle(names.begin(), names.end(), random);
+
+        const Run encoded = run(QStringList{u"encode"_qs} + names);
+        QCOMPARE(encoded.status, 0);
+        QCOMPARE(encoded.out, expectedText(bits) + '\n');
+
+        const Run decoded
+            = run({u"--json"_qs, u"decode"_qs, QString::fromUtf8(encoded.out.trimmed())});
+        QCOMPARE(decoded.status, 0);
+        QStringList expectedNames;
+        for (int bit : bits)
+            expectedNames << nameOf(bit);
+        QCOMPARE(decodedValues(decoded.out).value(0).names, expectedNames);
+    }
+}
+
+void tst_Program::decodeReadsTheGameForms_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QStringList>("names");
+
+    const QStringList names9047000{u"NEUTRAL_HANDLING"_qs, u"HAS_NO_ROOF"_qs, u"IS_BIG"_qs,
+                                   u"IS_PLANE"_qs,         u"FAT_REAR"_qs,    u"SPECIAL_FLIGHT"_qs};
+    QTest::newRow("as written") << u"9047000"_qs << u"9047000"_qs << names9047000;
+    QTest::newRow("0x prefix") << u"0x9047000"_qs << u"9047000"_qs << names9047000;
+    QTest::newRow("leading zero") << u"09047000"_qs << u"9047000"_qs << names9047000;
+    QTest::newRow("0X prefix and zeros") << u"0X009047000"_qs << u"9047000"_qs << names9047000;
+
+    const QStringList namesC0 = {u"IS_BUS"_qs, u"IS_LOW"_qs};
+    QTest::newRow("upper case") << u"C0"_qs << u"C0"_qs << namesC0;
+    QTest::newRow("lower case") << u"c0"_qs << u"C0"_qs << namesC0;
+    QTest::newRow("lower case, prefixed") << u"0x0c0"_qs << u"C0"_qs << namesC0;
+    QTest::newRow("no flag") << u"0x0"_qs << u"0"_qs << QStringList();
+}
+
+void tst_Program::decodeReadsTheGameForms()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, value);
+    QFETCH(QStringList, names);
+
+    const Run decoded = run({u"decode"_qs, u"--json"_qs, text});
+    QCOMPARE(decoded.status, 0);
+    QCOMPARE(decoded.err, QByteArray());
+    const QList<Decoded> values = decodedValues(decoded.out);
+    QCOMPARE(values.size(), 1);
+    QCOMPARE(values[0].value, value);
+    QCOMPARE(values[0].names, names);
+}
+
+void tst_Program::goodValuesAreReportedBesideBadOnes()
+{
+    const Run decoded = run({u"decode"_qs, u"--json"_qs, u"40"_qs, u"4x"_qs, u"10"_qs});
+    QCOMPARE(decoded.status, 1);
+    const QList<Decoded> values = decodedValues(decoded.out);
+    QCOMPARE(values.size(), 2);
+    QCOMPARE(values[0].names, QStringList{u"IS_BUS"_qs});
+    QCOMPARE(values[1].names, QStringList{u"NO_DOORS"_qs});
+    QCOMPARE(decoded.err, QByteArray("bitloom-flags: valeur \"4x\" : caractère non hexadécimal "
+                                     "'x' en position 2 ; le jeu lirait 4\n"));
+}
+
+void tst_Program::encodeGivesNoValueForABadName()
+{
+    const Run encoded = run({u"encode"_qs, u"IS_BUS"_qs, u"IS_BSU"_qs});
+    QCOMPARE(encoded.status, 1);
+    QCOMPARE(encoded.out, QByteArray());
+    QCOMPARE(encoded.err, QByteArray("bitloom-flags: flag inconnu \"IS_BSU\"\n"));
+}
+
+QTEST_GUILESS_MAIN(tst_Program)
+#include "tst_cli_program.moc"
