@@ -5,7 +5,9 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    // The program takes no command line, not even Qt's own options.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication application(qtArgc, argv);
     bitloom::runtime::initializeProgram(application);
 
     bitloom::ui::frmMain window;

@@ -7,7 +7,11 @@ using flags::CheckState;
 CheckBox::CheckBox(const QString &caption, QWidget *parent)
     : QCheckBox(caption, parent)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    connect(this, &QCheckBox::checkStateChanged, this, &CheckBox::clickEvent);
+#else
     connect(this, &QCheckBox::stateChanged, this, &CheckBox::clickEvent);
+#endif
 }
 
 CheckState CheckBox::value() const

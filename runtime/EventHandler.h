@@ -19,7 +19,7 @@ void runHandler(Handler &&handler) noexcept
     } catch (const std::exception &error) {
         reportError(QString::fromUtf8(error.what()));
     } catch (...) {
-        reportError(u"Erreur inconnue."_qs);
+        reportError(QStringLiteral("Erreur inconnue."));
     }
 }
 

@@ -34,4 +34,19 @@ void ListBox::mousePressEvent(QMouseEvent *event)
         Q_EMIT clickEvent();
 }
 
+QItemSelectionModel::SelectionFlags ListBox::selectionCommand(const QModelIndex &index,
+                                                              const QEvent *event) const
+{
+    // The user picks an item with the left button or the keyboard, and can
+    // never empty the list's choice: no Ctrl+click toggle, no right-click pick.
+    if (!index.isValid())
+        return QItemSelectionModel::NoUpdate;
+    if (event && event->isPointerEvent()) {
+        const auto *mouse = static_cast<const QMouseEvent *>(event);
+        if (!((mouse->button() | mouse->buttons()) & Qt::LeftButton))
+            return QItemSelectionModel::NoUpdate;
+    }
+    return QItemSelectionModel::ClearAndSelect;
+}
+
 } // namespace bitloom::runtime

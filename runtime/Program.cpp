@@ -9,6 +9,8 @@
 #include <QTranslator>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace bitloom::runtime {
 
 namespace {
@@ -28,25 +30,25 @@ bool ended = false;
 
 void initializeProgram(QApplication &application)
 {
-    QApplication::setApplicationName(u"Bitloom"_qs);
+    QApplication::setApplicationName(u"Bitloom"_s);
     QApplication::setApplicationVersion(QString::fromLatin1(programVersionText));
 
     const QLocale french(QLocale::French, QLocale::France);
     QLocale::setDefault(french);
     auto *translator = new QTranslator(&application);
-    if (translator->load(french, u"qtbase"_qs, u"_"_qs,
+    if (translator->load(french, u"qtbase"_s, u"_"_s,
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 
     // An Arial-metric dialog font, fully hinted as on the classic Windows
     // desktop: so measured, every caption and description fits its box.
     QFont dialogFont;
-    dialogFont.setFamilies({u"Liberation Sans"_qs, u"Arial"_qs});
+    dialogFont.setFamilies({u"Liberation Sans"_s, u"Arial"_s});
     dialogFont.setPointSize(8);
     dialogFont.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(dialogFont);
     // The output box asks for Century Gothic; URW Gothic shares its metrics.
-    QFont::insertSubstitution(u"Century Gothic"_qs, u"URW Gothic"_qs);
+    QFont::insertSubstitution(u"Century Gothic"_s, u"URW Gothic"_s);
 }
 
 void endProgram()
@@ -54,9 +56,9 @@ void endProgram()
     if (ended)
         return;
     ended = true;
-    QCoreApplication::instance()->installEventFilter(new EventSink(QCoreApplication::instance()));
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
+    QCoreApplication::instance()->installEventFilter(new EventSink(QCoreApplication::instance()));
     QCoreApplication::exit(0);
 }
 

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace bitloom::ui {
 
 namespace def = frmAboutDefinition;
@@ -15,8 +17,8 @@ using runtime::toQString;
 
 QString aboutCaption(const runtime::ProgramVersion &version)
 {
-    return u"Bitloom "_qs % QString::number(version.majorVersion) % u'.'
-           % QString::number(version.minorVersion) % u" Build:  "_qs
+    return u"Bitloom "_s % QString::number(version.majorVersion) % u'.'
+           % QString::number(version.minorVersion) % u" Build:  "_s
            % QString::number(version.revision);
 }
 
@@ -24,12 +26,12 @@ frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(u"frmAbout"_qs);
-    setWindowTitle(u"#"_qs);
+    setObjectName(u"frmAbout"_s);
+    setWindowTitle(u"#"_s);
     setFixedSize(toPixels(def::clientWidth, def::clientHeight));
 
     txtAbout = new QPlainTextEdit(this);
-    txtAbout->setObjectName(u"txtAbout"_qs);
+    txtAbout->setObjectName(u"txtAbout"_s);
     txtAbout->setGeometry(toPixels(def::txtAbout));
     txtAbout->setReadOnly(true);
     txtAbout->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -41,7 +43,7 @@ frmAbout::frmAbout(QWidget *parent)
     txtAbout->document()->setDocumentMargin(2);
 
     Command1 = new QPushButton(toQString(def::command1Caption), this);
-    Command1->setObjectName(u"Command1"_qs);
+    Command1->setObjectName(u"Command1"_s);
     Command1->setGeometry(toPixels(def::command1));
     // Enter presses the button as the default button; Esc reaches it through
     // the dialog's own cancel, which unloads the window in the same way.
@@ -62,7 +64,7 @@ void frmAbout::Form_Load()
     setWindowTitle(aboutCaption(runtime::programVersion));
     // Every opening shows the whole text from its start, with nothing selected.
     QString text = toQString(def::aboutText);
-    text.replace(u"\r\n"_qs, u"\n"_qs);
+    text.replace(u"\r\n"_s, u"\n"_s);
     txtAbout->setPlainText(text);
     Command1->setFocus(Qt::OtherFocusReason);
 }

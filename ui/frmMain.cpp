@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace bitloom::ui {
 
 namespace def = frmMainDefinition;
@@ -60,6 +62,9 @@ QAction *menuItem(QMenu *menu, const QString &name, std::string_view caption)
 {
     QAction *action = menu->addAction(toQString(caption));
     action->setObjectName(name);
+    // Where the platform moves items by their text (macOS: "Quitter", "A
+    // propos"), the menus would no longer read as designed.
+    action->setMenuRole(QAction::NoRole);
     return action;
 }
 
@@ -70,15 +75,15 @@ frmMain::frmMain(QWidget *parent)
                               | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint)
 {
-    setObjectName(u"frmMain"_qs);
+    setObjectName(u"frmMain"_s);
     setWindowTitle(toQString(def::caption));
     QIcon icon;
-    icon.addFile(u":/bitloom/bitloom-16.png"_qs);
-    icon.addFile(u":/bitloom/bitloom-32.png"_qs);
+    icon.addFile(u":/bitloom/bitloom-16.png"_s);
+    icon.addFile(u":/bitloom/bitloom-32.png"_s);
     setWindowIcon(icon);
 
     auto *client = new QWidget(this);
-    client->setObjectName(u"client"_qs);
+    client->setObjectName(u"client"_s);
     setCentralWidget(client);
     // The window takes its size from the client area and the menu bar; the
     // user cannot resize it.
@@ -103,7 +108,7 @@ frmMain::~frmMain()
 
 void frmMain::buildList(QWidget *client)
 {
-    lstPane = placed(new runtime::ListBox(client), u"lstPane"_qs, def::lstPane);
+    lstPane = placed(new runtime::ListBox(client), u"lstPane"_s, def::lstPane);
     for (std::string_view item : def::paneListItems)
         lstPane->addItem(toQString(item));
 }
@@ -115,12 +120,12 @@ void frmMain::buildSummaryPane(QWidget *client)
     fraPane[0] = summary;
 
     lblIntroduction = placed(wrappedLabel(toQString(def::lblIntroduction.text), summary),
-                             u"lblIntroduction"_qs, def::lblIntroduction);
-    lblOutput = placed(wrappedLabel(toQString(def::lblOutput.text), summary), u"lblOutput"_qs,
+                             u"lblIntroduction"_s, def::lblIntroduction);
+    lblOutput = placed(wrappedLabel(toQString(def::lblOutput.text), summary), u"lblOutput"_s,
                        def::lblOutput);
     lblOutput->setTextFormat(Qt::AutoText);
 
-    txtOutput = placed(new QLineEdit(toQString(def::txtOutput.text), summary), u"txtOutput"_qs,
+    txtOutput = placed(new QLineEdit(toQString(def::txtOutput.text), summary), u"txtOutput"_s,
                        def::txtOutput);
     // Locked: the text can be selected and copied, never edited by the user.
     txtOutput->setReadOnly(true);
@@ -131,14 +136,14 @@ void frmMain::buildSummaryPane(QWidget *client)
     lblOutput->setBuddy(txtOutput);
 
     lblInstructions = placed(wrappedLabel(toQString(def::lblInstructions.text), summary),
-                             u"lblInstructions"_qs, def::lblInstructions);
+                             u"lblInstructions"_s, def::lblInstructions);
     cmdClearAll = placed(new QPushButton(toQString(def::cmdClearAll.text), summary),
-                         u"cmdClearAll"_qs, def::cmdClearAll);
+                         u"cmdClearAll"_s, def::cmdClearAll);
     cmdClearAll->setAutoDefault(false);
     // The reset button is also the window's cancel button: Esc clicks it
     // while the summary pane is shown.
     auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), cmdClearAll);
-    connect(cancel, &QShortcut::activated, cmdClearAll, &QPushButton::animateClick);
+    connect(cancel, &QShortcut::activated, cmdClearAll, &QPushButton::click);
 }
 
 void frmMain::buildDigitPanes(QWidget *client)
@@ -181,21 +186,21 @@ void frmMain::buildRules(QWidget *client)
         else
             highlight->raise();
     };
-    rule(def::linSummarySplitter, u"linSummarySplitter"_qs, fraPane[0]);
-    rule(def::linMenuSplitter, u"linMenuSplitter"_qs, client);
+    rule(def::linSummarySplitter, u"linSummarySplitter"_s, fraPane[0]);
+    rule(def::linMenuSplitter, u"linMenuSplitter"_s, client);
 }
 
 void frmMain::buildMenus()
 {
     QMenu *mnuFile = menuBar()->addMenu(toQString(def::mnuFile));
-    mnuFile->setObjectName(u"mnuFile"_qs);
-    mnuFileClear = menuItem(mnuFile, u"mnuFileClear"_qs, def::mnuFileClear);
-    mnuFile->addSeparator()->setObjectName(u"mnuFileSep"_qs);
-    mnuFileExit = menuItem(mnuFile, u"mnuFileExit"_qs, def::mnuFileExit);
+    mnuFile->setObjectName(u"mnuFile"_s);
+    mnuFileClear = menuItem(mnuFile, u"mnuFileClear"_s, def::mnuFileClear);
+    mnuFile->addSeparator()->setObjectName(u"mnuFileSep"_s);
+    mnuFileExit = menuItem(mnuFile, u"mnuFileExit"_s, def::mnuFileExit);
     mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *mnuWindow = menuBar()->addMenu(toQString(def::mnuWindow));
-    mnuWindow->setObjectName(u"mnuWindow"_qs);
+    mnuWindow->setObjectName(u"mnuWindow"_s);
     for (int pane = 0; pane < paneCount; ++pane) {
         QAction *item = menuItem(mnuWindow, indexedName(u"mnuPane", pane),
                                  def::mnuPane[static_cast<std::size_t>(pane)]);
@@ -203,18 +208,18 @@ void frmMain::buildMenus()
         item->setChecked(pane == 0);
         mnuPane[static_cast<std::size_t>(pane)] = item;
     }
-    mnuWindow->addSeparator()->setObjectName(u"mnuViewSep"_qs);
-    mnuViewSingle = menuItem(mnuWindow, u"mnuViewSingle"_qs, def::mnuViewSingle);
+    mnuWindow->addSeparator()->setObjectName(u"mnuViewSep"_s);
+    mnuViewSingle = menuItem(mnuWindow, u"mnuViewSingle"_s, def::mnuViewSingle);
     mnuViewSingle->setCheckable(true);
     mnuViewSingle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuViewWide = menuItem(mnuWindow, u"mnuViewWide"_qs, def::mnuViewWide);
+    mnuViewWide = menuItem(mnuWindow, u"mnuViewWide"_s, def::mnuViewWide);
     mnuViewWide->setCheckable(true);
     mnuViewWide->setChecked(true);
     mnuViewWide->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
     QMenu *mnuHelp = menuBar()->addMenu(toQString(def::mnuHelp));
-    mnuHelp->setObjectName(u"mnuHelp"_qs);
-    mnuAbout = menuItem(mnuHelp, u"mnuAbout"_qs, def::mnuAbout);
+    mnuHelp->setObjectName(u"mnuHelp"_s);
+    mnuAbout = menuItem(mnuHelp, u"mnuAbout"_s, def::mnuAbout);
     mnuAbout->setShortcut(QKeySequence(Qt::Key_F1));
 }
 

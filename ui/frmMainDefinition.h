@@ -7,6 +7,7 @@
 #include "flags/FlagCatalogue.h"
 #include "runtime/Twips.h"
 
+#include <array>
 #include <string_view>
 
 namespace bitloom::ui::frmMainDefinition {

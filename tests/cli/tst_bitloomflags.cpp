@@ -8,6 +8,8 @@
 #include <QTest>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Run {
@@ -84,7 +86,7 @@ private Q_SLOTS:
     void helpAndVersion();
 
 private:
-    QString write(const QByteArray &contents, const QString &name = u"handling.cfg"_qs);
+    QString write(const QByteArray &contents, const QString &name = u"handling.cfg"_s);
     QTemporaryDir dir;
 };
 
@@ -104,7 +106,7 @@ QString tst_BitloomFlags::write(const QByteArray &contents, const QString &name)
 
 void tst_BitloomFlags::decodeShowsTheFlagsAndTheValue()
 {
-    const Run r = run({u"decode"_qs, u"0x09047000"_qs, u"0"_qs});
+    const Run r = run({u"decode"_s, u"0x09047000"_s, u"0"_s});
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out,
@@ -131,23 +133,23 @@ void tst_BitloomFlags::decodeShowsTheFlagsAndTheValue()
 
 void tst_BitloomFlags::encodePrintsWhatTheWindowShows()
 {
-    const Run r = run({u"encode"_qs, u"IS_BUS"_qs, u"no_doors"_qs});
+    const Run r = run({u"encode"_s, u"IS_BUS"_s, u"no_doors"_s});
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out, QByteArray("50\n"));
     QCOMPARE(r.err, QByteArray());
 
-    const Run json = run({u"encode"_qs, u"--json"_qs, u"SPECIAL_FLIGHT"_qs});
+    const Run json = run({u"encode"_s, u"--json"_s, u"SPECIAL_FLIGHT"_s});
     const QJsonObject object = QJsonDocument::fromJson(json.out).object();
-    QCOMPARE(object[u"value"].toString(), u"8000000"_qs);
+    QCOMPARE(object[u"value"].toString(), u"8000000"_s);
     QCOMPARE(object[u"flags"][0][u"digit"].toInt(), 7);
-    QCOMPARE(object[u"flags"][0][u"mask"].toString(), u"8000000"_qs);
+    QCOMPARE(object[u"flags"][0][u"mask"].toString(), u"8000000"_s);
     QCOMPARE(object[u"flags"][0][u"description"].toString(),
-             u"Utilisé par des véhicules volants mais leur but exact n'est pas certain."_qs);
+             u"Utilisé par des véhicules volants mais leur but exact n'est pas certain."_s);
 }
 
 void tst_BitloomFlags::scanTable()
 {
-    const Run r = run({u"scan"_qs, write(sampleFile)});
+    const Run r = run({u"scan"_s, write(sampleFile)});
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.status, 0);
     QCOMPARE(r.out,
@@ -165,7 +167,7 @@ void tst_BitloomFlags::scanTable()
 void tst_BitloomFlags::scanJson()
 {
     const QString path = write("\xEF\xBB\xBF" + sampleFile);
-    const Run r = run({u"scan"_qs, u"--json"_qs, path});
+    const Run r = run({u"scan"_s, u"--json"_s, path});
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.status, 0);
 
@@ -173,8 +175,8 @@ void tst_BitloomFlags::scanJson()
     const QJsonObject object = QJsonDocument::fromJson(r.out, &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(object[u"file"].toString(), path);
-    QCOMPARE(object[u"game"].toString(), u"vc"_qs);
-    QCOMPARE(object[u"column"].toString(), u"ae"_qs);
+    QCOMPARE(object[u"game"].toString(), u"vc"_s);
+    QCOMPARE(object[u"column"].toString(), u"ae"_s);
     QCOMPARE(object[u"otherSectionLines"].toInt(), 3);
 
     const QJsonArray expected = QJsonDocument::fromJson(R"([
@@ -198,37 +200,37 @@ void tst_BitloomFlags::badInput_data()
     QTest::addColumn<QByteArray>("err");  // FILE stands for the file's path
 
     const QByteArray noFile;
-    QTest::newRow("not hex") << QStringList{u"decode"_qs, u"9047000xyz"_qs} << noFile
+    QTest::newRow("not hex") << QStringList{u"decode"_s, u"9047000xyz"_s} << noFile
                              << QByteArray("bitloom-flags: valeur \"9047000xyz\" : caractère non "
                                            "hexadécimal 'x' en position 8 ; le jeu lirait "
                                            "9047000\n");
     QTest::newRow("nothing the game reads")
-        << QStringList{u"decode"_qs, u"zz"_qs} << noFile
+        << QStringList{u"decode"_s, u"zz"_s} << noFile
         << QByteArray("bitloom-flags: valeur \"zz\" : caractère non hexadécimal 'z' en position "
                       "1 ; le jeu ne lirait aucune valeur sûre\n");
     QTest::newRow("above the 28 flags")
-        << QStringList{u"decode"_qs, u"1FFFFFFF"_qs} << noFile
+        << QStringList{u"decode"_s, u"1FFFFFFF"_s} << noFile
         << QByteArray("bitloom-flags: valeur \"1FFFFFFF\" : bits au-delà des 28 flags de GTA: "
                       "Vice-City\n");
     QTest::newRow("above the gta3 flags")
-        << QStringList{u"--game"_qs, u"gta3"_qs, u"decode"_qs, u"10000"_qs} << noFile
+        << QStringList{u"--game"_s, u"gta3"_s, u"decode"_s, u"10000"_s} << noFile
         << QByteArray("bitloom-flags: valeur \"10000\" : bits au-delà des 16 flags de GTA3\n");
-    QTest::newRow("empty value") << QStringList{u"decode"_qs, QString()} << noFile
+    QTest::newRow("empty value") << QStringList{u"decode"_s, QString()} << noFile
                                  << QByteArray("bitloom-flags: valeur vide\n");
-    QTest::newRow("unknown flag") << QStringList{u"encode"_qs, u"IS_TRAIN"_qs} << noFile
+    QTest::newRow("unknown flag") << QStringList{u"encode"_s, u"IS_TRAIN"_s} << noFile
                                   << QByteArray("bitloom-flags: flag inconnu \"IS_TRAIN\"\n");
     QTest::newRow("flag not in gta3")
-        << QStringList{u"encode"_qs, u"--game=gta3"_qs, u"IS_BIKE"_qs} << noFile
+        << QStringList{u"encode"_s, u"--game=gta3"_s, u"IS_BIKE"_s} << noFile
         << QByteArray("bitloom-flags: le flag \"IS_BIKE\" n'est pas parmi les 16 flags de "
                       "GTA3\n");
 
-    const QStringList scanFile{u"scan"_qs, u"FILE"_qs};
+    const QStringList scanFile{u"scan"_s, u"FILE"_s};
     QTest::newRow("too few fields")
         << scanFile << crlfLines({"; x", "LANDSTAL 1700.0 5.0 4.0", ";the end"})
         << QByteArray("FILE:2: LANDSTAL : 4 champs, il en faut au moins 31 pour la colonne "
                       "\"ae\"\n");
     QTest::newRow("gta3 too few fields")
-        << QStringList{u"scan"_qs, u"--game"_qs, u"gta3"_qs, u"FILE"_qs}
+        << QStringList{u"scan"_s, u"--game"_s, u"gta3"_s, u"FILE"_s}
         << crlfLines({"LANDSTAL 1700.0", ";the end"})
         << QByteArray("FILE:1: LANDSTAL : 2 champs, il en faut au moins 30 pour la colonne "
                       "\"ad\"\n");
@@ -246,9 +248,9 @@ void tst_BitloomFlags::badInput_data()
     QTest::newRow("no end") << scanFile << crlfLines({"; x", vehicle("IDAHO", "50")})
                             << QByteArray("FILE:2: pas de ligne \";the end\" : le jeu ne saurait "
                                           "pas où s'arrêtent les données\n");
-    QTest::newRow("missing file") << QStringList{u"scan"_qs, u"NOFILE"_qs} << noFile
+    QTest::newRow("missing file") << QStringList{u"scan"_s, u"NOFILE"_s} << noFile
                                   << QByteArray("NOFILE: fichier introuvable\n");
-    QTest::newRow("directory") << QStringList{u"scan"_qs, u"DIR"_qs} << noFile
+    QTest::newRow("directory") << QStringList{u"scan"_s, u"DIR"_s} << noFile
                                << QByteArray("DIR: c'est un dossier, pas un fichier\n");
 }
 
@@ -259,7 +261,7 @@ void tst_BitloomFlags::badInput()
     QFETCH(QByteArray, err);
 
     const QString path = file.isNull() ? QString() : write(file);
-    const QString missing = dir.filePath(u"absent.cfg"_qs);
+    const QString missing = dir.filePath(u"absent.cfg"_s);
     for (QString &argument : arguments) {
         if (argument == u"FILE")
             argument = path;
@@ -284,7 +286,7 @@ void tst_BitloomFlags::badLinesDoNotHideGoodOnes()
 {
     const QString path = write(crlfLines(
         {vehicle("ONE", "1"), vehicle("BAD", "z"), "SHORT 1 2", vehicle("TWO", "2"), ";the end"}));
-    const Run r = run({u"scan"_qs, path});
+    const Run r = run({u"scan"_s, path});
     QCOMPARE(r.status, 1);
     QCOMPARE(r.err.count('\n'), 2);
     QVERIFY(r.err.startsWith(QByteArray(path.toUtf8() + ":2: BAD : ")));
@@ -299,21 +301,21 @@ void tst_BitloomFlags::badLinesDoNotHideGoodOnes()
 
 void tst_BitloomFlags::unreadableFile()
 {
-    const QString path = write(sampleFile, u"unreadable.cfg"_qs);
+    const QString path = write(sampleFile, u"unreadable.cfg"_s);
     QFile::setPermissions(path, QFileDevice::Permissions());
     QFile probe(path);
     if (probe.open(QIODevice::ReadOnly))
         QSKIP("permissions do not stop this user (root?)");
-    const Run r = run({u"scan"_qs, path});
+    const Run r = run({u"scan"_s, path});
     QCOMPARE(r.err, QByteArray(path.toUtf8() + ": impossible d'ouvrir le fichier\n"));
     QCOMPARE(r.status, 1);
 }
 
 void tst_BitloomFlags::endlessFileDoesNotHang()
 {
-    if (!QFile::exists(u"/dev/zero"_qs))
+    if (!QFile::exists(u"/dev/zero"_s))
         QSKIP("no /dev/zero here");
-    const Run r = run({u"scan"_qs, u"/dev/zero"_qs});
+    const Run r = run({u"scan"_s, u"/dev/zero"_s});
     QCOMPARE(r.err, QByteArray("/dev/zero:1: fichier binaire (octet nul) : lecture abandonnée\n"));
     QCOMPARE(r.status, 1);
 }
@@ -327,22 +329,22 @@ void tst_BitloomFlags::largeFile()
         text += vehicle("CAR" + QByteArray::number(i), QByteArray::number(i * 977 % 0xFFFFFFF, 16))
                 + "\r\n";
     text += ";the end\r\n";
-    const Run r = run({u"scan"_qs, u"--json"_qs, write(text)});
+    const Run r = run({u"scan"_s, u"--json"_s, write(text)});
     QCOMPARE(r.err, QByteArray());
     QCOMPARE(r.status, 0);
     const QJsonArray read = QJsonDocument::fromJson(r.out).object()[u"vehicles"].toArray();
     QCOMPARE(read.size(), vehicles);
-    QCOMPARE(read.last()[u"identifier"].toString(), u"CAR39999"_qs);
+    QCOMPARE(read.last()[u"identifier"].toString(), u"CAR39999"_s);
     QCOMPARE(read.last()[u"line"].toInt(), vehicles);
 }
 
 void tst_BitloomFlags::fullDisk()
 {
-    if (!QFile::exists(u"/dev/full"_qs))
+    if (!QFile::exists(u"/dev/full"_s))
         QSKIP("no /dev/full here");
     QProcess process;
-    process.setStandardOutputFile(u"/dev/full"_qs);
-    process.start(QStringLiteral(BITLOOM_FLAGS_PROGRAM), {u"decode"_qs, u"FFFFFFF"_qs});
+    process.setStandardOutputFile(u"/dev/full"_s);
+    process.start(QStringLiteral(BITLOOM_FLAGS_PROGRAM), {u"decode"_s, u"FFFFFFF"_s});
     QVERIFY(process.waitForFinished(20000));
     QCOMPARE(process.readAllStandardError(),
              QByteArray("bitloom-flags: erreur d'écriture de la sortie\n"));
@@ -356,16 +358,16 @@ void tst_BitloomFlags::usageErrors_data()
 
     QTest::newRow("nothing") << QStringList()
                              << QByteArray("commande manquante (decode, encode ou scan)");
-    QTest::newRow("unknown command") << QStringList{u"check"_qs, u"1"_qs}
+    QTest::newRow("unknown command") << QStringList{u"check"_s, u"1"_s}
                                      << QByteArray("commande inconnue \"check\" (decode, encode "
                                                    "ou scan)");
-    QTest::newRow("no value") << QStringList{u"decode"_qs}
+    QTest::newRow("no value") << QStringList{u"decode"_s}
                               << QByteArray("decode attend au moins une valeur");
-    QTest::newRow("unknown option") << QStringList{u"decode"_qs, u"--hex"_qs, u"1"_qs}
-                                    << QByteArray("option inconnue \"--hex\"");
-    QTest::newRow("unknown game") << QStringList{u"--game=sa"_qs, u"decode"_qs, u"1"_qs}
+    QTest::newRow("unknown option")
+        << QStringList{u"decode"_s, u"--hex"_s, u"1"_s} << QByteArray("option inconnue \"--hex\"");
+    QTest::newRow("unknown game") << QStringList{u"--game=sa"_s, u"decode"_s, u"1"_s}
                                   << QByteArray("jeu inconnu \"sa\" : --game attend vc ou gta3");
-    QTest::newRow("two files") << QStringList{u"scan"_qs, u"a"_qs, u"b"_qs}
+    QTest::newRow("two files") << QStringList{u"scan"_s, u"a"_s, u"b"_s}
                                << QByteArray("scan attend un seul fichier");
 }
 
@@ -382,12 +384,12 @@ void tst_BitloomFlags::usageErrors()
 
 void tst_BitloomFlags::helpAndVersion()
 {
-    const Run help = run({u"--help"_qs});
+    const Run help = run({u"--help"_s});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.startsWith("Utilisation : bitloom-flags [OPTIONS] COMMANDE ARGUMENTS...\n"));
     QCOMPARE(help.err, QByteArray());
 
-    const Run version = run({u"--version"_qs});
+    const Run version = run({u"--version"_s});
     QCOMPARE(version.status, 0);
     QCOMPARE(version.out, QByteArray("bitloom-flags " BITLOOM_VERSION "\n"));
 }

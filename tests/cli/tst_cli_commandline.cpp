@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom::cli;
 
 Q_DECLARE_METATYPE(Command)
@@ -37,34 +39,33 @@ void tst_CommandLine::accepted_data()
     QTest::addColumn<QString>("game");
     QTest::addColumn<QStringList>("operands");
 
-    QTest::newRow("decode") << QStringList{u"decode"_qs, u"1"_qs, u"2"_qs} << Command::Decode
-                            << false << u"vc"_qs << QStringList{u"1"_qs, u"2"_qs};
-    QTest::newRow("json before") << QStringList{u"--json"_qs, u"encode"_qs, u"IS_BUS"_qs}
-                                 << Command::Encode << true << u"vc"_qs
-                                 << QStringList{u"IS_BUS"_qs};
-    QTest::newRow("json after") << QStringList{u"encode"_qs, u"IS_BUS"_qs, u"--json"_qs}
-                                << Command::Encode << true << u"vc"_qs << QStringList{u"IS_BUS"_qs};
-    QTest::newRow("game, separate") << QStringList{u"--game"_qs, u"gta3"_qs, u"scan"_qs, u"f"_qs}
-                                    << Command::Scan << false << u"gta3"_qs << QStringList{u"f"_qs};
-    QTest::newRow("game, joined") << QStringList{u"scan"_qs, u"f"_qs, u"--game=gta3"_qs}
-                                  << Command::Scan << false << u"gta3"_qs << QStringList{u"f"_qs};
+    QTest::newRow("decode") << QStringList{u"decode"_s, u"1"_s, u"2"_s} << Command::Decode << false
+                            << u"vc"_s << QStringList{u"1"_s, u"2"_s};
+    QTest::newRow("json before") << QStringList{u"--json"_s, u"encode"_s, u"IS_BUS"_s}
+                                 << Command::Encode << true << u"vc"_s << QStringList{u"IS_BUS"_s};
+    QTest::newRow("json after") << QStringList{u"encode"_s, u"IS_BUS"_s, u"--json"_s}
+                                << Command::Encode << true << u"vc"_s << QStringList{u"IS_BUS"_s};
+    QTest::newRow("game, separate") << QStringList{u"--game"_s, u"gta3"_s, u"scan"_s, u"f"_s}
+                                    << Command::Scan << false << u"gta3"_s << QStringList{u"f"_s};
+    QTest::newRow("game, joined") << QStringList{u"scan"_s, u"f"_s, u"--game=gta3"_s}
+                                  << Command::Scan << false << u"gta3"_s << QStringList{u"f"_s};
     QTest::newRow("last game wins")
-        << QStringList{u"--game=gta3"_qs, u"--game=vc"_qs, u"decode"_qs, u"1"_qs} << Command::Decode
-        << false << u"vc"_qs << QStringList{u"1"_qs};
+        << QStringList{u"--game=gta3"_s, u"--game=vc"_s, u"decode"_s, u"1"_s} << Command::Decode
+        << false << u"vc"_s << QStringList{u"1"_s};
     QTest::newRow("operand after --")
-        << QStringList{u"decode"_qs, u"--"_qs, u"-1"_qs, u"--json"_qs} << Command::Decode << false
-        << u"vc"_qs << QStringList{u"-1"_qs, u"--json"_qs};
-    QTest::newRow("lone dash is an operand") << QStringList{u"scan"_qs, u"-"_qs} << Command::Scan
-                                             << false << u"vc"_qs << QStringList{u"-"_qs};
-    QTest::newRow("help") << QStringList{u"--help"_qs} << Command::Help << false << u"vc"_qs
+        << QStringList{u"decode"_s, u"--"_s, u"-1"_s, u"--json"_s} << Command::Decode << false
+        << u"vc"_s << QStringList{u"-1"_s, u"--json"_s};
+    QTest::newRow("lone dash is an operand") << QStringList{u"scan"_s, u"-"_s} << Command::Scan
+                                             << false << u"vc"_s << QStringList{u"-"_s};
+    QTest::newRow("help") << QStringList{u"--help"_s} << Command::Help << false << u"vc"_s
                           << QStringList();
-    QTest::newRow("short help") << QStringList{u"-h"_qs} << Command::Help << false << u"vc"_qs
+    QTest::newRow("short help") << QStringList{u"-h"_s} << Command::Help << false << u"vc"_s
                                 << QStringList();
     QTest::newRow("help despite a mistake")
-        << QStringList{u"frobnicate"_qs, u"--bogus"_qs, u"--help"_qs} << Command::Help << false
-        << u"vc"_qs << QStringList();
-    QTest::newRow("version") << QStringList{u"decode"_qs, u"--version"_qs} << Command::Version
-                             << false << u"vc"_qs << QStringList();
+        << QStringList{u"frobnicate"_s, u"--bogus"_s, u"--help"_s} << Command::Help << false
+        << u"vc"_s << QStringList();
+    QTest::newRow("version") << QStringList{u"decode"_s, u"--version"_s} << Command::Version
+                             << false << u"vc"_s << QStringList();
 }
 
 void tst_CommandLine::accepted()
@@ -94,32 +95,30 @@ void tst_CommandLine::usageErrors_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("nothing") << QStringList() << u"commande manquante (decode, encode ou scan)"_qs;
-    QTest::newRow("options only") << QStringList{u"--json"_qs}
-                                  << u"commande manquante (decode, encode ou scan)"_qs;
+    QTest::newRow("nothing") << QStringList() << u"commande manquante (decode, encode ou scan)"_s;
+    QTest::newRow("options only") << QStringList{u"--json"_s}
+                                  << u"commande manquante (decode, encode ou scan)"_s;
     QTest::newRow("unknown command")
-        << QStringList{u"frobnicate"_qs, u"1"_qs}
-        << u"commande inconnue \"frobnicate\" (decode, encode ou scan)"_qs;
-    QTest::newRow("command after --")
-        << QStringList{u"--"_qs, u"--json"_qs, u"1"_qs}
-        << u"commande inconnue \"--json\" (decode, encode ou scan)"_qs;
-    QTest::newRow("no value") << QStringList{u"decode"_qs}
-                              << u"decode attend au moins une valeur"_qs;
-    QTest::newRow("no name") << QStringList{u"encode"_qs, u"--json"_qs}
-                             << u"encode attend au moins un nom de flag"_qs;
-    QTest::newRow("no file") << QStringList{u"scan"_qs} << u"scan attend un fichier"_qs;
-    QTest::newRow("two files") << QStringList{u"scan"_qs, u"a"_qs, u"b"_qs}
-                               << u"scan attend un seul fichier"_qs;
+        << QStringList{u"frobnicate"_s, u"1"_s}
+        << u"commande inconnue \"frobnicate\" (decode, encode ou scan)"_s;
+    QTest::newRow("command after --") << QStringList{u"--"_s, u"--json"_s, u"1"_s}
+                                      << u"commande inconnue \"--json\" (decode, encode ou scan)"_s;
+    QTest::newRow("no value") << QStringList{u"decode"_s} << u"decode attend au moins une valeur"_s;
+    QTest::newRow("no name") << QStringList{u"encode"_s, u"--json"_s}
+                             << u"encode attend au moins un nom de flag"_s;
+    QTest::newRow("no file") << QStringList{u"scan"_s} << u"scan attend un fichier"_s;
+    QTest::newRow("two files") << QStringList{u"scan"_s, u"a"_s, u"b"_s}
+                               << u"scan attend un seul fichier"_s;
     QTest::newRow("unknown option")
-        << QStringList{u"decode"_qs, u"-x"_qs, u"1"_qs} << u"option inconnue \"-x\""_qs;
+        << QStringList{u"decode"_s, u"-x"_s, u"1"_s} << u"option inconnue \"-x\""_s;
     QTest::newRow("negative value without --")
-        << QStringList{u"decode"_qs, u"-1"_qs} << u"option inconnue \"-1\""_qs;
-    QTest::newRow("game missing") << QStringList{u"decode"_qs, u"1"_qs, u"--game"_qs}
-                                  << u"--game attend vc ou gta3"_qs;
-    QTest::newRow("unknown game") << QStringList{u"--game"_qs, u"sa"_qs, u"decode"_qs, u"1"_qs}
-                                  << u"jeu inconnu \"sa\" : --game attend vc ou gta3"_qs;
-    QTest::newRow("empty game") << QStringList{u"--game="_qs, u"decode"_qs, u"1"_qs}
-                                << u"jeu inconnu \"\" : --game attend vc ou gta3"_qs;
+        << QStringList{u"decode"_s, u"-1"_s} << u"option inconnue \"-1\""_s;
+    QTest::newRow("game missing") << QStringList{u"decode"_s, u"1"_s, u"--game"_s}
+                                  << u"--game attend vc ou gta3"_s;
+    QTest::newRow("unknown game") << QStringList{u"--game"_s, u"sa"_s, u"decode"_s, u"1"_s}
+                                  << u"jeu inconnu \"sa\" : --game attend vc ou gta3"_s;
+    QTest::newRow("empty game") << QStringList{u"--game="_s, u"decode"_s, u"1"_s}
+                                << u"jeu inconnu \"\" : --game attend vc ou gta3"_s;
 }
 
 void tst_CommandLine::usageErrors()

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom::cli;
 
 namespace {
@@ -39,7 +41,7 @@ void tst_FileReader::init()
 
 QString tst_FileReader::write(const QByteArray &contents)
 {
-    const QString path = dir.filePath(u"handling.cfg"_qs);
+    const QString path = dir.filePath(u"handling.cfg"_s);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
         qFatal("cannot write the test file");
@@ -58,7 +60,7 @@ void tst_FileReader::readsEveryByte()
 
 void tst_FileReader::missingFile()
 {
-    const FileContents read = readFileContents(dir.filePath(u"absent.cfg"_qs).toStdString());
+    const FileContents read = readFileContents(dir.filePath(u"absent.cfg"_s).toStdString());
     QCOMPARE(read.error, std::string("fichier introuvable"));
 }
 
@@ -89,7 +91,7 @@ void tst_FileReader::stopsAfterTheBlockWithANul()
 
 void tst_FileReader::endlessDeviceIsNotReadForever()
 {
-    if (!QFile::exists(u"/dev/zero"_qs))
+    if (!QFile::exists(u"/dev/zero"_s))
         QSKIP("no /dev/zero here");
     const FileContents read = readFileContents("/dev/zero");
     QCOMPARE(read.error, std::string());

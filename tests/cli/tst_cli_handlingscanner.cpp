@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom::cli;
 
 namespace {
@@ -94,8 +96,8 @@ void tst_HandlingScanner::wellFormedFile()
     QFETCH(QByteArray, text);
     const ScanResult result = scan(text);
     QCOMPARE(problems(result), QStringList());
-    QCOMPARE(vehicles(result), (QStringList{u"3 LANDSTAL 9047000 9047000"_qs, u"4 IDAHO 0x50 50"_qs,
-                                            u"8 STINGER 0 0"_qs}));
+    QCOMPARE(vehicles(result), (QStringList{u"3 LANDSTAL 9047000 9047000"_s, u"4 IDAHO 0x50 50"_s,
+                                            u"8 STINGER 0 0"_s}));
     QCOMPARE(result.otherSectionLines, 3u);
 }
 
@@ -106,42 +108,42 @@ void tst_HandlingScanner::badLines_data()
     QTest::addColumn<QStringList>("problems");
 
     const QByteArray good = vehicle("GOOD", "40");
-    const QString goodOnLine3 = u"3 GOOD 40 40"_qs;
+    const QString goodOnLine3 = u"3 GOOD 40 40"_s;
 
     QByteArray tooShort = vehicle("SHORT", "40");
     tooShort.truncate(tooShort.indexOf(" 40 "));
     QTest::newRow("too few fields")
         << lines({"; x", tooShort, good, ";the end"}) << QStringList{goodOnLine3}
-        << QStringList{u"2 SHORT : 30 champs, il en faut au moins 31 pour la colonne \"ae\""_qs};
+        << QStringList{u"2 SHORT : 30 champs, il en faut au moins 31 pour la colonne \"ae\""_s};
     QTest::newRow("not hex") << lines({"; x", vehicle("BAD", "9047000xyz"), good, ";the end"})
                              << QStringList{goodOnLine3}
                              << QStringList{
                                     u"2 BAD : valeur \"9047000xyz\" : caractère non "
-                                    "hexadécimal 'x' en position 8 ; le jeu lirait 9047000"_qs};
+                                    "hexadécimal 'x' en position 8 ; le jeu lirait 9047000"_s};
     QTest::newRow("not hex, nothing read")
         << lines({"; x", vehicle("BAD", "xyz"), good, ";the end"}) << QStringList{goodOnLine3}
         << QStringList{u"2 BAD : valeur \"xyz\" : caractère non hexadécimal 'x' en position 1 ; "
-                       "le jeu ne lirait aucune valeur sûre"_qs};
+                       "le jeu ne lirait aucune valeur sûre"_s};
     QTest::newRow("above the flags")
         << lines({"; x", vehicle("BAD", "10000000"), good, ";the end"}) << QStringList{goodOnLine3}
         << QStringList{u"2 BAD : valeur \"10000000\" : bits au-delà des 28 flags de "
-                       "GTA: Vice-City"_qs};
+                       "GTA: Vice-City"_s};
     QTest::newRow("no end") << lines({"; x", vehicle("ONE", "1"), vehicle("TWO", "2")})
-                            << QStringList{u"2 ONE 1 1"_qs, u"3 TWO 2 2"_qs}
+                            << QStringList{u"2 ONE 1 1"_s, u"3 TWO 2 2"_s}
                             << QStringList{u"3 pas de ligne \";the end\" : le jeu ne saurait pas "
-                                           "où s'arrêtent les données"_qs};
+                                           "où s'arrêtent les données"_s};
     QTest::newRow("no end, no final newline")
-        << vehicle("ONE", "1") << QStringList{u"1 ONE 1 1"_qs}
+        << vehicle("ONE", "1") << QStringList{u"1 ONE 1 1"_s}
         << QStringList{u"1 pas de ligne \";the end\" : le jeu ne saurait pas où s'arrêtent les "
-                       "données"_qs};
+                       "données"_s};
     QTest::newRow("empty file") << QByteArray() << QStringList()
                                 << QStringList{u"1 pas de ligne \";the end\" : le jeu ne saurait "
-                                               "pas où s'arrêtent les données"_qs};
+                                               "pas où s'arrêtent les données"_s};
     QTest::newRow("control characters are shown escaped")
         << lines({"; x", vehicle("B\x1B[2J", "4\x01"), good, ";the end"})
         << QStringList{goodOnLine3}
         << QStringList{u"2 B\\x1B[2J : valeur \"4\\x01\" : octet non hexadécimal 0x01 en "
-                       "position 2 ; le jeu lirait 4"_qs};
+                       "position 2 ; le jeu lirait 4"_s};
 }
 
 void tst_HandlingScanner::badLines()
@@ -161,22 +163,22 @@ void tst_HandlingScanner::nulByteStopsEverything()
     text.insert(text.indexOf("TWO") + 1, '\0');
     const ScanResult result = scan(text);
     // Nothing after the NUL byte is read, and no end is looked for.
-    QCOMPARE(::vehicles(result), QStringList{u"1 ONE 1 1"_qs});
+    QCOMPARE(::vehicles(result), QStringList{u"1 ONE 1 1"_s});
     QCOMPARE(::problems(result),
-             QStringList{u"3 fichier binaire (octet nul) : lecture abandonnée"_qs});
+             QStringList{u"3 fichier binaire (octet nul) : lecture abandonnée"_s});
 }
 
 void tst_HandlingScanner::gta3ReadsItsOwnColumn()
 {
     const QByteArray text = lines({vehicle("ONE", "1"), ";the end"});
-    QCOMPARE(::vehicles(scan(text, gta3)), QStringList{u"1 ONE 20 20"_qs});
+    QCOMPARE(::vehicles(scan(text, gta3)), QStringList{u"1 ONE 20 20"_s});
 
     QByteArray high = vehicle("HIGH", "1");
     high.replace(" 20 ", " 10000 ");
     const ScanResult result = scan(lines({high, ";the end"}), gta3);
     QCOMPARE(::vehicles(result), QStringList());
     QCOMPARE(::problems(result),
-             QStringList{u"1 HIGH : valeur \"10000\" : bits au-delà des 16 flags de GTA3"_qs});
+             QStringList{u"1 HIGH : valeur \"10000\" : bits au-delà des 16 flags de GTA3"_s});
 }
 
 QTEST_GUILESS_MAIN(tst_HandlingScanner)

@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom::cli;
 
 namespace {
@@ -22,7 +24,7 @@ QString parsed(const QByteArray &literal)
     const QJsonDocument document = QJsonDocument::fromJson('[' + literal + ']', &error);
     if (error.error != QJsonParseError::NoError)
         qWarning("invalid JSON %s: %s", literal.constData(), qPrintable(error.errorString()));
-    return document.array().at(0).toString(u"<not a string>"_qs);
+    return document.array().at(0).toString(u"<not a string>"_s);
 }
 
 } // namespace
@@ -98,7 +100,7 @@ void tst_JsonString::anyBytesGiveValidJson()
         QByteArray text(random.bounded(24), '\0');
         for (char &c : text)
             c = static_cast<char>(random.bounded(256));
-        QVERIFY2(parsed(literal(text)) != u"<not a string>"_qs, text.toHex().constData());
+        QVERIFY2(parsed(literal(text)) != u"<not a string>"_s, text.toHex().constData());
     }
 }
 

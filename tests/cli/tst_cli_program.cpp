@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <sstream>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom;
 
 namespace {
@@ -82,12 +84,12 @@ private Q_SLOTS:
 void tst_Program::everyFlagRoundTrips()
 {
     for (int bit = 0; bit < flags::flagCount; ++bit) {
-        const Run encoded = run({u"encode"_qs, nameOf(bit)});
+        const Run encoded = run({u"encode"_s, nameOf(bit)});
         QCOMPARE(encoded.status, 0);
         QCOMPARE(encoded.out, expectedText({bit}) + '\n');
 
         const Run decoded
-            = run({u"decode"_qs, u"--json"_qs, QString::fromUtf8(encoded.out.trimmed())});
+            = run({u"decode"_s, u"--json"_s, QString::fromUtf8(encoded.out.trimmed())});
         QCOMPARE(decoded.status, 0);
         const QList<Decoded> values = decodedValues(decoded.out);
         QCOMPARE(values.size(), 1);
@@ -115,12 +117,12 @@ void tst_Program::randomSetsRoundTrip()
         names << names.at(random.bounded(names.size()));
         std::shuffle(names.begin(), names.end(), random);
 
-        const Run encoded = run(QStringList{u"encode"_qs} + names);
+        const Run encoded = run(QStringList{u"encode"_s} + names);
         QCOMPARE(encoded.status, 0);
         QCOMPARE(encoded.out, expectedText(bits) + '\n');
 
         const Run decoded
-            = run({u"--json"_qs, u"decode"_qs, QString::fromUtf8(encoded.out.trimmed())});
+            = run({u"--json"_s, u"decode"_s, QString::fromUtf8(encoded.out.trimmed())});
         QCOMPARE(decoded.status, 0);
         QStringList expectedNames;
         for (int bit : bits)
@@ -135,18 +137,18 @@ void tst_Program::decodeReadsTheGameForms_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QStringList>("names");
 
-    const QStringList names9047000{u"NEUTRAL_HANDLING"_qs, u"HAS_NO_ROOF"_qs, u"IS_BIG"_qs,
-                                   u"IS_PLANE"_qs,         u"FAT_REAR"_qs,    u"SPECIAL_FLIGHT"_qs};
-    QTest::newRow("as written") << u"9047000"_qs << u"9047000"_qs << names9047000;
-    QTest::newRow("0x prefix") << u"0x9047000"_qs << u"9047000"_qs << names9047000;
-    QTest::newRow("leading zero") << u"09047000"_qs << u"9047000"_qs << names9047000;
-    QTest::newRow("0X prefix and zeros") << u"0X009047000"_qs << u"9047000"_qs << names9047000;
+    const QStringList names9047000{u"NEUTRAL_HANDLING"_s, u"HAS_NO_ROOF"_s, u"IS_BIG"_s,
+                                   u"IS_PLANE"_s,         u"FAT_REAR"_s,    u"SPECIAL_FLIGHT"_s};
+    QTest::newRow("as written") << u"9047000"_s << u"9047000"_s << names9047000;
+    QTest::newRow("0x prefix") << u"0x9047000"_s << u"9047000"_s << names9047000;
+    QTest::newRow("leading zero") << u"09047000"_s << u"9047000"_s << names9047000;
+    QTest::newRow("0X prefix and zeros") << u"0X009047000"_s << u"9047000"_s << names9047000;
 
-    const QStringList namesC0 = {u"IS_BUS"_qs, u"IS_LOW"_qs};
-    QTest::newRow("upper case") << u"C0"_qs << u"C0"_qs << namesC0;
-    QTest::newRow("lower case") << u"c0"_qs << u"C0"_qs << namesC0;
-    QTest::newRow("lower case, prefixed") << u"0x0c0"_qs << u"C0"_qs << namesC0;
-    QTest::newRow("no flag") << u"0x0"_qs << u"0"_qs << QStringList();
+    const QStringList namesC0 = {u"IS_BUS"_s, u"IS_LOW"_s};
+    QTest::newRow("upper case") << u"C0"_s << u"C0"_s << namesC0;
+    QTest::newRow("lower case") << u"c0"_s << u"C0"_s << namesC0;
+    QTest::newRow("lower case, prefixed") << u"0x0c0"_s << u"C0"_s << namesC0;
+    QTest::newRow("no flag") << u"0x0"_s << u"0"_s << QStringList();
 }
 
 void tst_Program::decodeReadsTheGameForms()
@@ -155,7 +157,7 @@ void tst_Program::decodeReadsTheGameForms()
     QFETCH(QString, value);
     QFETCH(QStringList, names);
 
-    const Run decoded = run({u"decode"_qs, u"--json"_qs, text});
+    const Run decoded = run({u"decode"_s, u"--json"_s, text});
     QCOMPARE(decoded.status, 0);
     QCOMPARE(decoded.err, QByteArray());
     const QList<Decoded> values = decodedValues(decoded.out);
@@ -166,19 +168,19 @@ void tst_Program::decodeReadsTheGameForms()
 
 void tst_Program::goodValuesAreReportedBesideBadOnes()
 {
-    const Run decoded = run({u"decode"_qs, u"--json"_qs, u"40"_qs, u"4x"_qs, u"10"_qs});
+    const Run decoded = run({u"decode"_s, u"--json"_s, u"40"_s, u"4x"_s, u"10"_s});
     QCOMPARE(decoded.status, 1);
     const QList<Decoded> values = decodedValues(decoded.out);
     QCOMPARE(values.size(), 2);
-    QCOMPARE(values[0].names, QStringList{u"IS_BUS"_qs});
-    QCOMPARE(values[1].names, QStringList{u"NO_DOORS"_qs});
+    QCOMPARE(values[0].names, QStringList{u"IS_BUS"_s});
+    QCOMPARE(values[1].names, QStringList{u"NO_DOORS"_s});
     QCOMPARE(decoded.err, QByteArray("bitloom-flags: valeur \"4x\" : caractère non hexadécimal "
                                      "'x' en position 2 ; le jeu lirait 4\n"));
 }
 
 void tst_Program::encodeGivesNoValueForABadName()
 {
-    const Run encoded = run({u"encode"_qs, u"IS_BUS"_qs, u"IS_BSU"_qs});
+    const Run encoded = run({u"encode"_s, u"IS_BUS"_s, u"IS_BSU"_s});
     QCOMPARE(encoded.status, 1);
     QCOMPARE(encoded.out, QByteArray());
     QCOMPARE(encoded.err, QByteArray("bitloom-flags: flag inconnu \"IS_BSU\"\n"));

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using bitloom::flags::CheckState;
 using bitloom::runtime::CheckBox;
 
@@ -18,7 +20,7 @@ private Q_SLOTS:
 
 void tst_CheckBox::userClickRaisesClick()
 {
-    CheckBox box(u"IS_BUS"_qs);
+    CheckBox box(u"IS_BUS"_s);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     QSignalSpy clicks(&box, &CheckBox::clickEvent);
@@ -34,7 +36,7 @@ void tst_CheckBox::userClickRaisesClick()
 
 void tst_CheckBox::programChangeRaisesClick()
 {
-    CheckBox box(u"IS_BUS"_qs);
+    CheckBox box(u"IS_BUS"_s);
     QSignalSpy clicks(&box, &CheckBox::clickEvent);
 
     box.setValue(CheckState::Checked);
@@ -46,7 +48,7 @@ void tst_CheckBox::programChangeRaisesClick()
 
 void tst_CheckBox::settingTheSameValueRaisesNothing()
 {
-    CheckBox box(u"IS_BUS"_qs);
+    CheckBox box(u"IS_BUS"_s);
     QSignalSpy clicks(&box, &CheckBox::clickEvent);
 
     box.setValue(CheckState::Unchecked);
@@ -58,7 +60,7 @@ void tst_CheckBox::settingTheSameValueRaisesNothing()
 
 void tst_CheckBox::grayedIsForTheProgramOnly()
 {
-    CheckBox box(u"IS_BUS"_qs);
+    CheckBox box(u"IS_BUS"_s);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
 

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 using bitloom::runtime::connectHandler;
 using bitloom::runtime::runHandler;
 using bitloom::tests::ModalAnswer;
@@ -67,8 +69,8 @@ void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported_data()
 {
     QTest::addColumn<bool>("standard");
     QTest::addColumn<QString>("detail");
-    QTest::newRow("std::exception") << true << u"indice hors limites"_qs;
-    QTest::newRow("anything else") << false << u"Erreur inconnue."_qs;
+    QTest::newRow("std::exception") << true << u"indice hors limites"_s;
+    QTest::newRow("anything else") << false << u"Erreur inconnue."_s;
 }
 
 void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported()
@@ -89,7 +91,7 @@ void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported()
     QVERIFY(!ranPastTheError);
     QCOMPARE(report.shown, 1);
     QCOMPARE(report.icon, QMessageBox::Critical);
-    QVERIFY(report.text.startsWith(u"Erreur d'exécution"_qs));
+    QVERIFY(report.text.startsWith(u"Erreur d'exécution"_s));
     QCOMPARE(report.detail, detail);
 }
 
@@ -107,7 +109,7 @@ void tst_ErrorReport::connectedHandlerIsGuarded()
     report.expect();
     Q_EMIT source.fired();
     QCOMPARE(runs, 1);
-    QCOMPARE(report.detail, u"échec"_qs);
+    QCOMPARE(report.detail, u"échec"_s);
 }
 
 QTEST_MAIN(tst_ErrorReport)

@@ -3,6 +3,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using bitloom::runtime::ListBox;
 
 class tst_ListBox : public QObject {
@@ -15,6 +17,8 @@ private Q_SLOTS:
     void everyPickRaisesOneClick();
     void keyboardPicksRaiseClicks();
     void clickOutsideTheItemsRaisesNothing();
+    void choiceCannotBeEmptied();
+    void rightClickPicksNothing();
 
 private:
     void clickRow(int row);
@@ -31,7 +35,7 @@ void tst_ListBox::clickRow(int row)
 void tst_ListBox::init()
 {
     m_list = std::make_unique<ListBox>();
-    m_list->addItems({u"zéro"_qs, u"un"_qs, u"deux"_qs});
+    m_list->addItems({u"zéro"_s, u"un"_s, u"deux"_s});
     m_list->resize(100, 200);
     m_list->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_list.get()));
@@ -83,6 +87,32 @@ void tst_ListBox::clickOutsideTheItemsRaisesNothing()
     QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, QPoint(10, 190));
     QCOMPARE(clicks.count(), 0);
     QCOMPARE(m_list->listIndex(), 1);
+}
+
+void tst_ListBox::choiceCannotBeEmptied()
+{
+    clickRow(1);
+    QSignalSpy clicks(m_list.get(), &ListBox::clickEvent);
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      m_list->visualItemRect(m_list->item(1)).center());
+    QCOMPARE(m_list->listIndex(), 1);
+    QTest::keyClick(m_list.get(), Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(m_list->listIndex(), 1);
+    // Ctrl+click on another item is a plain pick.
+    QTest::mouseClick(m_list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      m_list->visualItemRect(m_list->item(2)).center());
+    QCOMPARE(m_list->listIndex(), 2);
+    QCOMPARE(m_list->selectedItems().size(), 1);
+}
+
+void tst_ListBox::rightClickPicksNothing()
+{
+    clickRow(0);
+    QSignalSpy clicks(m_list.get(), &ListBox::clickEvent);
+    QTest::mouseClick(m_list->viewport(), Qt::RightButton, {},
+                      m_list->visualItemRect(m_list->item(2)).center());
+    QCOMPARE(m_list->listIndex(), 0);
+    QCOMPARE(clicks.count(), 0);
 }
 
 QTEST_MAIN(tst_ListBox)

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom::runtime;
 
 class tst_Program : public QObject {
@@ -37,27 +39,27 @@ void tst_Program::versionComesFromTheProject()
     QCOMPARE(programVersion.majorVersion, 1);
     QCOMPARE(programVersion.minorVersion, 0);
     QCOMPARE(programVersion.revision, 0);
-    QCOMPARE(QApplication::applicationVersion(), u"1.0.0.0"_qs);
-    QCOMPARE(QApplication::applicationName(), u"Bitloom"_qs);
+    QCOMPARE(QApplication::applicationVersion(), u"1.0.0.0"_s);
+    QCOMPARE(QApplication::applicationName(), u"Bitloom"_s);
 }
 
 void tst_Program::runsInFrench()
 {
     QCOMPARE(QLocale().language(), QLocale::French);
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Oui"_qs);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Oui"_s);
 }
 
 void tst_Program::dialogFontIsArialMetric()
 {
-    QCOMPARE(QFontInfo(QApplication::font()).family(), u"Liberation Sans"_qs);
+    QCOMPARE(QFontInfo(QApplication::font()).family(), u"Liberation Sans"_s);
     QCOMPARE(QApplication::font().pointSize(), 8);
-    QFont output(u"Century Gothic"_qs);
-    QVERIFY(QFontInfo(output).family().startsWith(u"URW Gothic"_qs));
+    QFont output(u"Century Gothic"_s);
+    QVERIFY(QFontInfo(output).family().startsWith(u"URW Gothic"_s));
 }
 
 void tst_Program::endProgramStopsEverythingAtOnce()
 {
-    QPushButton window(u"Fenêtre"_qs);
+    QPushButton window(u"Fenêtre"_s);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy clicks(&window, &QPushButton::clicked);

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using bitloom::runtime::Answer;
 using bitloom::runtime::QuestionBox;
 using bitloom::tests::ModalAnswer;
@@ -50,7 +52,7 @@ void tst_QuestionBox::answers()
     const ModalAnswer answer1([pressed](QWidget *box) {
         QTest::mouseClick(button(box, QMessageBox::StandardButton(pressed)), Qt::LeftButton);
     });
-    QCOMPARE(int(QuestionBox::ask(u"Question ?"_qs, u"Titre"_qs)), answer);
+    QCOMPARE(int(QuestionBox::ask(u"Question ?"_s, u"Titre"_s)), answer);
 }
 
 void tst_QuestionBox::looksLikeAFrenchQuestion()
@@ -68,12 +70,12 @@ void tst_QuestionBox::looksLikeAFrenchQuestion()
         closeBox = box->windowFlags().testFlag(Qt::WindowCloseButtonHint);
         box->button(QMessageBox::No)->click();
     });
-    QuestionBox::ask(u"Vous êtes sûr ?"_qs, u"Confirmation"_qs);
-    QCOMPARE(title, u"Confirmation"_qs);
-    QCOMPARE(text, u"Vous êtes sûr ?"_qs);
+    QuestionBox::ask(u"Vous êtes sûr ?"_s, u"Confirmation"_s);
+    QCOMPARE(title, u"Confirmation"_s);
+    QCOMPARE(text, u"Vous êtes sûr ?"_s);
     QCOMPARE(icon, QMessageBox::Question);
-    QCOMPARE(yes, u"Oui"_qs);
-    QCOMPARE(no, u"Non"_qs);
+    QCOMPARE(yes, u"Oui"_s);
+    QCOMPARE(no, u"Non"_s);
     QVERIFY(!closeBox);
 }
 
@@ -88,7 +90,7 @@ void tst_QuestionBox::escapeAndCloseDoNothing()
         openAfterClose = box->isVisible();
         button(box, QMessageBox::Yes)->click();
     });
-    QCOMPARE(QuestionBox::ask(u"Question ?"_qs, u"Titre"_qs), Answer::Yes);
+    QCOMPARE(QuestionBox::ask(u"Question ?"_s, u"Titre"_s), Answer::Yes);
     QVERIFY(openAfterEscape);
     QVERIFY(openAfterClose);
 }

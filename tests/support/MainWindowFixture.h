@@ -52,9 +52,12 @@ public:
     QGroupBox *fraPane(int pane) const { return control<QGroupBox>(u"fraPane", pane); }
     QAction *mnuPane(int pane) const { return control<QAction>(u"mnuPane", pane); }
     QAction *action(const QString &name) const { return control<QAction>(name); }
-    runtime::ListBox *lstPane() const { return control<runtime::ListBox>(u"lstPane"_qs); }
-    QLineEdit *txtOutput() const { return control<QLineEdit>(u"txtOutput"_qs); }
-    QPushButton *cmdClearAll() const { return control<QPushButton>(u"cmdClearAll"_qs); }
+    runtime::ListBox *lstPane() const
+    {
+        return control<runtime::ListBox>(QStringLiteral("lstPane"));
+    }
+    QLineEdit *txtOutput() const { return control<QLineEdit>(QStringLiteral("txtOutput")); }
+    QPushButton *cmdClearAll() const { return control<QPushButton>(QStringLiteral("cmdClearAll")); }
 
     // The client area below the menu bar, in twips.
     QSize clientTwips() const
@@ -71,7 +74,7 @@ public:
             chkflag(bit)->setValue(flags::CheckState::Unchecked);
         lstPane()->clearSelection();
         mnuPane(0)->trigger();
-        action(u"mnuViewSingle"_qs)->trigger();
+        action(QStringLiteral("mnuViewSingle"))->trigger();
         QApplication::setActiveWindow(m_window.get());
         lstPane()->setFocus();
     }

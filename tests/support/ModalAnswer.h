@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -12,9 +13,10 @@
 
 namespace bitloom::tests {
 
-// Calls the answer with the first modal window shown while this object
-// lives. It gives up after a few seconds, so that a window that never opens
-// fails the test instead of hanging it, and never outlives the test's locals.
+// Calls the answer with the first modal window that is shown and active while
+// this object lives. After a few seconds it gives up and rejects whatever
+// modal window is open, so that a wrong answer fails the test instead of
+// hanging it; it never outlives the test's locals.
 class ModalAnswer {
 public:
     explicit ModalAnswer(std::function<void(QWidget *)> answer)
@@ -31,12 +33,14 @@ private:
     void poll()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal->isVisible()) {
+        if (modal && modal->isVisible() && modal->isActiveWindow()) {
             m_poll.stop();
             m_answered = true;
             m_answer(modal);
         } else if (m_clock.elapsed() > 5000) {
             m_poll.stop();
+            if (auto *dialog = qobject_cast<QDialog *>(modal))
+                dialog->reject();
         }
     }
 

@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom;
 using ui::frmAbout;
 
@@ -39,12 +41,12 @@ namespace {
 
 QPlainTextEdit *textBox(QWidget *about)
 {
-    return about->findChild<QPlainTextEdit *>(u"txtAbout"_qs);
+    return about->findChild<QPlainTextEdit *>(u"txtAbout"_s);
 }
 
 QPushButton *button(QWidget *about)
 {
-    return about->findChild<QPushButton *>(u"Command1"_qs);
+    return about->findChild<QPushButton *>(u"Command1"_s);
 }
 
 } // namespace
@@ -62,11 +64,11 @@ void tst_frmAbout::caption_data()
     QTest::addColumn<int>("revision");
     QTest::addColumn<QString>("caption");
 
-    QTest::newRow("1.0.0") << 1 << 0 << 0 << u"Bitloom 1.0 Build:  0"_qs;
-    QTest::newRow("2.15.7") << 2 << 15 << 7 << u"Bitloom 2.15 Build:  7"_qs;
-    QTest::newRow("minor 5") << 1 << 5 << 0 << u"Bitloom 1.5 Build:  0"_qs;
-    QTest::newRow("minor 10") << 1 << 10 << 0 << u"Bitloom 1.10 Build:  0"_qs;
-    QTest::newRow("largest") << 65535 << 65535 << 65535 << u"Bitloom 65535.65535 Build:  65535"_qs;
+    QTest::newRow("1.0.0") << 1 << 0 << 0 << u"Bitloom 1.0 Build:  0"_s;
+    QTest::newRow("2.15.7") << 2 << 15 << 7 << u"Bitloom 2.15 Build:  7"_s;
+    QTest::newRow("minor 5") << 1 << 5 << 0 << u"Bitloom 1.5 Build:  0"_s;
+    QTest::newRow("minor 10") << 1 << 10 << 0 << u"Bitloom 1.10 Build:  0"_s;
+    QTest::newRow("largest") << 65535 << 65535 << 65535 << u"Bitloom 65535.65535 Build:  65535"_s;
 }
 
 void tst_frmAbout::caption()
@@ -84,24 +86,24 @@ void tst_frmAbout::caption()
 void tst_frmAbout::elevenLinesEndingInCrLf()
 {
     const QString text = runtime::toQString(ui::frmAboutDefinition::aboutText);
-    QVERIFY(text.endsWith(u"\r\n"_qs));
-    QStringList lines = text.split(u"\r\n"_qs);
+    QVERIFY(text.endsWith(u"\r\n"_s));
+    QStringList lines = text.split(u"\r\n"_s);
     QCOMPARE(lines.takeLast(), QString());
     QCOMPARE(lines.size(), 11);
     for (const QString &line : lines)
         QVERIFY(!line.contains(u'\r') && !line.contains(u'\n'));
 
-    QCOMPARE(lines[0], u"Bitloom"_qs);
+    QCOMPARE(lines[0], u"Bitloom"_s);
     QCOMPARE(lines[1], QString());
-    QCOMPARE(lines[2], u"Un utilitaire pour facilement créer les données "_qs);
-    QCOMPARE(lines[3], u"hexadécimales pour utiliser les fonctions spéciales "_qs);
-    QCOMPARE(lines[4], u"dans le handling.CFG."_qs);
+    QCOMPARE(lines[2], u"Un utilitaire pour facilement créer les données "_s);
+    QCOMPARE(lines[3], u"hexadécimales pour utiliser les fonctions spéciales "_s);
+    QCOMPARE(lines[4], u"dans le handling.CFG."_s);
     QCOMPARE(lines[5], QString());
     QCOMPARE(lines[8], QString());
     for (int credit : {6, 9}) {
-        QVERIFY(lines[credit].endsWith(u"2004"_qs));
+        QVERIFY(lines[credit].endsWith(u"2004"_s));
         QVERIFY(lines[credit + 1].startsWith(u'(') && lines[credit + 1].endsWith(u')'));
-        QVERIFY(lines[credit + 1].contains(u".example."_qs));
+        QVERIFY(lines[credit + 1].contains(u".example."_s));
     }
 }
 
@@ -112,26 +114,27 @@ void tst_frmAbout::opensWithTheButtonFocusedAndTheTextFromItsStart()
     QString shownText;
     const tests::ModalAnswer answer1([&](QWidget *about) {
         title = about->windowTitle();
-        focus = QApplication::focusWidget();
+        focus = about->focusWidget();
         shownText = textBox(about)->toPlainText();
         button(about)->click();
     });
     m_about->showModal();
-    QCOMPARE(title, u"Bitloom 1.0 Build:  0"_qs);
+    QCOMPARE(title, u"Bitloom 1.0 Build:  0"_s);
     QCOMPARE(focus, button(m_about.get()));
     QString expected = runtime::toQString(ui::frmAboutDefinition::aboutText);
-    expected.replace(u"\r\n"_qs, u"\n"_qs);
+    expected.replace(u"\r\n"_s, u"\n"_s);
     QCOMPARE(shownText, expected);
 }
 
 void tst_frmAbout::closes_data()
 {
     QTest::addColumn<QString>("way");
-    QTest::newRow("button") << u"button"_qs;
-    QTest::newRow("enter") << u"enter"_qs;
-    QTest::newRow("escape") << u"escape"_qs;
-    QTest::newRow("close box") << u"close"_qs;
-    QTest::newRow("alt+f") << u"alt+f"_qs;
+    QTest::newRow("button") << u"button"_s;
+    QTest::newRow("enter") << u"enter"_s;
+    QTest::newRow("escape") << u"escape"_s;
+    QTest::newRow("close box") << u"close"_s;
+    QTest::newRow("enter in the text") << u"enter in text"_s;
+    QTest::newRow("alt+f") << u"alt+f"_s;
 }
 
 void tst_frmAbout::closes()
@@ -141,12 +144,15 @@ void tst_frmAbout::closes()
         if (way == u"button")
             QTest::mouseClick(button(about), Qt::LeftButton);
         else if (way == u"enter")
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Return);
         else if (way == u"escape")
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QTest::keyClick(about->focusWidget(), Qt::Key_Escape);
         else if (way == u"close")
             about->close();
-        else
+        else if (way == u"enter in text") {
+            textBox(about)->setFocus();
+            QTest::keyClick(textBox(about), Qt::Key_Return);
+        } else
             QTest::keyClick(about, Qt::Key_F, Qt::AltModifier);
     });
     QElapsedTimer clock;
@@ -163,7 +169,7 @@ void tst_frmAbout::secondOpeningStartsAfresh()
         text->setFocus();
         QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClick(text, Qt::Key_Home, Qt::ShiftModifier);
-        about->setWindowTitle(u"changed"_qs);
+        about->setWindowTitle(u"changed"_s);
         about->close();
     });
     m_about->showModal();
@@ -179,11 +185,11 @@ void tst_frmAbout::secondOpeningStartsAfresh()
         position = text->textCursor().position();
         selection = text->textCursor().hasSelection();
         scroll = text->verticalScrollBar()->value();
-        focus = QApplication::focusWidget();
+        focus = about->focusWidget();
         about->close();
     });
     m_about->showModal();
-    QCOMPARE(title, u"Bitloom 1.0 Build:  0"_qs);
+    QCOMPARE(title, u"Bitloom 1.0 Build:  0"_s);
     QCOMPARE(position, 0);
     QVERIFY(!selection);
     QCOMPARE(scroll, 0);
@@ -197,8 +203,8 @@ void tst_frmAbout::textCannotBeEdited()
         QPlainTextEdit *text = textBox(about);
         before = text->toPlainText();
         text->setFocus();
-        QGuiApplication::clipboard()->setText(u"collé"_qs);
-        QTest::keyClicks(text, u"abc"_qs);
+        QGuiApplication::clipboard()->setText(u"collé"_s);
+        QTest::keyClicks(text, u"abc"_s);
         QTest::keyClick(text, Qt::Key_Backspace);
         QTest::keyClick(text, Qt::Key_Delete);
         QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
@@ -227,7 +233,7 @@ void tst_frmAbout::fixedToolWindow()
              (runtime::TwipsRect{1200, 2520, 1695, 375}));
     QCOMPARE(runtime::toTwips(textBox(m_about.get())->geometry()),
              (runtime::TwipsRect{120, 120, 3855, 2295}));
-    QCOMPARE(button(m_about.get())->text(), u"&Fermer"_qs);
+    QCOMPARE(button(m_about.get())->text(), u"&Fermer"_s);
     QVERIFY(button(m_about.get())->isDefault());
     QCOMPARE(textBox(m_about.get())->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(textBox(m_about.get())->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -247,9 +253,8 @@ void tst_frmAbout::textIsNotClipped()
         about->close();
     });
     m_about->showModal();
-    QVERIFY2(
-        documentHeight <= viewportHeight,
-        qPrintable(QString::number(documentHeight) % u" > "_qs % QString::number(viewportHeight)));
+    QVERIFY2(documentHeight <= viewportHeight, qPrintable(QString::number(documentHeight) % u" > "_s
+                                                          % QString::number(viewportHeight)));
 }
 
 QTEST_MAIN(tst_frmAbout)

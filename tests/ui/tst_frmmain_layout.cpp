@@ -8,6 +8,8 @@
 #include <QStyleOptionButton>
 #include <set>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom;
 using runtime::TwipsRect;
 
@@ -69,7 +71,7 @@ bool closeTo(const TwipsRect &actual, const TwipsRect &expected)
 
 QString show(const TwipsRect &r)
 {
-    return u"(%1, %2, %3 x %4)"_qs.arg(r.left).arg(r.top).arg(r.width).arg(r.height);
+    return u"(%1, %2, %3 x %4)"_s.arg(r.left).arg(r.top).arg(r.width).arg(r.height);
 }
 
 } // namespace
@@ -87,36 +89,34 @@ void tst_frmMainLayout::controls_data()
     QTest::addColumn<int>("tabIndex");
     QTest::addColumn<QString>("text");
 
-    addControl(u"lstPane"_qs, u"frmMain"_qs, {120, 240, 915, 4155}, 0, u""_qs);
-    addControl(u"fraPane(0)"_qs, u"frmMain"_qs, {1200, 120, 3375, 4215}, 1, u"Résumé"_qs);
-    addControl(u"lblIntroduction"_qs, u"fraPane(0)"_qs, {120, 360, 3135, 975}, 2,
+    addControl(u"lstPane"_s, u"frmMain"_s, {120, 240, 915, 4155}, 0, u""_s);
+    addControl(u"fraPane(0)"_s, u"frmMain"_s, {1200, 120, 3375, 4215}, 1, u"Résumé"_s);
+    addControl(u"lblIntroduction"_s, u"fraPane(0)"_s, {120, 360, 3135, 975}, 2,
                u"Cette utilitaire est conçu pour GTA: Vice-City, bien que les chiffres 1-4 "
                u"soient les mêmes que dans GTA3. Donc vous pouvez créer les données pour GTA3 "
-               u"si vous utilisez seulement ces chiffres."_qs);
-    addControl(u"lblOutput"_qs, u"fraPane(0)"_qs, {240, 1980, 1290, 255}, 3,
-               u"&Données du Flag:"_qs);
-    addControl(u"txtOutput"_qs, u"fraPane(0)"_qs, {1560, 1920, 1575, 345}, 4, u"0"_qs);
-    addControl(u"lblInstructions"_qs, u"fraPane(0)"_qs, {120, 2400, 3135, 495}, 66,
-               u"Copier dans la colonne \"ae\" du fichier handling \"\\data\\handling.cfg\" "_qs);
-    addControl(u"cmdClearAll"_qs, u"fraPane(0)"_qs, {840, 3360, 1695, 495}, 67,
-               u"&Réinitialiser les Flags"_qs);
+               u"si vous utilisez seulement ces chiffres."_s);
+    addControl(u"lblOutput"_s, u"fraPane(0)"_s, {240, 1980, 1290, 255}, 3, u"&Données du Flag:"_s);
+    addControl(u"txtOutput"_s, u"fraPane(0)"_s, {1560, 1920, 1575, 345}, 4, u"0"_s);
+    addControl(u"lblInstructions"_s, u"fraPane(0)"_s, {120, 2400, 3135, 495}, 66,
+               u"Copier dans la colonne \"ae\" du fichier handling \"\\data\\handling.cfg\" "_s);
+    addControl(u"cmdClearAll"_s, u"fraPane(0)"_s, {840, 3360, 1695, 495}, 67,
+               u"&Réinitialiser les Flags"_s);
 
-    const QStringList captions{u"1er Chiffre"_qs, u"2e Chiffre"_qs, u"3e Chiffre"_qs,
-                               u"4e Chiffre"_qs,  u"5e Chiffre"_qs, u"6e Chiffre"_qs,
-                               u"7e Chiffre"_qs};
+    const QStringList captions{u"1er Chiffre"_s, u"2e Chiffre"_s, u"3e Chiffre"_s, u"4e Chiffre"_s,
+                               u"5e Chiffre"_s,  u"6e Chiffre"_s, u"7e Chiffre"_s};
     for (int digit = 1; digit <= 7; ++digit) {
-        const QString pane = u"fraPane(%1)"_qs.arg(digit);
+        const QString pane = u"fraPane(%1)"_s.arg(digit);
         // Loaded in single view: every pane stands on the summary pane's spot.
-        addControl(pane, u"frmMain"_qs, {1200, 120, 3375, 4215}, 5 + 9 * (digit - 1),
+        addControl(pane, u"frmMain"_s, {1200, 120, 3375, 4215}, 5 + 9 * (digit - 1),
                    captions[digit - 1]);
         for (int row = 0; row < 4; ++row) {
             const int bit = 4 * (digit - 1) + row;
             const flags::Flag &flag = flags::flagAt(bit);
-            addControl(u"chkflag(%1)"_qs.arg(bit), pane,
+            addControl(u"chkflag(%1)"_s.arg(bit), pane,
                        {bit == 27 ? 120 : 240, 240 + 960 * row, 3015, 255},
                        bit == 27 ? 68 : 7 + 9 * (digit - 1) + 2 * row,
                        runtime::toQString(flag.name));
-            addControl(u"lblDescription(%1)"_qs.arg(bit), pane,
+            addControl(u"lblDescription(%1)"_s.arg(bit), pane,
                        {120, 480 + 960 * row, bit == 5 ? 3190 : 3135, 735},
                        bit == 27 ? 69 : 6 + 9 * (digit - 1) + 2 * row,
                        runtime::toQString(flag.description));
@@ -136,11 +136,11 @@ void tst_frmMainLayout::controls()
     QVERIFY2(widget, qPrintable(name));
     const QWidget *parent = widget->parentWidget();
     const QString parentName
-        = parent == m_main.window()->centralWidget() ? u"frmMain"_qs : parent->objectName();
+        = parent == m_main.window()->centralWidget() ? u"frmMain"_s : parent->objectName();
     QCOMPARE(parentName, container);
 
     const TwipsRect actual = runtime::toTwips(widget->geometry());
-    QVERIFY2(closeTo(actual, rect), qPrintable(show(actual) % u" != "_qs % show(rect)));
+    QVERIFY2(closeTo(actual, rect), qPrintable(show(actual) % u" != "_s % show(rect)));
     QCOMPARE(widget->property("TabIndex").toInt(), tabIndex);
     QCOMPARE(textOf(widget), text);
 }
@@ -161,9 +161,8 @@ void tst_frmMainLayout::everyTabIndexOnce()
 void tst_frmMainLayout::paneList()
 {
     QListWidget *list = m_main.lstPane();
-    const QStringList items{u"Résumé"_qs,     u"1er Chiffre"_qs, u"2e Chiffre"_qs,
-                            u"3e Chiffre"_qs, u"4e Chiffre"_qs,  u"5e Chiffre"_qs,
-                            u"6e Chiffre"_qs, u"7e Chiffre"_qs};
+    const QStringList items{u"Résumé"_s,     u"1er Chiffre"_s, u"2e Chiffre"_s, u"3e Chiffre"_s,
+                            u"4e Chiffre"_s, u"5e Chiffre"_s,  u"6e Chiffre"_s, u"7e Chiffre"_s};
     QCOMPARE(list->count(), items.size());
     for (int row = 0; row < list->count(); ++row)
         QCOMPARE(list->item(row)->text(), items[row]);
@@ -181,8 +180,8 @@ void tst_frmMainLayout::separatorRules_data()
     QTest::addColumn<int>("x2");
     QTest::addColumn<int>("y");
 
-    QTest::newRow("summary") << u"linSummarySplitter"_qs << u"fraPane(0)"_qs << 120 << 3240 << 1560;
-    QTest::newRow("menu") << u"linMenuSplitter"_qs << u"client"_qs << 0 << 15240 << 0;
+    QTest::newRow("summary") << u"linSummarySplitter"_s << u"fraPane(0)"_s << 120 << 3240 << 1560;
+    QTest::newRow("menu") << u"linMenuSplitter"_s << u"client"_s << 0 << 15240 << 0;
 }
 
 // Each rule reads as one etched line: a shadow row above a highlight row.
@@ -225,26 +224,26 @@ void tst_frmMainLayout::menuTree()
     };
     // Check marks as loaded: single view on, summary pane chosen.
     const QList<Item> expected{
-        {0, u"mnuFile"_qs, u"&Fichier"_qs, {}, false},
-        {1, u"mnuFileClear"_qs, u"&Réinitialiser les flags"_qs, {}, false},
-        {1, u"mnuFileSep"_qs, {}, {}, false},
-        {1, u"mnuFileExit"_qs, u"&Quitter"_qs, QKeySequence(u"Ctrl+Q"_qs), false},
-        {0, u"mnuWindow"_qs, u"&Affichage"_qs, {}, false},
-        {1, u"mnuPane(0)"_qs, u"&Résumé"_qs, {}, true},
-        {1, u"mnuPane(1)"_qs, u"&1e Chiffre"_qs, {}, false},
-        {1, u"mnuPane(2)"_qs, u"&2e Chiffre"_qs, {}, false},
-        {1, u"mnuPane(3)"_qs, u"&3e Chiffre"_qs, {}, false},
-        {1, u"mnuPane(4)"_qs, u"&4e Chiffre"_qs, {}, false},
-        {1, u"mnuPane(5)"_qs, u"&5e Chiffre"_qs, {}, false},
-        {1, u"mnuPane(6)"_qs, u"&6e Chiffre"_qs, {}, false},
-        {1, u"mnuPane(7)"_qs, u"&7e Chiffre"_qs, {}, false},
-        {1, u"mnuViewSep"_qs, {}, {}, false},
-        {1, u"mnuViewSingle"_qs, u"&Une rangée, Une Colonne (Simple)"_qs,
-         QKeySequence(u"Ctrl+S"_qs), true},
-        {1, u"mnuViewWide"_qs, u"&Deux Rangées, Quatre Colonnes (Larges)"_qs,
-         QKeySequence(u"Ctrl+W"_qs), false},
-        {0, u"mnuHelp"_qs, u"&Aide"_qs, {}, false},
-        {1, u"mnuAbout"_qs, u"&A propos"_qs, QKeySequence(u"F1"_qs), false},
+        {0, u"mnuFile"_s, u"&Fichier"_s, {}, false},
+        {1, u"mnuFileClear"_s, u"&Réinitialiser les flags"_s, {}, false},
+        {1, u"mnuFileSep"_s, {}, {}, false},
+        {1, u"mnuFileExit"_s, u"&Quitter"_s, QKeySequence(u"Ctrl+Q"_s), false},
+        {0, u"mnuWindow"_s, u"&Affichage"_s, {}, false},
+        {1, u"mnuPane(0)"_s, u"&Résumé"_s, {}, true},
+        {1, u"mnuPane(1)"_s, u"&1e Chiffre"_s, {}, false},
+        {1, u"mnuPane(2)"_s, u"&2e Chiffre"_s, {}, false},
+        {1, u"mnuPane(3)"_s, u"&3e Chiffre"_s, {}, false},
+        {1, u"mnuPane(4)"_s, u"&4e Chiffre"_s, {}, false},
+        {1, u"mnuPane(5)"_s, u"&5e Chiffre"_s, {}, false},
+        {1, u"mnuPane(6)"_s, u"&6e Chiffre"_s, {}, false},
+        {1, u"mnuPane(7)"_s, u"&7e Chiffre"_s, {}, false},
+        {1, u"mnuViewSep"_s, {}, {}, false},
+        {1, u"mnuViewSingle"_s, u"&Une rangée, Une Colonne (Simple)"_s, QKeySequence(u"Ctrl+S"_s),
+         true},
+        {1, u"mnuViewWide"_s, u"&Deux Rangées, Quatre Colonnes (Larges)"_s,
+         QKeySequence(u"Ctrl+W"_s), false},
+        {0, u"mnuHelp"_s, u"&Aide"_s, {}, false},
+        {1, u"mnuAbout"_s, u"&A propos"_s, QKeySequence(u"F1"_s), false},
     };
 
     QList<Item> actual;
@@ -269,14 +268,13 @@ void tst_frmMainLayout::menuTree()
 void tst_frmMainLayout::fonts()
 {
     const QFont output = m_main.txtOutput()->font();
-    QCOMPARE(output.family(), u"Century Gothic"_qs);
+    QCOMPARE(output.family(), u"Century Gothic"_s);
     QCOMPARE(output.pointSizeF(), 9.75);
     QCOMPARE(output.weight(), QFont::Normal);
     QVERIFY(!output.italic() && !output.underline() && !output.strikeOut());
     // Where Century Gothic is missing, its metric twin stands in.
     const QString shown = QFontInfo(output).family();
-    QVERIFY2(shown == u"Century Gothic"_qs || shown.startsWith(u"URW Gothic"_qs),
-             qPrintable(shown));
+    QVERIFY2(shown == u"Century Gothic"_s || shown.startsWith(u"URW Gothic"_s), qPrintable(shown));
 
     for (QWidget *widget : m_main.window()->centralWidget()->findChildren<QWidget *>()) {
         if (widget != m_main.txtOutput() && widget->parentWidget() != m_main.txtOutput())
@@ -292,8 +290,8 @@ void tst_frmMainLayout::labelsShowTheirWholeText()
             QRect(0, 0, box.width(), 10000), Qt::TextWordWrap | Qt::TextShowMnemonic,
             label->text());
         QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height(),
-                 qPrintable(label->objectName() % u": needs "_qs % QString::number(needed.width())
-                            % u'x' % QString::number(needed.height()) % u", has "_qs
+                 qPrintable(label->objectName() % u": needs "_s % QString::number(needed.width())
+                            % u'x' % QString::number(needed.height()) % u", has "_s
                             % QString::number(box.width()) % u'x' % QString::number(box.height())));
     }
 }
@@ -331,7 +329,7 @@ void tst_frmMainLayout::captionsFitTheirControls()
 void tst_frmMainLayout::fixedWindowWithIcon()
 {
     ui::frmMain *window = m_main.window();
-    QCOMPARE(window->windowTitle(), u"Bitloom"_qs);
+    QCOMPARE(window->windowTitle(), u"Bitloom"_s);
     const Qt::WindowFlags flags = window->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));

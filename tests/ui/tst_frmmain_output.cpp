@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QMimeData>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom;
 
 // The program's main road: ticking flags shows the value; the output box
@@ -41,22 +43,22 @@ void tst_frmMainOutput::initTestCase()
 void tst_frmMainOutput::init()
 {
     m_main.reset();
-    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.action(u"mnuViewWide"_s)->trigger();
 }
 
 void tst_frmMainOutput::clicksShowTheValue()
 {
-    QCOMPARE(m_main.txtOutput()->text(), u"0"_qs);
+    QCOMPARE(m_main.txtOutput()->text(), u"0"_s);
     for (int bit : {0, 1, 2, 3})
         click(bit);
-    QCOMPARE(m_main.txtOutput()->text(), u"F"_qs);
+    QCOMPARE(m_main.txtOutput()->text(), u"F"_s);
     click(4);
-    QCOMPARE(m_main.txtOutput()->text(), u"1F"_qs);
+    QCOMPARE(m_main.txtOutput()->text(), u"1F"_s);
     click(27);
-    QCOMPARE(m_main.txtOutput()->text(), u"800001F"_qs);
+    QCOMPARE(m_main.txtOutput()->text(), u"800001F"_s);
     for (int bit : {0, 1, 2, 3, 4, 27})
         click(bit);
-    QCOMPARE(m_main.txtOutput()->text(), u"0"_qs);
+    QCOMPARE(m_main.txtOutput()->text(), u"0"_s);
 }
 
 void tst_frmMainOutput::resetFromButtonAndMenuAlike_data()
@@ -71,14 +73,14 @@ void tst_frmMainOutput::resetFromButtonAndMenuAlike()
     QFETCH(bool, fromMenu);
     for (int bit : {5, 16, 26})
         click(bit);
-    QCOMPARE(m_main.txtOutput()->text(), u"4010020"_qs);
+    QCOMPARE(m_main.txtOutput()->text(), u"4010020"_s);
 
     if (fromMenu)
-        m_main.action(u"mnuFileClear"_qs)->trigger();
+        m_main.action(u"mnuFileClear"_s)->trigger();
     else
         QTest::mouseClick(m_main.cmdClearAll(), Qt::LeftButton);
 
-    QCOMPARE(m_main.txtOutput()->text(), u"0"_qs);
+    QCOMPARE(m_main.txtOutput()->text(), u"0"_s);
     for (int bit = 0; bit < 28; ++bit)
         QCOMPARE(m_main.chkflag(bit)->value(), flags::CheckState::Unchecked);
 }
@@ -89,10 +91,10 @@ void tst_frmMainOutput::outputCanBeSelectedAndCopied()
     QLineEdit *output = m_main.txtOutput();
     output->setFocus();
     QTest::keyClick(output, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(output->selectedText(), u"8000000"_qs);
+    QCOMPARE(output->selectedText(), u"8000000"_s);
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(output, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), u"8000000"_qs);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"8000000"_s);
 }
 
 void tst_frmMainOutput::outputRefusesEveryEdit_data()
@@ -117,26 +119,26 @@ void tst_frmMainOutput::outputRefusesEveryEdit()
     click(6);
     QLineEdit *output = m_main.txtOutput();
     output->setFocus();
-    QGuiApplication::clipboard()->setText(u"ABC"_qs);
+    QGuiApplication::clipboard()->setText(u"ABC"_s);
     QTest::keyClick(output, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(output, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QTest::keyClick(output, Qt::Key_End);
     QTest::keyClick(output, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(output->text(), u"40"_qs);
+    QCOMPARE(output->text(), u"40"_s);
 }
 
 void tst_frmMainOutput::outputRefusesDrops()
 {
     QLineEdit *output = m_main.txtOutput();
     QMimeData data;
-    data.setText(u"FFFF"_qs);
+    data.setText(u"FFFF"_s);
     const QPointF at = output->rect().center();
     QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(output, &enter);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(output, &drop);
     QVERIFY(!drop.isAccepted());
-    QCOMPARE(output->text(), u"0"_qs);
+    QCOMPARE(output->text(), u"0"_s);
 }
 
 QTEST_MAIN(tst_frmMainOutput)

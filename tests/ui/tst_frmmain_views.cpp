@@ -2,6 +2,8 @@
 
 #include <QMenuBar>
 
+using namespace Qt::StringLiterals;
+
 using namespace bitloom;
 
 // Choosing the visible pane, and the single and wide views.
@@ -70,8 +72,8 @@ void tst_frmMainViews::startsInSingleViewWithTheSummary()
     verifyOnlyPaneShown(0);
     for (int pane = 0; pane < 8; ++pane)
         QCOMPARE(paneTwips(pane), QPoint(1200, 120));
-    QVERIFY(m_main.action(u"mnuViewSingle"_qs)->isChecked());
-    QVERIFY(!m_main.action(u"mnuViewWide"_qs)->isChecked());
+    QVERIFY(m_main.action(u"mnuViewSingle"_s)->isChecked());
+    QVERIFY(!m_main.action(u"mnuViewWide"_s)->isChecked());
 }
 
 void tst_frmMainViews::listChoiceShowsThatPane()
@@ -105,14 +107,14 @@ void tst_frmMainViews::singleViewShowsTheListChoiceAgain()
     m_main.mnuPane(5)->trigger();
     clickListItem(3);
     m_main.mnuPane(6)->trigger();
-    m_main.action(u"mnuViewSingle"_qs)->trigger();
+    m_main.action(u"mnuViewSingle"_s)->trigger();
     verifyOnlyPaneShown(3);
 }
 
 void tst_frmMainViews::wideViewShowsAllPanesInTwoRows()
 {
     clickListItem(2);
-    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.action(u"mnuViewWide"_s)->trigger();
 
     QCOMPARE(m_main.clientTwips(), QSize(14100, 8790));
     QVERIFY(!m_main.lstPane()->isVisible());
@@ -124,8 +126,8 @@ void tst_frmMainViews::wideViewShowsAllPanesInTwoRows()
         // The pane items keep their marks.
         QCOMPARE(m_main.mnuPane(pane)->isChecked(), pane == 2);
     }
-    QVERIFY(!m_main.action(u"mnuViewSingle"_qs)->isChecked());
-    QVERIFY(m_main.action(u"mnuViewWide"_qs)->isChecked());
+    QVERIFY(!m_main.action(u"mnuViewSingle"_s)->isChecked());
+    QVERIFY(m_main.action(u"mnuViewWide"_s)->isChecked());
     // The window holds exactly its client area and the menu bar.
     QCOMPARE(m_main.window()->height(),
              m_main.window()->centralWidget()->height() + m_main.window()->menuBar()->height());
@@ -133,20 +135,20 @@ void tst_frmMainViews::wideViewShowsAllPanesInTwoRows()
 
 void tst_frmMainViews::menuChoiceInWideViewKeepsItsPlace()
 {
-    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.action(u"mnuViewWide"_s)->trigger();
     m_main.mnuPane(6)->trigger();
     verifyOnlyPaneShown(6);
     QCOMPARE(paneTwips(6), QPoint(7110, 4455));
 
-    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.action(u"mnuViewWide"_s)->trigger();
     for (int pane = 0; pane < 8; ++pane)
         QVERIFY(m_main.fraPane(pane)->isVisible());
 }
 
 void tst_frmMainViews::backToSingleView()
 {
-    m_main.action(u"mnuViewWide"_qs)->trigger();
-    m_main.action(u"mnuViewSingle"_qs)->trigger();
+    m_main.action(u"mnuViewWide"_s)->trigger();
+    m_main.action(u"mnuViewSingle"_s)->trigger();
     QCOMPARE(m_main.clientTwips(), QSize(4695, 4455));
     QVERIFY(m_main.lstPane()->isVisible());
     for (int pane = 0; pane < 8; ++pane) {
@@ -167,17 +169,19 @@ void tst_frmMainViews::choosingTheShownPaneChangesNothing()
 
 void tst_frmMainViews::minimizeAndRestoreKeepTheView()
 {
-    m_main.action(u"mnuViewWide"_qs)->trigger();
+    m_main.action(u"mnuViewWide"_s)->trigger();
     m_main.chkflag(9)->setValue(flags::CheckState::Checked);
     m_main.window()->showMinimized();
+    QVERIFY(m_main.window()->isMinimized());
     m_main.window()->showNormal();
+    QVERIFY(!m_main.window()->isMinimized());
     QVERIFY(QTest::qWaitForWindowExposed(m_main.window()));
 
     QCOMPARE(m_main.clientTwips(), QSize(14100, 8790));
     QCOMPARE(paneTwips(7), QPoint(10605, 4455));
     for (int pane = 0; pane < 8; ++pane)
         QVERIFY(m_main.fraPane(pane)->isVisible());
-    QCOMPARE(m_main.txtOutput()->text(), u"200"_qs);
+    QCOMPARE(m_main.txtOutput()->text(), u"200"_s);
 }
 
 QTEST_MAIN(tst_frmMainViews)

@@ -8,6 +8,8 @@
 #include <numeric>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 using bitloom::flags::CheckState;
 using bitloom::runtime::CheckBox;
 using namespace bitloom::ui;
@@ -44,7 +46,7 @@ private:
 void tst_modCommon::init()
 {
     m_host = std::make_unique<QWidget>();
-    m_output = new QLineEdit(u"0"_qs, m_host.get());
+    m_output = new QLineEdit(u"0"_s, m_host.get());
     m_recomputes = 0;
     for (auto &box : m_boxes) {
         box = new CheckBox(QString(), m_host.get());
@@ -75,12 +77,12 @@ void tst_modCommon::recomputeReadsEveryBox_data()
 
     QList<int> all(28);
     std::iota(all.begin(), all.end(), 0);
-    QTest::newRow("flag 0") << QList<int>{0} << u"1"_qs;
-    QTest::newRow("flags 0 to 3") << QList<int>{0, 1, 2, 3} << u"F"_qs;
-    QTest::newRow("then flag 4") << QList<int>{0, 1, 2, 3, 4} << u"1F"_qs;
-    QTest::newRow("flag 27") << QList<int>{27} << u"8000000"_qs;
-    QTest::newRow("digit 7") << QList<int>{24, 25, 26, 27} << u"F000000"_qs;
-    QTest::newRow("all") << all << u"FFFFFFF"_qs;
+    QTest::newRow("flag 0") << QList<int>{0} << u"1"_s;
+    QTest::newRow("flags 0 to 3") << QList<int>{0, 1, 2, 3} << u"F"_s;
+    QTest::newRow("then flag 4") << QList<int>{0, 1, 2, 3, 4} << u"1F"_s;
+    QTest::newRow("flag 27") << QList<int>{27} << u"8000000"_s;
+    QTest::newRow("digit 7") << QList<int>{24, 25, 26, 27} << u"F000000"_s;
+    QTest::newRow("all") << all << u"FFFFFFF"_s;
 }
 
 void tst_modCommon::recomputeReadsEveryBox()
@@ -96,36 +98,36 @@ void tst_modCommon::recomputeReadsEveryBox()
     // Clearing them one by one ends at "0".
     for (int bit : checked)
         m_boxes[static_cast<std::size_t>(bit)]->setValue(CheckState::Unchecked);
-    QCOMPARE(m_output->text(), u"0"_qs);
+    QCOMPARE(m_output->text(), u"0"_s);
 }
 
 void tst_modCommon::grayedCountsAsClear()
 {
     m_boxes[4]->setValue(CheckState::Checked);
     m_boxes[5]->setValue(CheckState::Grayed);
-    QCOMPARE(m_output->text(), u"10"_qs);
+    QCOMPARE(m_output->text(), u"10"_s);
 }
 
 void tst_modCommon::resetRaisesOneClickPerChangedBox()
 {
     for (std::size_t bit : {2u, 13u, 27u})
         m_boxes[bit]->setValue(CheckState::Checked);
-    QCOMPARE(m_output->text(), u"8002004"_qs);
+    QCOMPARE(m_output->text(), u"8002004"_s);
     m_recomputes = 0;
 
     modCommon::resetFlags(m_boxes);
     QCOMPARE(m_recomputes, 3);
-    QCOMPARE(m_output->text(), u"0"_qs);
+    QCOMPARE(m_output->text(), u"0"_s);
     for (CheckBox *box : m_boxes)
         QCOMPARE(box->value(), CheckState::Unchecked);
 }
 
 void tst_modCommon::resetWithNothingSetRaisesNothing()
 {
-    m_output->setText(u"unchanged"_qs);
+    m_output->setText(u"unchanged"_s);
     modCommon::resetFlags(m_boxes);
     QCOMPARE(m_recomputes, 0);
-    QCOMPARE(m_output->text(), u"unchanged"_qs);
+    QCOMPARE(m_output->text(), u"unchanged"_s);
 }
 
 void tst_modCommon::selectPaneShowsOnlyTheChoice_data()
