@@ -109,8 +109,10 @@ frmMain::~frmMain()
 void frmMain::buildList(QWidget *client)
 {
     lstPane = placed(new runtime::ListBox(client), u"lstPane"_s, def::lstPane);
-    for (std::string_view item : def::paneListItems)
-        lstPane->addItem(toQString(item));
+    // Item k names pane k: the summary, then each digit by its caption.
+    lstPane->addItem(toQString(def::fraPane0.text));
+    for (int digit = 1; digit <= flags::digitCount; ++digit)
+        lstPane->addItem(toQString(flags::digitCaption(digit)));
 }
 
 void frmMain::buildSummaryPane(QWidget *client)

@@ -42,11 +42,6 @@ inline constexpr Control cmdClearAll{{840, 3360, 1695, 495}, 67, "&Réinitialise
 inline constexpr std::string_view outputFontFamily = "Century Gothic";
 inline constexpr double outputFontPointSize = 9.75;
 
-// The pane list names pane k in item k.
-inline constexpr std::array<std::string_view, paneCount> paneListItems{
-    "Résumé",     "1er Chiffre", "2e Chiffre", "3e Chiffre",
-    "4e Chiffre", "5e Chiffre",  "6e Chiffre", "7e Chiffre"};
-
 // Two-tone separator rules: from x1 to x2 at height y, pen width in pixels.
 struct Rule {
     int x1;
