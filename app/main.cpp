@@ -1,5 +1,5 @@
 #include "runtime/Program.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     QApplication application(qtArgc, argv);
     bitloom::runtime::initializeProgram(application);
 
-    bitloom::ui::frmMain window;
+    bitloom::ui::MainWindow window;
     window.show();
     return QApplication::exec();
 }

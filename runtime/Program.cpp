@@ -1,6 +1,6 @@
 #include "Program.h"
 
-#include "runtime/ProgramVersion.h"
+#include "core/ProgramVersion.h"
 
 #include <QApplication>
 #include <QFont>
@@ -31,7 +31,7 @@ bool ended = false;
 void initializeProgram(QApplication &application)
 {
     QApplication::setApplicationName(u"Bitloom"_s);
-    QApplication::setApplicationVersion(QString::fromLatin1(programVersionText));
+    QApplication::setApplicationVersion(QString::fromLatin1(core::programVersionText));
 
     const QLocale french(QLocale::French, QLocale::France);
     QLocale::setDefault(french);

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "core/Answer.h"
+
 #include <QMessageBox>
 
 namespace bitloom::runtime {
 
-// The answer of a question box; Yes has the value 6, as callers rely on.
-enum class Answer { Yes = 6, No = 7 };
+using core::Answer;
 
 // A modal Yes/No question with the question icon. The user must answer: Esc
 // and the title bar's close box do nothing, and the title bar has no close box

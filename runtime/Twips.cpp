@@ -2,19 +2,29 @@
 
 namespace bitloom::runtime {
 
-QRect toPixels(const TwipsRect &rect)
+QRect toPixels(const core::TwipsRect &rect)
 {
     return {toPixels(rect.left), toPixels(rect.top), toPixels(rect.width), toPixels(rect.height)};
 }
 
-QSize toPixels(int widthTwips, int heightTwips)
+QSize toPixels(core::TwipsSize size)
 {
-    return {toPixels(widthTwips), toPixels(heightTwips)};
+    return {toPixels(size.width), toPixels(size.height)};
 }
 
-TwipsRect toTwips(const QRect &rect)
+QPoint toPixels(core::TwipsPoint point)
+{
+    return {toPixels(point.x), toPixels(point.y)};
+}
+
+core::TwipsRect toTwips(const QRect &rect)
 {
     return {toTwips(rect.x()), toTwips(rect.y()), toTwips(rect.width()), toTwips(rect.height())};
+}
+
+core::TwipsSize toTwips(const QSize &size)
+{
+    return {toTwips(size.width()), toTwips(size.height())};
 }
 
 } // namespace bitloom::runtime

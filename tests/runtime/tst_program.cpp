@@ -1,5 +1,5 @@
 #include "runtime/Program.h"
-#include "runtime/ProgramVersion.h"
+#include "core/ProgramVersion.h"
 
 #include <QFontInfo>
 #include <QPushButton>
@@ -10,6 +10,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace bitloom::runtime;
+using bitloom::core::programVersion;
 
 class tst_Program : public QObject {
     Q_OBJECT

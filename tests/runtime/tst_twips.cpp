@@ -2,46 +2,29 @@
 
 #include <QTest>
 
-using namespace bitloom::runtime;
+using namespace bitloom;
 
+// Twips as Qt's logical pixels: rectangles, sizes and points go both ways.
 class tst_Twips : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void toPixels_data();
-    void toPixels();
     void rectanglesRoundTrip();
+    void sizesAndPoints();
 };
-
-void tst_Twips::toPixels_data()
-{
-    QTest::addColumn<int>("twips");
-    QTest::addColumn<int>("pixels");
-
-    QTest::newRow("zero") << 0 << 0;
-    QTest::newRow("one pixel") << 15 << 1;
-    QTest::newRow("just under half") << 7 << 0;
-    QTest::newRow("just over half") << 8 << 1;
-    QTest::newRow("margin") << 120 << 8;
-    QTest::newRow("pane width") << 3375 << 225;
-    QTest::newRow("odd label width") << 3190 << 213;
-    QTest::newRow("negative") << -8 << -1;
-    QTest::newRow("wide client") << 14100 << 940;
-}
-
-void tst_Twips::toPixels()
-{
-    QFETCH(int, twips);
-    QFETCH(int, pixels);
-    QCOMPARE(bitloom::runtime::toPixels(twips), pixels);
-}
 
 void tst_Twips::rectanglesRoundTrip()
 {
-    const TwipsRect pane{1200, 120, 3375, 4215};
-    QCOMPARE(bitloom::runtime::toPixels(pane), QRect(80, 8, 225, 281));
-    QCOMPARE(toTwips(bitloom::runtime::toPixels(pane)), pane);
-    QCOMPARE(bitloom::runtime::toPixels(4695, 4455), QSize(313, 297));
+    const core::TwipsRect pane{1200, 120, 3375, 4215};
+    QCOMPARE(runtime::toPixels(pane), QRect(80, 8, 225, 281));
+    QCOMPARE(runtime::toTwips(runtime::toPixels(pane)), pane);
+}
+
+void tst_Twips::sizesAndPoints()
+{
+    QCOMPARE(runtime::toPixels(core::TwipsSize{4695, 4455}), QSize(313, 297));
+    QCOMPARE(runtime::toTwips(QSize(940, 586)), (core::TwipsSize{14100, 8790}));
+    QCOMPARE(runtime::toPixels(core::TwipsPoint{10605, 4455}), QPoint(707, 297));
 }
 
 QTEST_GUILESS_MAIN(tst_Twips)

@@ -7,7 +7,7 @@
 #include "runtime/ListBox.h"
 #include "runtime/Program.h"
 #include "runtime/Twips.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,13 +26,13 @@ public:
     bool start()
     {
         runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
-        m_window = std::make_unique<ui::frmMain>();
+        m_window = std::make_unique<ui::MainWindow>();
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         return QTest::qWaitForWindowActive(m_window.get());
     }
 
-    ui::frmMain *window() const { return m_window.get(); }
+    ui::MainWindow *window() const { return m_window.get(); }
 
     template <typename T>
     T *control(const QString &name) const
@@ -80,7 +80,7 @@ public:
     }
 
 private:
-    std::unique_ptr<ui::frmMain> m_window;
+    std::unique_ptr<ui::MainWindow> m_window;
 };
 
 } // namespace bitloom::tests

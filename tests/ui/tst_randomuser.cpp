@@ -129,6 +129,8 @@ struct Model {
     {
         if (pane < 0) {
             visible[0] = true;
+            for (int i = 0; i < 8; ++i)
+                checked[i] = i == 0;
             return;
         }
         for (int i = 0; i < 8; ++i)
@@ -219,7 +221,7 @@ Action tst_RandomUser::draw(QRandomGenerator &random) const
 
 void tst_RandomUser::perform(const Action &action, Model &model)
 {
-    ui::frmMain *window = m_main.window();
+    ui::MainWindow *window = m_main.window();
     const auto key = [window](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(window, key, modifiers);
     };

@@ -1,5 +1,5 @@
 #include "runtime/Program.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QTest>
@@ -16,7 +16,7 @@ private Q_SLOTS:
 void tst_Terminate::destroyingTheMainWindowEndsTheProgram()
 {
     runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
-    auto window = std::make_unique<ui::frmMain>();
+    auto window = std::make_unique<ui::MainWindow>();
     window->show();
     QVERIFY(!runtime::programHasEnded());
     window.reset();

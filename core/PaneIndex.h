@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace bitloom::ui {
+namespace bitloom::core {
 
 // A pane of the main window: 0 is the summary, 1..7 the hex digit of the same
 // number; None is the pane list with no item selected.
@@ -20,4 +20,4 @@ constexpr int toInt(PaneIndex index)
     return static_cast<int>(index);
 }
 
-} // namespace bitloom::ui
+} // namespace bitloom::core

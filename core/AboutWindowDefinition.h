@@ -1,16 +1,13 @@
 // The About window as laid out in twips, and its text.
 #pragma once
 
-#include "runtime/Twips.h"
+#include "Twips.h"
 
 #include <string_view>
 
-namespace bitloom::ui::frmAboutDefinition {
+namespace bitloom::core::aboutWindow {
 
-using runtime::TwipsRect;
-
-inline constexpr int clientWidth = 4095;
-inline constexpr int clientHeight = 3000;
+inline constexpr TwipsSize clientSize{4095, 3000};
 
 inline constexpr TwipsRect command1{1200, 2520, 1695, 375};
 inline constexpr std::string_view command1Caption = "&Fermer";
@@ -31,4 +28,4 @@ inline constexpr std::string_view aboutText
       "Traduction : les traducteurs de Bitloom, 2004\r\n"
       "(http://www.example.org/traduction/)\r\n";
 
-} // namespace bitloom::ui::frmAboutDefinition
+} // namespace bitloom::core::aboutWindow

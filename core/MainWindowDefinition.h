@@ -1,18 +1,17 @@
 // The main window as laid out in twips: where each control stands, its tab
 // index and its text. The digit panes are generated from the flag catalogue
-// by the rules below rather than listed.
+// by the rules below rather than listed. Both front ends build the window
+// from this one definition.
 #pragma once
 
 #include "PaneIndex.h"
+#include "Twips.h"
 #include "flags/FlagCatalogue.h"
-#include "runtime/Twips.h"
 
 #include <array>
 #include <string_view>
 
-namespace bitloom::ui::frmMainDefinition {
-
-using runtime::TwipsRect;
+namespace bitloom::core::mainWindow {
 
 struct Control {
     TwipsRect rect;
@@ -38,6 +37,9 @@ inline constexpr Control lblInstructions{
     "Copier dans la colonne \"ae\" du fichier handling \"\\data\\handling.cfg\" "};
 inline constexpr Control cmdClearAll{{840, 3360, 1695, 495}, 67, "&Réinitialiser les Flags"};
 
+// Every control but the output box uses the platform's dialog font at this size.
+inline constexpr int dialogFontPointSize = 8;
+
 // The output box's own font.
 inline constexpr std::string_view outputFontFamily = "Century Gothic";
 inline constexpr double outputFontPointSize = 9.75;
@@ -54,8 +56,7 @@ inline constexpr Rule linSummarySplitter{120, 3240, 1560, 2, 1};
 inline constexpr Rule linMenuSplitter{0, 15240, 0, 1, 3};
 
 // The digit panes share the summary pane's size; their place depends on the view.
-inline constexpr int paneWidth = 3375;
-inline constexpr int paneHeight = 4215;
+inline constexpr TwipsSize paneSize{fraPane0.rect.width, fraPane0.rect.height};
 
 constexpr int fraPaneTabIndex(int digit)
 {
@@ -89,33 +90,29 @@ constexpr int lblDescriptionTabIndex(int bit)
     return bit == 27 ? 69 : 6 + 9 * (flags::digitOf(bit) - 1) + 2 * rowOf(bit);
 }
 
-// Client area (below the menu bar) in each view: the list and one pane, or two
-// rows of four panes, with 120-twip margins.
-inline constexpr int singleViewClientWidth = 4695;
-inline constexpr int singleViewClientHeight = 4455;
-inline constexpr int wideViewClientWidth = 14100;
-inline constexpr int wideViewClientHeight = 8790;
-
-// Where single view puts every pane, and the margin around panes in wide view.
-inline constexpr int singleViewPaneLeft = 1200;
-inline constexpr int singleViewPaneTop = 120;
+// Where single view puts every pane, and the margin around panes.
+inline constexpr TwipsPoint singleViewPanePosition{1200, 120};
 inline constexpr int paneMargin = 120;
 
-// The menu bar.
-inline constexpr std::string_view mnuFile = "&Fichier";
-inline constexpr std::string_view mnuFileClear = "&Réinitialiser les flags";
-inline constexpr std::string_view mnuFileExit = "&Quitter";
-inline constexpr std::string_view mnuWindow = "&Affichage";
-inline constexpr std::array<std::string_view, paneCount> mnuPane{
-    "&Résumé",     "&1e Chiffre", "&2e Chiffre", "&3e Chiffre",
-    "&4e Chiffre", "&5e Chiffre", "&6e Chiffre", "&7e Chiffre"};
-inline constexpr std::string_view mnuViewSingle = "&Une rangée, Une Colonne (Simple)";
-inline constexpr std::string_view mnuViewWide = "&Deux Rangées, Quatre Colonnes (Larges)";
-inline constexpr std::string_view mnuHelp = "&Aide";
-inline constexpr std::string_view mnuAbout = "&A propos";
+// Client area (below the menu bar) in each view: the list and one pane, or two
+// rows of four panes, with margins around them.
+inline constexpr TwipsSize singleViewClient{singleViewPanePosition.x + paneSize.width + paneMargin,
+                                            singleViewPanePosition.y + paneSize.height
+                                                + paneMargin};
+inline constexpr TwipsSize wideViewClient{4 * paneSize.width + 5 * paneMargin,
+                                          2 * paneSize.height + 3 * paneMargin};
+
+// Wide view: panes 0..3 on the top row, 4..7 below, each placed from the
+// size of one pane.
+constexpr TwipsPoint widePanePosition(int pane, TwipsSize size)
+{
+    const int column = pane % 4;
+    const int top = pane < 4 ? paneMargin : size.height + 2 * paneMargin;
+    return {(size.width + paneMargin) * column + paneMargin, top};
+}
 
 // The quit confirmation.
 inline constexpr std::string_view quitMessage = "Vous êtes sur de vouloir quitter?";
 inline constexpr std::string_view quitTitle = "Confirmation pour Quitter?";
 
-} // namespace bitloom::ui::frmMainDefinition
+} // namespace bitloom::core::mainWindow

@@ -1,8 +1,10 @@
+#include "core/AboutCaption.h"
+#include "core/AboutWindowDefinition.h"
 #include "runtime/Program.h"
 #include "runtime/Text.h"
+#include "runtime/Twips.h"
 #include "support/ModalAnswer.h"
-#include "ui/frmAbout.h"
-#include "ui/frmAboutDefinition.h"
+#include "ui/AboutWindow.h"
 
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -13,11 +15,11 @@
 using namespace Qt::StringLiterals;
 
 using namespace bitloom;
-using ui::frmAbout;
+using ui::AboutWindow;
 
 // The About window on its own: caption, text, the four ways to close it, and
 // a fresh start at every opening.
-class tst_frmAbout : public QObject {
+class tst_AboutWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -34,7 +36,7 @@ private Q_SLOTS:
     void textIsNotClipped();
 
 private:
-    std::unique_ptr<frmAbout> m_about;
+    std::unique_ptr<AboutWindow> m_about;
 };
 
 namespace {
@@ -51,13 +53,13 @@ QPushButton *button(QWidget *about)
 
 } // namespace
 
-void tst_frmAbout::initTestCase()
+void tst_AboutWindow::initTestCase()
 {
     runtime::initializeProgram(*qobject_cast<QApplication *>(qApp));
-    m_about = std::make_unique<frmAbout>();
+    m_about = std::make_unique<AboutWindow>();
 }
 
-void tst_frmAbout::caption_data()
+void tst_AboutWindow::caption_data()
 {
     QTest::addColumn<int>("major");
     QTest::addColumn<int>("minor");
@@ -71,21 +73,21 @@ void tst_frmAbout::caption_data()
     QTest::newRow("largest") << 65535 << 65535 << 65535 << u"Bitloom 65535.65535 Build:  65535"_s;
 }
 
-void tst_frmAbout::caption()
+void tst_AboutWindow::caption()
 {
     QFETCH(int, major);
     QFETCH(int, minor);
     QFETCH(int, revision);
     QFETCH(QString, caption);
-    const runtime::ProgramVersion version{static_cast<std::uint16_t>(major),
-                                          static_cast<std::uint16_t>(minor),
-                                          static_cast<std::uint16_t>(revision)};
-    QCOMPARE(ui::aboutCaption(version), caption);
+    const core::ProgramVersion version{static_cast<std::uint16_t>(major),
+                                       static_cast<std::uint16_t>(minor),
+                                       static_cast<std::uint16_t>(revision)};
+    QCOMPARE(QString::fromStdString(core::aboutCaption(version)), caption);
 }
 
-void tst_frmAbout::elevenLinesEndingInCrLf()
+void tst_AboutWindow::elevenLinesEndingInCrLf()
 {
-    const QString text = runtime::toQString(ui::frmAboutDefinition::aboutText);
+    const QString text = runtime::toQString(core::aboutWindow::aboutText);
     QVERIFY(text.endsWith(u"\r\n"_s));
     QStringList lines = text.split(u"\r\n"_s);
     QCOMPARE(lines.takeLast(), QString());
@@ -107,7 +109,7 @@ void tst_frmAbout::elevenLinesEndingInCrLf()
     }
 }
 
-void tst_frmAbout::opensWithTheButtonFocusedAndTheTextFromItsStart()
+void tst_AboutWindow::opensWithTheButtonFocusedAndTheTextFromItsStart()
 {
     QString title;
     QWidget *focus = nullptr;
@@ -121,12 +123,12 @@ void tst_frmAbout::opensWithTheButtonFocusedAndTheTextFromItsStart()
     m_about->showModal();
     QCOMPARE(title, u"Bitloom 1.0 Build:  0"_s);
     QCOMPARE(focus, button(m_about.get()));
-    QString expected = runtime::toQString(ui::frmAboutDefinition::aboutText);
+    QString expected = runtime::toQString(core::aboutWindow::aboutText);
     expected.replace(u"\r\n"_s, u"\n"_s);
     QCOMPARE(shownText, expected);
 }
 
-void tst_frmAbout::closes_data()
+void tst_AboutWindow::closes_data()
 {
     QTest::addColumn<QString>("way");
     QTest::newRow("button") << u"button"_s;
@@ -137,7 +139,7 @@ void tst_frmAbout::closes_data()
     QTest::newRow("alt+f") << u"alt+f"_s;
 }
 
-void tst_frmAbout::closes()
+void tst_AboutWindow::closes()
 {
     QFETCH(QString, way);
     const tests::ModalAnswer answer2([way](QWidget *about) {
@@ -162,7 +164,7 @@ void tst_frmAbout::closes()
     QVERIFY(!m_about->isVisible());
 }
 
-void tst_frmAbout::secondOpeningStartsAfresh()
+void tst_AboutWindow::secondOpeningStartsAfresh()
 {
     const tests::ModalAnswer answer3([](QWidget *about) {
         QPlainTextEdit *text = textBox(about);
@@ -196,7 +198,7 @@ void tst_frmAbout::secondOpeningStartsAfresh()
     QCOMPARE(focus, button(m_about.get()));
 }
 
-void tst_frmAbout::textCannotBeEdited()
+void tst_AboutWindow::textCannotBeEdited()
 {
     QString before, after, copied;
     const tests::ModalAnswer answer5([&](QWidget *about) {
@@ -220,7 +222,7 @@ void tst_frmAbout::textCannotBeEdited()
     QCOMPARE(copied, before);
 }
 
-void tst_frmAbout::fixedToolWindow()
+void tst_AboutWindow::fixedToolWindow()
 {
     const Qt::WindowFlags flags = m_about->windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
@@ -228,18 +230,18 @@ void tst_frmAbout::fixedToolWindow()
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_about->minimumSize(), m_about->maximumSize());
-    QCOMPARE(m_about->size(), runtime::toPixels(4095, 3000));
+    QCOMPARE(m_about->size(), runtime::toPixels(bitloom::core::TwipsSize{4095, 3000}));
     QCOMPARE(runtime::toTwips(button(m_about.get())->geometry()),
-             (runtime::TwipsRect{1200, 2520, 1695, 375}));
+             (core::TwipsRect{1200, 2520, 1695, 375}));
     QCOMPARE(runtime::toTwips(textBox(m_about.get())->geometry()),
-             (runtime::TwipsRect{120, 120, 3855, 2295}));
+             (core::TwipsRect{120, 120, 3855, 2295}));
     QCOMPARE(button(m_about.get())->text(), u"&Fermer"_s);
     QVERIFY(button(m_about.get())->isDefault());
     QCOMPARE(textBox(m_about.get())->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(textBox(m_about.get())->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
-void tst_frmAbout::textIsNotClipped()
+void tst_AboutWindow::textIsNotClipped()
 {
     int documentHeight = 0;
     int viewportHeight = 0;
@@ -257,5 +259,5 @@ void tst_frmAbout::textIsNotClipped()
                                                           % QString::number(viewportHeight)));
 }
 
-QTEST_MAIN(tst_frmAbout)
-#include "tst_frmabout.moc"
+QTEST_MAIN(tst_AboutWindow)
+#include "tst_aboutwindow.moc"

@@ -3,8 +3,6 @@
 // loads it afresh and closing unloads it.
 #pragma once
 
-#include "runtime/ProgramVersion.h"
-
 #include <QDialog>
 
 class QPlainTextEdit;
@@ -12,24 +10,20 @@ class QPushButton;
 
 namespace bitloom::ui {
 
-// "Bitloom <major>.<minor> Build:  <revision>"
-QString aboutCaption(const runtime::ProgramVersion &version);
-
-class frmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAbout(QWidget *parent = nullptr);
+    explicit AboutWindow(QWidget *parent = nullptr);
 
     // Loads the window and shows it modally; returns once it is unloaded.
     void showModal();
 
 private:
-    void Form_Load();
-    void Command1_Click();
+    void load();
 
-    QPushButton *Command1 = nullptr;
-    QPlainTextEdit *txtAbout = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QPlainTextEdit *m_text = nullptr;
 };
 
 } // namespace bitloom::ui

@@ -11,7 +11,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace bitloom;
-using runtime::TwipsRect;
+using core::TwipsRect;
 
 Q_DECLARE_METATYPE(TwipsRect)
 
@@ -63,7 +63,7 @@ bool closeTo(const TwipsRect &actual, const TwipsRect &expected)
 {
     // Within half a pixel: twips that are no whole pixel round to the nearest.
     const auto near = [](int a, int b) {
-        return qAbs(a - b) <= runtime::twipsPerPixel / 2;
+        return qAbs(a - b) <= core::twipsPerPixel / 2;
     };
     return near(actual.left, expected.left) && near(actual.top, expected.top)
            && near(actual.width, expected.width) && near(actual.height, expected.height);
@@ -328,7 +328,7 @@ void tst_frmMainLayout::captionsFitTheirControls()
 
 void tst_frmMainLayout::fixedWindowWithIcon()
 {
-    ui::frmMain *window = m_main.window();
+    ui::MainWindow *window = m_main.window();
     QCOMPARE(window->windowTitle(), u"Bitloom"_s);
     const Qt::WindowFlags flags = window->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -343,4 +343,4 @@ void tst_frmMainLayout::fixedWindowWithIcon()
 }
 
 QTEST_MAIN(tst_frmMainLayout)
-#include "tst_frmmain_layout.moc"
+#include "tst_mainwindow_layout.moc"

@@ -172,4 +172,4 @@ void tst_frmMainKeyboard::quitAndAboutShortcuts()
 }
 
 QTEST_MAIN(tst_frmMainKeyboard)
-#include "tst_frmmain_keyboard.moc"
+#include "tst_mainwindow_keyboard.moc"

@@ -142,4 +142,4 @@ void tst_frmMainOutput::outputRefusesDrops()
 }
 
 QTEST_MAIN(tst_frmMainOutput)
-#include "tst_frmmain_output.moc"
+#include "tst_mainwindow_output.moc"

@@ -185,4 +185,4 @@ void tst_frmMainViews::minimizeAndRestoreKeepTheView()
 }
 
 QTEST_MAIN(tst_frmMainViews)
-#include "tst_frmmain_views.moc"
+#include "tst_mainwindow_views.moc"

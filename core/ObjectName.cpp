@@ -1,0 +1,14 @@
+#include "ObjectName.h"
+
+namespace bitloom::core {
+
+std::string objectName(std::string_view name, int index)
+{
+    std::string result(name);
+    result += '(';
+    result += std::to_string(index);
+    result += ')';
+    return result;
+}
+
+} // namespace bitloom::core

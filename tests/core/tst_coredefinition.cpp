@@ -1,0 +1,129 @@
+#include "core/AboutCaption.h"
+#include "core/MainWindowDefinition.h"
+#include "core/MenuDefinition.h"
+#include "core/ObjectName.h"
+#include "core/Twips.h"
+
+#include <doctest/doctest.h>
+
+#include <cctype>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+using namespace bitloom::core;
+namespace def = bitloom::core::mainWindow;
+
+TEST_CASE("twips become pixels at the window's resolution, rounded to nearest")
+{
+    struct Case {
+        int twips;
+        int dpi;
+        int pixels;
+    };
+    const Case cases[] = {
+        {0, 96, 0},      {15, 96, 1},      {7, 96, 0},         {8, 96, 1},       {120, 96, 8},
+        {3375, 96, 225}, {3190, 96, 213},  {-8, 96, -1},       {14100, 96, 940}, {4455, 96, 297},
+        {120, 120, 10},  {3375, 120, 281}, {3375, 144, 338},   {120, 192, 16},   {3375, 192, 450},
+        {15, 192, 2},    {1, 192, 0},      {14100, 192, 1880}, {4695, 144, 470},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.twips);
+        CAPTURE(c.dpi);
+        CHECK(toPixels(c.twips, Dpi{c.dpi}) == c.pixels);
+    }
+    CHECK(toTwips(313) == 4695);
+    CHECK(toTwips(626, Dpi{192}) == 4695);
+}
+
+TEST_CASE("the client areas hold the panes with their margins")
+{
+    CHECK(def::singleViewClient == TwipsSize{4695, 4455});
+    CHECK(def::wideViewClient == TwipsSize{14100, 8790});
+    CHECK(def::widePanePosition(7, def::paneSize) == TwipsPoint{10605, 4455});
+    // The last pane of wide view ends a margin short of the client's edges.
+    const TwipsPoint last = def::widePanePosition(7, def::paneSize);
+    CHECK(last.x + def::paneSize.width + def::paneMargin == def::wideViewClient.width);
+    CHECK(last.y + def::paneSize.height + def::paneMargin == def::wideViewClient.height);
+}
+
+TEST_CASE("every control of a digit pane lies inside the pane")
+{
+    for (int bit = 0; bit < bitloom::flags::flagCount; ++bit) {
+        CAPTURE(bit);
+        for (const TwipsRect &rect : {def::chkflagRect(bit), def::lblDescriptionRect(bit)}) {
+            CHECK(rect.left > 0);
+            CHECK(rect.top > 0);
+            CHECK(rect.left + rect.width < def::paneSize.width);
+            CHECK(rect.top + rect.height < def::paneSize.height);
+        }
+    }
+}
+
+TEST_CASE("tab indices run from 0 to 69, each once")
+{
+    std::multiset<int> indices{def::lstPane.tabIndex,         def::fraPane0.tabIndex,
+                               def::lblIntroduction.tabIndex, def::lblOutput.tabIndex,
+                               def::txtOutput.tabIndex,       def::lblInstructions.tabIndex,
+                               def::cmdClearAll.tabIndex};
+    for (int digit = 1; digit <= bitloom::flags::digitCount; ++digit)
+        indices.insert(def::fraPaneTabIndex(digit));
+    for (int bit = 0; bit < bitloom::flags::flagCount; ++bit) {
+        indices.insert(def::chkflagTabIndex(bit));
+        indices.insert(def::lblDescriptionTabIndex(bit));
+    }
+    REQUIRE(indices.size() == 70);
+    int expected = 0;
+    for (int index : indices)
+        CHECK(index == expected++);
+    // The boxes come in bit order, the last one after the reset button.
+    for (int bit = 1; bit < bitloom::flags::flagCount; ++bit)
+        CHECK(def::chkflagTabIndex(bit) > def::chkflagTabIndex(bit - 1));
+    CHECK(def::chkflagTabIndex(26) < def::cmdClearAll.tabIndex);
+    CHECK(def::cmdClearAll.tabIndex < def::chkflagTabIndex(27));
+}
+
+TEST_CASE("within each menu, no two items share an access key")
+{
+    for (const Menu &menu : menuBar) {
+        std::set<char> keys;
+        for (const MenuItem &item : menu.items) {
+            if (item.isSeparator())
+                continue;
+            const auto amp = item.caption.find('&');
+            REQUIRE(amp != std::string_view::npos);
+            CAPTURE(item.caption);
+            CHECK(keys.insert(static_cast<char>(
+                                  std::toupper(static_cast<unsigned char>(item.caption[amp + 1]))))
+                      .second);
+        }
+    }
+}
+
+TEST_CASE("menu items are found by name, shortcuts read as menus show them")
+{
+    CHECK(menuItem("mnuPane", 3).caption == "&3e Chiffre");
+    CHECK(menuItem("mnuViewWide").checkedAtStart);
+    CHECK_THROWS_AS(menuItem("mnuPane"), std::out_of_range);
+    CHECK_THROWS_AS(menuItem("mnuPane", 8), std::out_of_range);
+
+    CHECK(shortcutText(menuItem("mnuFileExit").shortcut) == "Ctrl+Q");
+    CHECK(shortcutText(menuItem("mnuViewSingle").shortcut) == "Ctrl+S");
+    CHECK(shortcutText(menuItem("mnuViewWide").shortcut) == "Ctrl+W");
+    CHECK(shortcutText(menuItem("mnuAbout").shortcut) == "F1");
+    CHECK(shortcutText(menuItem("mnuFileClear").shortcut).empty());
+}
+
+TEST_CASE("control arrays name their elements with the index")
+{
+    CHECK(objectName("chkflag", 27) == "chkflag(27)");
+    CHECK(objectName("fraPane", 0) == "fraPane(0)");
+}
+
+TEST_CASE("the About caption: name, major.minor, two spaces, revision")
+{
+    CHECK(aboutCaption({1, 0, 0}) == "Bitloom 1.0 Build:  0");
+    CHECK(aboutCaption({2, 15, 7}) == "Bitloom 2.15 Build:  7");
+    CHECK(aboutCaption({1, 5, 0}) == "Bitloom 1.5 Build:  0");
+    CHECK(aboutCaption({1, 10, 65535}) == "Bitloom 1.10 Build:  65535");
+}

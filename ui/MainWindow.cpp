@@ -1,0 +1,331 @@
+#include "MainWindow.h"
+
+#include "AboutWindow.h"
+#include "core/MainWindowDefinition.h"
+#include "core/ObjectName.h"
+#include "runtime/CheckBox.h"
+#include "runtime/EventHandler.h"
+#include "runtime/Line.h"
+#include "runtime/ListBox.h"
+#include "runtime/Program.h"
+#include "runtime/QuestionBox.h"
+#include "runtime/Text.h"
+#include "runtime/Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace bitloom::ui {
+
+namespace def = core::mainWindow;
+using runtime::toPixels;
+using runtime::toQString;
+
+namespace {
+
+// Every control that takes part in the tab order carries its index as this
+// property, so that the order can be built, and checked, from one place.
+constexpr char tabIndexProperty[] = "TabIndex";
+
+QString indexedName(std::string_view name, int index)
+{
+    return QString::fromStdString(core::objectName(name, index));
+}
+
+template <typename Widget>
+Widget *placed(Widget *widget, const QString &name, const def::Control &control)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(toPixels(control.rect));
+    widget->setProperty(tabIndexProperty, control.tabIndex);
+    return widget;
+}
+
+QLabel *wrappedLabel(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QKeySequence keySequence(core::Shortcut shortcut)
+{
+    const Qt::KeyboardModifiers modifiers = shortcut.control ? Qt::ControlModifier : Qt::NoModifier;
+    switch (shortcut.key) {
+    case core::Key::None:
+        break;
+    case core::Key::Q:
+        return QKeySequence(modifiers | Qt::Key_Q);
+    case core::Key::S:
+        return QKeySequence(modifiers | Qt::Key_S);
+    case core::Key::W:
+        return QKeySequence(modifiers | Qt::Key_W);
+    case core::Key::F1:
+        return QKeySequence(modifiers | Qt::Key_F1);
+    }
+    return {};
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                              | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                              | Qt::WindowCloseButtonHint)
+{
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(toQString(def::caption));
+    QIcon icon;
+    icon.addFile(u":/bitloom/bitloom-16.png"_s);
+    icon.addFile(u":/bitloom/bitloom-32.png"_s);
+    setWindowIcon(icon);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(u"client"_s);
+    setCentralWidget(client);
+    // The window takes its size from the client area and the menu bar; the
+    // user cannot resize it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    buildList(client);
+    buildSummaryPane(client);
+    buildDigitPanes(client);
+    buildRules(client);
+    buildMenus();
+    buildTabOrder();
+    connectHandlers();
+
+    m_behaviour.load();
+    m_paneList->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow()
+{
+    runtime::endProgram();
+}
+
+void MainWindow::buildList(QWidget *client)
+{
+    m_paneList = placed(new runtime::ListBox(client), u"lstPane"_s, def::lstPane);
+    // Item k names pane k: the summary, then each digit by its caption.
+    m_paneList->addItem(toQString(def::fraPane0.text));
+    for (int digit = 1; digit <= flags::digitCount; ++digit)
+        m_paneList->addItem(toQString(flags::digitCaption(digit)));
+}
+
+void MainWindow::buildSummaryPane(QWidget *client)
+{
+    auto *summary = placed(new QGroupBox(toQString(def::fraPane0.text), client),
+                           indexedName("fraPane", 0), def::fraPane0);
+    m_panes[0] = summary;
+
+    placed(wrappedLabel(toQString(def::lblIntroduction.text), summary), u"lblIntroduction"_s,
+           def::lblIntroduction);
+    QLabel *outputLabel = placed(wrappedLabel(toQString(def::lblOutput.text), summary),
+                                 u"lblOutput"_s, def::lblOutput);
+    outputLabel->setTextFormat(Qt::AutoText);
+
+    m_output = placed(new QLineEdit(toQString(def::txtOutput.text), summary), u"txtOutput"_s,
+                      def::txtOutput);
+    // Locked: the text can be selected and copied, never edited by the user.
+    m_output->setReadOnly(true);
+    QFont outputFont(toQString(def::outputFontFamily));
+    outputFont.setPointSizeF(def::outputFontPointSize);
+    outputFont.setWeight(QFont::Normal);
+    m_output->setFont(outputFont);
+    outputLabel->setBuddy(m_output);
+
+    placed(wrappedLabel(toQString(def::lblInstructions.text), summary), u"lblInstructions"_s,
+           def::lblInstructions);
+    m_resetButton = placed(new QPushButton(toQString(def::cmdClearAll.text), summary),
+                           u"cmdClearAll"_s, def::cmdClearAll);
+    m_resetButton->setAutoDefault(false);
+    // The reset button is also the window's cancel button: Esc clicks it
+    // while the summary pane is shown.
+    auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), m_resetButton);
+    connect(cancel, &QShortcut::activated, m_resetButton, &QPushButton::click);
+}
+
+void MainWindow::buildDigitPanes(QWidget *client)
+{
+    for (int digit = 1; digit <= flags::digitCount; ++digit) {
+        auto *pane = new QGroupBox(toQString(flags::digitCaption(digit)), client);
+        pane->setObjectName(indexedName("fraPane", digit));
+        pane->resize(toPixels(def::paneSize));
+        pane->setProperty(tabIndexProperty, def::fraPaneTabIndex(digit));
+        pane->hide();
+        m_panes[static_cast<std::size_t>(digit)] = pane;
+
+        for (int bit : flags::bitsOfDigit(digit)) {
+            const flags::Flag &flag = flags::flagAt(bit);
+            m_flagBoxes[static_cast<std::size_t>(bit)] = placed(
+                new runtime::CheckBox(toQString(flag.name), pane), indexedName("chkflag", bit),
+                {def::chkflagRect(bit), def::chkflagTabIndex(bit), flag.name});
+            placed(
+                wrappedLabel(toQString(flag.description), pane), indexedName("lblDescription", bit),
+                {def::lblDescriptionRect(bit), def::lblDescriptionTabIndex(bit), flag.description});
+        }
+    }
+}
+
+void MainWindow::buildRules(QWidget *client)
+{
+    // The thinner line of each pair lies on top, so each rule shows its shadow
+    // row above its highlight row.
+    const auto rule = [](const def::Rule &r, std::string_view name, QWidget *parent) {
+        auto *shadow = new runtime::Line(QPalette::Dark, r.shadowPixels, r.x1, r.x2, r.y, parent);
+        auto *highlight
+            = new runtime::Line(QPalette::Light, r.highlightPixels, r.x1, r.x2, r.y, parent);
+        shadow->setObjectName(indexedName(name, 0));
+        highlight->setObjectName(indexedName(name, 1));
+        if (r.shadowPixels < r.highlightPixels)
+            shadow->raise();
+        else
+            highlight->raise();
+    };
+    rule(def::linSummarySplitter, "linSummarySplitter", m_panes[0]);
+    rule(def::linMenuSplitter, "linMenuSplitter", client);
+}
+
+void MainWindow::buildMenus()
+{
+    for (const core::Menu &menuDefinition : core::menuBar) {
+        QMenu *menu = menuBar()->addMenu(toQString(menuDefinition.caption));
+        menu->setObjectName(toQString(menuDefinition.name));
+        for (const core::MenuItem &item : menuDefinition.items) {
+            QAction *action = item.isSeparator() ? menu->addSeparator()
+                                                 : menu->addAction(toQString(item.caption));
+            action->setObjectName(item.index < 0 ? toQString(item.name)
+                                                 : indexedName(item.name, item.index));
+            if (item.isSeparator())
+                continue;
+            // Where the platform moves items by their text (macOS: "Quitter",
+            // "A propos"), the menus would no longer read as designed.
+            action->setMenuRole(QAction::NoRole);
+            action->setShortcut(keySequence(item.shortcut));
+            action->setCheckable(item.checkable);
+            action->setChecked(item.checkedAtStart);
+            runtime::connectHandler(action, &QAction::triggered, this,
+                                    [this, &item] { m_behaviour.run(item); });
+            if (item.command == core::Command::ShowPane)
+                m_paneItems[static_cast<std::size_t>(item.index)] = action;
+            else if (item.command == core::Command::SingleView)
+                m_singleViewItem = action;
+            else if (item.command == core::Command::WideView)
+                m_wideViewItem = action;
+        }
+    }
+}
+
+void MainWindow::buildTabOrder()
+{
+    std::vector<QWidget *> chain;
+    for (QWidget *widget : centralWidget()->findChildren<QWidget *>()) {
+        if (widget->property(tabIndexProperty).isValid() && (widget->focusPolicy() & Qt::TabFocus))
+            chain.push_back(widget);
+    }
+    std::sort(chain.begin(), chain.end(), [](const QWidget *a, const QWidget *b) {
+        return a->property(tabIndexProperty).toInt() < b->property(tabIndexProperty).toInt();
+    });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::connectHandlers()
+{
+    using runtime::connectHandler;
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        connectHandler(m_flagBoxes[static_cast<std::size_t>(bit)], &runtime::CheckBox::clickEvent,
+                       this, [this, bit] { m_behaviour.flagClicked(bit); });
+    }
+    connectHandler(m_resetButton, &QPushButton::clicked, this,
+                   [this] { m_behaviour.resetFlags(); });
+    connectHandler(m_paneList, &runtime::ListBox::clickEvent, this,
+                   [this] { m_behaviour.paneListClicked(); });
+}
+
+flags::CheckState MainWindow::flag(int bit) const
+{
+    return m_flagBoxes.at(static_cast<std::size_t>(bit))->value();
+}
+
+void MainWindow::setFlag(int bit, flags::CheckState state)
+{
+    m_flagBoxes.at(static_cast<std::size_t>(bit))->setValue(state);
+}
+
+void MainWindow::setOutputText(std::string_view text)
+{
+    m_output->setText(toQString(text));
+}
+
+void MainWindow::setPaneVisible(int pane, bool visible)
+{
+    m_panes.at(static_cast<std::size_t>(pane))->setVisible(visible);
+}
+
+void MainWindow::movePane(int pane, core::TwipsPoint position)
+{
+    m_panes.at(static_cast<std::size_t>(pane))->move(toPixels(position));
+}
+
+core::TwipsSize MainWindow::paneSize(int pane) const
+{
+    return runtime::toTwips(m_panes.at(static_cast<std::size_t>(pane))->size());
+}
+
+void MainWindow::setPaneItemChecked(int pane, bool checked)
+{
+    m_paneItems.at(static_cast<std::size_t>(pane))->setChecked(checked);
+}
+
+void MainWindow::setViewItemChecked(core::ViewMode mode, bool checked)
+{
+    (mode == core::ViewMode::Single ? m_singleViewItem : m_wideViewItem)->setChecked(checked);
+}
+
+void MainWindow::setListVisible(bool visible)
+{
+    m_paneList->setVisible(visible);
+}
+
+core::PaneIndex MainWindow::listIndex() const
+{
+    return core::paneIndex(m_paneList->listIndex());
+}
+
+void MainWindow::setClientSize(core::TwipsSize size)
+{
+    centralWidget()->setFixedSize(toPixels(size));
+    layout()->activate();
+}
+
+core::Answer MainWindow::ask(std::string_view message, std::string_view title)
+{
+    return runtime::QuestionBox::ask(toQString(message), toQString(title), this);
+}
+
+void MainWindow::showAboutWindow()
+{
+    if (!m_aboutWindow)
+        m_aboutWindow = new AboutWindow(this);
+    m_aboutWindow->showModal();
+}
+
+void MainWindow::endProgram()
+{
+    runtime::endProgram();
+}
+
+} // namespace bitloom::ui
