@@ -4,6 +4,8 @@
 #pragma once
 
 #include "ErrorReport.h"
+#include "Text.h"
+#include "core/ErrorReport.h"
 
 #include <QObject>
 #include <exception>
@@ -19,7 +21,7 @@ void runHandler(Handler &&handler) noexcept
     } catch (const std::exception &error) {
         reportError(QString::fromUtf8(error.what()));
     } catch (...) {
-        reportError(QStringLiteral("Erreur inconnue."));
+        reportError(toQString(core::unknownErrorDetail));
     }
 }
 

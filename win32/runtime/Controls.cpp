@@ -1,0 +1,196 @@
+#include "Controls.h"
+
+#include <utility>
+
+namespace bitloom::win32 {
+
+using flags::CheckState;
+
+CheckBox::CheckBox(HWND parent, int id, std::string name, std::wstring_view caption)
+    // A manual box: the click toggles it here, so that a grayed box, set by
+    // the program, becomes checked like any other clear one.
+    : Control(parent, id, std::move(name), {L"BUTTON", BS_3STATE | WS_TABSTOP}, caption)
+{
+}
+
+CheckState CheckBox::value() const
+{
+    switch (SendMessageW(handle(), BM_GETCHECK, 0, 0)) {
+    case BST_CHECKED:
+        return CheckState::Checked;
+    case BST_INDETERMINATE:
+        return CheckState::Grayed;
+    default:
+        return CheckState::Unchecked;
+    }
+}
+
+void CheckBox::setValue(CheckState value)
+{
+    if (value == this->value())
+        return;
+    const WPARAM check = value == CheckState::Checked  ? BST_CHECKED
+                         : value == CheckState::Grayed ? BST_INDETERMINATE
+                                                       : BST_UNCHECKED;
+    SendMessageW(handle(), BM_SETCHECK, check, 0);
+    if (onClick)
+        onClick();
+}
+
+void CheckBox::notify(WORD code)
+{
+    if (code == BN_CLICKED)
+        setValue(value() == CheckState::Checked ? CheckState::Unchecked : CheckState::Checked);
+}
+
+PushButton::PushButton(HWND parent, int id, std::string name, std::wstring_view caption,
+                       bool isDefault)
+    : Control(
+        parent, id, std::move(name),
+        {L"BUTTON", (isDefault ? DWORD{BS_DEFPUSHBUTTON} : DWORD{BS_PUSHBUTTON}) | WS_TABSTOP},
+        caption)
+{
+}
+
+void PushButton::click()
+{
+    SendMessageW(handle(), BM_CLICK, 0, 0);
+}
+
+void PushButton::notify(WORD code)
+{
+    if (code == BN_CLICKED && onClick)
+        onClick();
+}
+
+ListBox::ListBox(HWND parent, int id, std::string name)
+    : Control(parent, id, std::move(name),
+              {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP, WS_EX_CLIENTEDGE}, {})
+{
+}
+
+void ListBox::addItem(std::wstring_view text)
+{
+    const std::wstring item(text);
+    SendMessageW(handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+int ListBox::count() const
+{
+    return static_cast<int>(SendMessageW(handle(), LB_GETCOUNT, 0, 0));
+}
+
+std::wstring ListBox::item(int index) const
+{
+    const auto length = SendMessageW(handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(handle(), LB_GETTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+int ListBox::listIndex() const
+{
+    const auto index = SendMessageW(handle(), LB_GETCURSEL, 0, 0);
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+void ListBox::notify(WORD code)
+{
+    if (code == LBN_SELCHANGE && onClick)
+        onClick();
+}
+
+Label::Label(HWND parent, int id, std::string name, std::wstring_view text, AccessKey accessKey)
+    : Control(parent, id, std::move(name),
+              {L"STATIC", SS_LEFT | (accessKey == AccessKey::None ? DWORD{SS_NOPREFIX} : 0)}, text)
+{
+}
+
+LockedEdit::LockedEdit(HWND parent, int id, std::string name, std::wstring_view text, Lines lines)
+    : Control(parent, id, std::move(name),
+              {L"EDIT",
+               ES_READONLY | WS_TABSTOP
+                   | (lines == Lines::Many ? DWORD{ES_MULTILINE} : DWORD{ES_AUTOHSCROLL}),
+               WS_EX_CLIENTEDGE},
+              text)
+{
+}
+
+std::pair<int, int> LockedEdit::selection() const
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+GroupBox::GroupBox(HWND parent, int id, std::string name, std::wstring_view caption)
+    : Control(parent, id, std::move(name), {L"BUTTON", BS_GROUPBOX}, caption)
+{
+}
+
+namespace {
+
+constexpr wchar_t ruleClass[] = L"BitloomRule";
+
+LRESULT CALLBACK ruleProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC context = BeginPaint(window, &paint);
+        RECT area;
+        GetClientRect(window, &area);
+        FillRect(context, &area,
+                 GetSysColorBrush(static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA))));
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_NCHITTEST:
+        return HTTRANSPARENT;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+const wchar_t *registeredRuleClass()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = ruleProcedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = ruleClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+    return ruleClass;
+}
+
+} // namespace
+
+Rule::Rule(HWND parent, int id, std::string name, Line line, int systemColour)
+    : Control(parent, id, std::move(name), {registeredRuleClass(), WS_DISABLED}, {})
+    , m_line(line)
+    , m_systemColour(systemColour)
+{
+    SetWindowLongPtrW(handle(), GWLP_USERDATA, systemColour);
+}
+
+void Rule::place(POINT origin, core::Dpi dpi)
+{
+    // The pen keeps its share of a pixel at 96 dpi: twice as wide at 192.
+    const int pen = std::max(1, MulDiv(m_line.penPixels, dpi.value, core::standardDpi.value));
+    const int left = origin.x + core::toPixels(m_line.x1, dpi);
+    const int top = origin.y + core::toPixels(m_line.y, dpi) - pen / 2;
+    SetWindowPos(handle(), nullptr, left, top,
+                 core::toPixels(m_line.x2, dpi) - core::toPixels(m_line.x1, dpi), pen,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace bitloom::win32

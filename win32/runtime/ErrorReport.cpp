@@ -1,0 +1,19 @@
+#include "core/ErrorReport.h"
+#include "EventHandler.h"
+#include "Text.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace bitloom::win32 {
+
+void reportError(std::string_view detail)
+{
+    std::string text(core::errorReportMessage);
+    text += "\n\n";
+    text += detail.empty() ? core::unknownErrorDetail : detail;
+    MessageBoxW(GetActiveWindow(), toWide(text).c_str(), L"Bitloom", MB_OK | MB_ICONERROR);
+}
+
+} // namespace bitloom::win32

@@ -1,0 +1,35 @@
+// The About window: the program's name and version in the title bar, a short
+// description and the credits. The object serves the whole run; each opening
+// creates (loads) its window afresh and closing destroys (unloads) it.
+#pragma once
+
+#include "win32/runtime/Controls.h"
+#include "win32/runtime/Handles.h"
+#include "win32/runtime/Window.h"
+
+namespace bitloom::win32 {
+
+class AboutWindow : public Window {
+public:
+    AboutWindow() = default;
+
+    // Loads the window and shows it modally over the owner, which takes no
+    // input meanwhile; returns once the window is closed.
+    void showModal(HWND owner);
+    // How many times it has been loaded.
+    int loads() const { return m_loads; }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void menuCommand(int id) override;
+
+private:
+    void load(HWND owner);
+    void close();
+
+    UniqueFont m_font;
+    LockedEdit *m_text = nullptr;
+    int m_loads = 0;
+};
+
+} // namespace bitloom::win32

@@ -1,0 +1,88 @@
+// The main window drawn with Windows' own controls: the pane list, the summary
+// pane, one pane per hex digit of the flags value and the menu bar, built from
+// the shared definition. Its events go to the shared behaviour, which acts on
+// the window through the controls interface below.
+#pragma once
+
+#include "MenuBar.h"
+#include "core/MainWindowBehaviour.h"
+#include "core/MainWindowControls.h"
+#include "flags/FlagCatalogue.h"
+#include "win32/runtime/Frame.h"
+#include "win32/runtime/Window.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace bitloom::win32 {
+
+class AboutWindow;
+
+class MainWindow : public Window, private core::MainWindowControls {
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    void show();
+
+    const MenuBar &menuBar() const { return m_menuBar; }
+    // Lays the window out again at another resolution, as when it moves to
+    // another monitor.
+    void applyDpi(core::Dpi dpi);
+    core::Dpi layoutDpi() const { return m_dpi; }
+    // The About window, once it has been opened.
+    AboutWindow *aboutWindow() const { return m_aboutWindow.get(); }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void menuCommand(int id) override;
+
+private:
+    void buildList();
+    void buildSummaryPane();
+    void buildDigitPanes();
+    // Records a control's rank in the z-order, which stackInTabOrder() sets.
+    template <typename T>
+    T &stacked(T &control, int rank);
+    void stackInTabOrder();
+    void connectHandlers();
+    void applyFonts();
+    void placeControls();
+    void repaintLater();
+
+    // The controls interface, over this window's controls.
+    flags::CheckState flag(int bit) const override;
+    void setFlag(int bit, flags::CheckState state) override;
+    void setOutputText(std::string_view text) override;
+    void setPaneVisible(int pane, bool visible) override;
+    void movePane(int pane, core::TwipsPoint position) override;
+    core::TwipsSize paneSize(int pane) const override;
+    void setPaneItemChecked(int pane, bool checked) override;
+    void setViewItemChecked(core::ViewMode mode, bool checked) override;
+    void setListVisible(bool visible) override;
+    core::PaneIndex listIndex() const override;
+    void setClientSize(core::TwipsSize size) override;
+    core::Answer ask(std::string_view message, std::string_view title) override;
+    void showAboutWindow() override;
+    void endProgram() override;
+
+    core::MainWindowBehaviour m_behaviour{*this};
+    MenuBar m_menuBar;
+    core::Dpi m_dpi{};
+    core::TwipsSize m_clientSize{};
+    UniqueFont m_dialogFont;
+    UniqueFont m_outputFont;
+
+    ListBox *m_paneList = nullptr;
+    std::array<std::optional<Frame>, core::paneCount> m_panes;
+    LockedEdit *m_output = nullptr;
+    PushButton *m_resetButton = nullptr;
+    std::array<CheckBox *, flags::flagCount> m_flagBoxes{};
+    std::vector<Rule *> m_windowRules;
+    std::vector<std::pair<int, HWND>> m_stacking;
+
+    std::unique_ptr<AboutWindow> m_aboutWindow;
+};
+
+} // namespace bitloom::win32

@@ -1,0 +1,91 @@
+#include "MenuBar.h"
+
+#include "win32/runtime/Text.h"
+
+namespace bitloom::win32 {
+
+namespace {
+
+// Above the controls' ids, so that a command never looks like a control's.
+constexpr int firstCommandId = 1000;
+
+WORD virtualKey(core::Key key)
+{
+    switch (key) {
+    case core::Key::None:
+        break;
+    case core::Key::Q:
+        return 'Q';
+    case core::Key::S:
+        return 'S';
+    case core::Key::W:
+        return 'W';
+    case core::Key::F1:
+        return VK_F1;
+    }
+    return 0;
+}
+
+} // namespace
+
+MenuBar::MenuBar()
+    : m_menu(CreateMenu())
+{
+    std::vector<ACCEL> shortcuts;
+    for (const core::Menu &menu : core::menuBar) {
+        HMENU popup = CreatePopupMenu();
+        for (const core::MenuItem &item : menu.items) {
+            if (item.isSeparator()) {
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+                continue;
+            }
+            const int id = firstCommandId + static_cast<int>(m_items.size());
+            m_items.push_back(&item);
+            std::string caption(item.caption);
+            if (item.shortcut.key != core::Key::None) {
+                caption += '\t';
+                caption += core::shortcutText(item.shortcut);
+                const BYTE modifiers = FVIRTKEY | (item.shortcut.control ? FCONTROL : 0);
+                shortcuts.push_back(
+                    {modifiers, virtualKey(item.shortcut.key), static_cast<WORD>(id)});
+            }
+            AppendMenuW(popup, MF_STRING | (item.checkedAtStart ? MF_CHECKED : MF_UNCHECKED),
+                        static_cast<UINT_PTR>(id), toWide(caption).c_str());
+        }
+        AppendMenuW(m_menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
+                    toWide(menu.caption).c_str());
+    }
+    m_shortcuts.reset(
+        CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size())));
+}
+
+const core::MenuItem *MenuBar::item(int commandId) const
+{
+    const int index = commandId - firstCommandId;
+    if (index < 0 || index >= static_cast<int>(m_items.size()))
+        return nullptr;
+    return m_items[static_cast<std::size_t>(index)];
+}
+
+int MenuBar::commandId(const core::MenuItem &item) const
+{
+    for (std::size_t index = 0; index < m_items.size(); ++index) {
+        if (m_items[index] == &item)
+            return firstCommandId + static_cast<int>(index);
+    }
+    return 0;
+}
+
+void MenuBar::setChecked(const core::MenuItem &item, bool checked)
+{
+    CheckMenuItem(m_menu, static_cast<UINT>(commandId(item)),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool MenuBar::isChecked(const core::MenuItem &item) const
+{
+    return (GetMenuState(m_menu, static_cast<UINT>(commandId(item)), MF_BYCOMMAND) & MF_CHECKED)
+           != 0;
+}
+
+} // namespace bitloom::win32
