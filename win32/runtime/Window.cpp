@@ -82,7 +82,8 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         }
     }
-    if (message == WM_COMMAND) {
+    switch (message) {
+    case WM_COMMAND:
         if (lParam) {
             if (Control *control = controlWithId(LOWORD(wParam))) {
                 const WORD code = HIWORD(wParam);
@@ -92,12 +93,41 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             const int id = LOWORD(wParam);
             runHandler([this, id] { menuCommand(id); });
         }
+        keepFocusVisible();
         return 0;
+    case WM_NEXTDLGCTL:
+        // What a dialog does when Tab or an access key moves the focus; this
+        // window is not a dialog, so it does it itself.
+        moveFocus(LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                 : GetNextDlgTabItem(m_handle, GetFocus(), wParam != 0));
+        return 0;
+    default:
+        return DefWindowProcW(m_handle, message, wParam, lParam);
     }
-    return DefWindowProcW(m_handle, message, wParam, lParam);
 }
 
 void Window::menuCommand(int) {}
+
+void Window::moveFocus(HWND control)
+{
+    if (!control)
+        return;
+    SetFocus(control);
+    // An edit box reached by the keyboard has its whole text selected.
+    if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+void Window::keepFocusVisible()
+{
+    // A control that an event hid keeps Windows' focus, but cannot be used:
+    // the focus goes on to the next control that shows.
+    const HWND focus = GetFocus();
+    if (!m_handle || !focus || !IsChild(m_handle, focus) || IsWindowVisible(focus))
+        return;
+    const HWND next = GetNextDlgTabItem(m_handle, focus, FALSE);
+    SetFocus(next && IsWindowVisible(next) ? next : m_handle);
+}
 
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -62,7 +62,11 @@ protected:
     // A menu item or a shortcut with that command id.
     virtual void menuCommand(int id);
 
+    // Gives a control the focus as the keyboard does.
+    void moveFocus(HWND control);
+
 private:
+    void keepFocusVisible();
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     int nextControlId() const;
     Control *controlWithId(int id) const;

@@ -1,0 +1,54 @@
+#include "Win32Input.h"
+
+#include "win32/runtime/Program.h"
+
+#include <vector>
+
+namespace bitloom::tests {
+
+namespace {
+
+INPUT key(WORD virtualKey, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+} // namespace
+
+void pressKeys(std::initializer_list<WORD> keys)
+{
+    std::vector<INPUT> inputs;
+    for (WORD k : keys)
+        inputs.push_back(key(k, false));
+    for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
+        inputs.push_back(key(*k, true));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    settle();
+}
+
+void clickAt(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    SetCursorPos(client.x, client.y);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    settle();
+}
+
+void settle()
+{
+    for (int round = 0; round < 5; ++round) {
+        win32::processPendingMessages();
+        Sleep(10);
+    }
+    win32::processPendingMessages();
+}
+
+} // namespace bitloom::tests

@@ -1,0 +1,20 @@
+// The user's keyboard and mouse, as Windows delivers them to the program:
+// through the input queue, then the program's own message handling.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+
+namespace bitloom::tests {
+
+// Presses the keys in order, releases them in reverse (a chord such as
+// Ctrl+W), then lets the program handle what came.
+void pressKeys(std::initializer_list<WORD> keys);
+// A left click at a point of the window's client area.
+void clickAt(HWND window, POINT client);
+// Handles whatever the program has been sent, repeatedly for a short while,
+// so that input reaches it through the X server.
+void settle();
+
+} // namespace bitloom::tests
