@@ -20,6 +20,11 @@ std::string valueText(std::uint32_t value)
 {
     if (value > allFlagsMask)
         throw std::out_of_range("flags value has bits above the 28 flags");
+    return hexText(value);
+}
+
+std::string hexText(std::uint32_t value)
+{
     std::array<char, 8> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
     std::string text(digits.data(), end);

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <ranges>
 #include <string>
 
 namespace bitloom::flags {
@@ -19,5 +20,17 @@ std::uint32_t flagsValue(const FlagStates &states);
 // Upper-case hex, no prefix, no leading zero: "0" to "FFFFFFF".
 // Throws std::out_of_range for a value with bits above the 28 flags.
 std::string valueText(std::uint32_t value);
+
+// The same form for any 32-bit number, such as what the game reads from a
+// text that is not a valid flags value.
+std::string hexText(std::uint32_t value);
+
+// The bits of the flags set in value, lowest first; bits above the 28 flags
+// are not flags and are left out.
+constexpr auto setBits(std::uint32_t value)
+{
+    return std::views::iota(0, flagCount)
+           | std::views::filter([value](int bit) { return (value & maskOf(bit)) != 0; });
+}
 
 } // namespace bitloom::flags
