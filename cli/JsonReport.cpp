@@ -60,23 +60,22 @@ Json inputProblems(const std::vector<Problem> &problems)
 }
 
 // Problems of a file's lines, or of the whole file (no line).
-Json fileProblem(const Problem &problem)
+Json fileProblems(const std::vector<Problem> &problems)
 {
-    Json object = Json::object();
-    if (problem.line > 0)
-        object["line"] = problem.line;
-    if (!problem.identifier.empty())
-        object["identifier"] = problem.identifier;
-    if (!problem.input.empty())
-        object["raw"] = problem.input;
-    object["message"] = problem.message;
-    addGameReading(object, problem);
-    return object;
-}
-
-Json scanDocument(std::string_view file, const GameProfile &game)
-{
-    return {{"file", file}, {"game", game.option}, {"column", game.column}};
+    Json list = Json::array();
+    for (const Problem &problem : problems) {
+        Json object = Json::object();
+        if (problem.line > 0)
+            object["line"] = problem.line;
+        if (!problem.identifier.empty())
+            object["identifier"] = problem.identifier;
+        if (!problem.input.empty())
+            object["raw"] = problem.input;
+        object["message"] = problem.message;
+        addGameReading(object, problem);
+        list.push_back(std::move(object));
+    }
+    return list;
 }
 
 } // namespace
@@ -90,7 +89,9 @@ void JsonReport::decoded(const std::vector<DecodedValue> &values,
                         {"value", flags::valueText(value.value)},
                         {"flags", flagObjects(value.value)}});
     }
-    write(out, {{"game", game.option}, {"values", list}, {"problems", inputProblems(problems)}});
+    write(out, {{"game", game.option},
+                {"values", std::move(list)},
+                {"problems", inputProblems(problems)}});
 }
 
 void JsonReport::encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &problems,
@@ -115,24 +116,20 @@ void JsonReport::scanned(std::string_view file, const ScanResult &result, const 
                             {"value", flags::valueText(vehicle.value)},
                             {"flags", flagNames(vehicle.value)}});
     }
-    Json problems = Json::array();
-    for (const Problem &problem : result.problems)
-        problems.push_back(fileProblem(problem));
-
-    Json document = scanDocument(file, game);
-    document["vehicles"] = std::move(vehicles);
-    document["otherSectionLines"] = result.otherSectionLines;
-    document["problems"] = std::move(problems);
-    write(out, document);
+    write(out, {{"file", file},
+                {"game", game.option},
+                {"column", game.column},
+                {"vehicles", std::move(vehicles)},
+                {"otherSectionLines", result.otherSectionLines},
+                {"problems", fileProblems(result.problems)}});
 }
 
+// The same document as any scan, so that a script reads them all alike.
 void JsonReport::notScanned(std::string_view file, const Problem &problem, const GameProfile &game)
 {
-    Json document = scanDocument(file, game);
-    document["vehicles"] = Json::array();
-    document["otherSectionLines"] = 0;
-    document["problems"] = Json::array({fileProblem(problem)});
-    write(out, document);
+    ScanResult nothingRead;
+    nothingRead.problems.push_back(problem);
+    scanned(file, nothingRead, game);
 }
 
 } // namespace bitloom::cli
