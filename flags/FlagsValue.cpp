@@ -33,4 +33,14 @@ std::string hexText(std::uint32_t value)
     return text;
 }
 
+std::vector<int> setBits(std::uint32_t value)
+{
+    std::vector<int> bits;
+    for (int bit = 0; bit < flagCount; ++bit) {
+        if ((value & maskOf(bit)) != 0)
+            bits.push_back(bit);
+    }
+    return bits;
+}
+
 } // namespace bitloom::flags

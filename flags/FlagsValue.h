@@ -7,8 +7,8 @@
 
 #include <array>
 #include <cstdint>
-#include <ranges>
 #include <string>
+#include <vector>
 
 namespace bitloom::flags {
 
@@ -27,10 +27,6 @@ std::string hexText(std::uint32_t value);
 
 // The bits of the flags set in value, lowest first; bits above the 28 flags
 // are not flags and are left out.
-constexpr auto setBits(std::uint32_t value)
-{
-    return std::views::iota(0, flagCount)
-           | std::views::filter([value](int bit) { return (value & maskOf(bit)) != 0; });
-}
+std::vector<int> setBits(std::uint32_t value);
 
 } // namespace bitloom::flags

@@ -119,10 +119,8 @@ void tst_FlagsValue::setBitsInOrder()
     QFETCH(uint, value);
     QFETCH(QList<int>, bits);
 
-    QList<int> read;
-    for (int bit : setBits(value))
-        read << bit;
-    QCOMPARE(read, bits);
+    const std::vector<int> read = setBits(value);
+    QCOMPARE(QList<int>(read.begin(), read.end()), bits);
 }
 
 QTEST_GUILESS_MAIN(tst_FlagsValue)
