@@ -30,7 +30,7 @@ ScanResult scanHandling(std::string_view text, const GameProfile &game)
         start = end == std::string_view::npos ? text.size() : end + 1;
 
         if (line.find('\0') != std::string_view::npos) {
-            result.problems.push_back({lineNumber, messages::binaryFile()});
+            result.problems.push_back({.message = messages::binaryFile(), .line = lineNumber});
             return result;
         }
         const HandlingLine fields
@@ -47,18 +47,20 @@ ScanResult scanHandling(std::string_view text, const GameProfile &game)
         case LineKind::Vehicle:
             if (fields.flagsText.empty()) {
                 result.problems.push_back(
-                    {lineNumber,
-                     messages::vehicleProblem(fields.identifier,
-                                              messages::tooFewFields(fields.fieldCount, game))});
+                    {.message = messages::tooFewFields(fields.fieldCount, game),
+                     .line = lineNumber,
+                     .identifier = fields.identifier});
                 break;
             }
             const flags::ValueReading reading
                 = flags::readFlagsValue(fields.flagsText, game.allowedBits());
             if (reading.problem != flags::ValueProblem::None) {
                 result.problems.push_back(
-                    {lineNumber, messages::vehicleProblem(
-                                     fields.identifier,
-                                     messages::valueProblem(fields.flagsText, reading, game))});
+                    {.message = messages::valueProblem(fields.flagsText, reading, game),
+                     .line = lineNumber,
+                     .identifier = fields.identifier,
+                     .input = fields.flagsText,
+                     .gameValue = reading.gameValue});
                 break;
             }
             result.vehicles.push_back(
@@ -66,7 +68,8 @@ ScanResult scanHandling(std::string_view text, const GameProfile &game)
             break;
         }
     }
-    result.problems.push_back({std::max<std::size_t>(lineNumber, 1), messages::noEndMarker()});
+    result.problems.push_back(
+        {.message = messages::noEndMarker(), .line = std::max<std::size_t>(lineNumber, 1)});
     return result;
 }
 

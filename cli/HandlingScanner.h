@@ -2,10 +2,10 @@
 #pragma once
 
 #include "GameProfile.h"
+#include "Problem.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,14 +19,9 @@ struct ScannedVehicle {
     std::uint32_t value;
 };
 
-struct LineProblem {
-    std::size_t line;
-    std::string message;
-};
-
 struct ScanResult {
     std::vector<ScannedVehicle> vehicles;
-    std::vector<LineProblem> problems; // in line order
+    std::vector<Problem> problems; // in line order
     std::size_t otherSectionLines = 0;
 };
 

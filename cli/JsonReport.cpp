@@ -1,80 +1,135 @@
 #include "JsonReport.h"
 
-#include "JsonString.h"
 #include "flags/FlagsValue.h"
+
+#include <nlohmann/json.hpp>
 
 namespace bitloom::cli {
 
 namespace {
 
-// Flags in bit order, as objects with everything the window shows of them.
-void writeFlagObjects(std::ostream &out, std::uint32_t value, std::string_view indent)
+// Keys stay in the order they are written, as a person reading expects.
+using Json = nlohmann::ordered_json;
+
+// Handling files are not always UTF-8: a byte that does not belong to a valid
+// UTF-8 sequence is written as U+FFFD, so that the document stays valid JSON.
+void write(std::ostream &out, const Json &document)
 {
-    out << '[';
-    bool first = true;
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        if ((value & flags::maskOf(bit)) == 0)
-            continue;
-        out << (first ? "\n" : ",\n") << indent << "{\"bit\": " << bit
-            << ", \"digit\": " << flags::digitOf(bit)
-            << ", \"mask\": " << jsonString(flags::valueText(flags::maskOf(bit)))
-            << ", \"name\": " << jsonString(flags::flagAt(bit).name)
-            << ", \"description\": " << jsonString(flags::flagAt(bit).description) << '}';
-        first = false;
+    out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+// Flags in bit order, as objects with everything the window shows of them.
+Json flagObjects(std::uint32_t value)
+{
+    Json list = Json::array();
+    for (int bit : flags::setBits(value)) {
+        list.push_back({{"bit", bit},
+                        {"digit", flags::digitOf(bit)},
+                        {"mask", flags::valueText(flags::maskOf(bit))},
+                        {"name", flags::flagAt(bit).name},
+                        {"description", flags::flagAt(bit).description}});
     }
-    out << ']';
+    return list;
 }
 
 // Names only: a handling file has hundreds of vehicles.
-void writeFlagNames(std::ostream &out, std::uint32_t value)
+Json flagNames(std::uint32_t value)
 {
-    out << '[';
-    bool first = true;
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        if ((value & flags::maskOf(bit)) == 0)
-            continue;
-        out << (first ? "" : ", ") << jsonString(flags::flagAt(bit).name);
-        first = false;
+    Json list = Json::array();
+    for (int bit : flags::setBits(value))
+        list.push_back(flags::flagAt(bit).name);
+    return list;
+}
+
+void addGameReading(Json &object, const Problem &problem)
+{
+    if (problem.gameValue)
+        object["gameReads"] = flags::hexText(*problem.gameValue);
+}
+
+// Problems of values and names given on the command line.
+Json inputProblems(const std::vector<Problem> &problems)
+{
+    Json list = Json::array();
+    for (const Problem &problem : problems) {
+        Json object{{"input", problem.input}, {"message", problem.message}};
+        addGameReading(object, problem);
+        list.push_back(std::move(object));
     }
-    out << ']';
+    return list;
+}
+
+// Problems of a file's lines, or of the whole file (no line).
+Json fileProblems(const std::vector<Problem> &problems)
+{
+    Json list = Json::array();
+    for (const Problem &problem : problems) {
+        Json object = Json::object();
+        if (problem.line > 0)
+            object["line"] = problem.line;
+        if (!problem.identifier.empty())
+            object["identifier"] = problem.identifier;
+        if (!problem.input.empty())
+            object["raw"] = problem.input;
+        object["message"] = problem.message;
+        addGameReading(object, problem);
+        list.push_back(std::move(object));
+    }
+    return list;
 }
 
 } // namespace
 
-void JsonReport::decoded(const std::vector<DecodedValue> &values, const GameProfile &game)
+void JsonReport::decoded(const std::vector<DecodedValue> &values,
+                         const std::vector<Problem> &problems, const GameProfile &game)
 {
-    out << "{\n  \"game\": " << jsonString(game.option) << ",\n  \"values\": [";
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        out << (i == 0 ? "\n" : ",\n") << "    {\"input\": " << jsonString(values[i].input)
-            << ", \"value\": " << jsonString(flags::valueText(values[i].value)) << ", \"flags\": ";
-        writeFlagObjects(out, values[i].value, "      ");
-        out << '}';
+    Json list = Json::array();
+    for (const DecodedValue &value : values) {
+        list.push_back({{"input", value.input},
+                        {"value", flags::valueText(value.value)},
+                        {"flags", flagObjects(value.value)}});
     }
-    out << "\n  ]\n}\n";
+    write(out, {{"game", game.option},
+                {"values", std::move(list)},
+                {"problems", inputProblems(problems)}});
 }
 
-void JsonReport::encoded(std::uint32_t value, const GameProfile &game)
+void JsonReport::encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &problems,
+                         const GameProfile &game)
 {
-    out << "{\n  \"game\": " << jsonString(game.option)
-        << ",\n  \"value\": " << jsonString(flags::valueText(value)) << ",\n  \"flags\": ";
-    writeFlagObjects(out, value, "    ");
-    out << "\n}\n";
+    Json document{{"game", game.option}};
+    if (value) {
+        document["value"] = flags::valueText(*value);
+        document["flags"] = flagObjects(*value);
+    }
+    document["problems"] = inputProblems(problems);
+    write(out, document);
 }
 
 void JsonReport::scanned(std::string_view file, const ScanResult &result, const GameProfile &game)
 {
-    out << "{\n  \"file\": " << jsonString(file) << ",\n  \"game\": " << jsonString(game.option)
-        << ",\n  \"column\": " << jsonString(game.column) << ",\n  \"vehicles\": [";
-    for (std::size_t i = 0; i < result.vehicles.size(); ++i) {
-        const ScannedVehicle &vehicle = result.vehicles[i];
-        out << (i == 0 ? "\n" : ",\n") << "    {\"line\": " << vehicle.line
-            << ", \"identifier\": " << jsonString(vehicle.identifier)
-            << ", \"raw\": " << jsonString(vehicle.flagsText)
-            << ", \"value\": " << jsonString(flags::valueText(vehicle.value)) << ", \"flags\": ";
-        writeFlagNames(out, vehicle.value);
-        out << '}';
+    Json vehicles = Json::array();
+    for (const ScannedVehicle &vehicle : result.vehicles) {
+        vehicles.push_back({{"line", vehicle.line},
+                            {"identifier", vehicle.identifier},
+                            {"raw", vehicle.flagsText},
+                            {"value", flags::valueText(vehicle.value)},
+                            {"flags", flagNames(vehicle.value)}});
     }
-    out << "\n  ],\n  \"otherSectionLines\": " << result.otherSectionLines << "\n}\n";
+    write(out, {{"file", file},
+                {"game", game.option},
+                {"column", game.column},
+                {"vehicles", std::move(vehicles)},
+                {"otherSectionLines", result.otherSectionLines},
+                {"problems", fileProblems(result.problems)}});
+}
+
+// The same document as any scan, so that a script reads them all alike.
+void JsonReport::notScanned(std::string_view file, const Problem &problem, const GameProfile &game)
+{
+    ScanResult nothingRead;
+    nothingRead.problems.push_back(problem);
+    scanned(file, nothingRead, game);
 }
 
 } // namespace bitloom::cli

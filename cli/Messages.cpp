@@ -1,7 +1,7 @@
 #include "Messages.h"
 
-#include <array>
-#include <charconv>
+#include "flags/FlagsValue.h"
+
 #include <initializer_list>
 #include <string>
 
@@ -17,6 +17,12 @@ std::string cat(std::initializer_list<std::string_view> pieces)
     for (std::string_view piece : pieces)
         text += piece;
     return text;
+}
+
+// Two digits, as bytes are usually written.
+std::string byteHex(unsigned char byte)
+{
+    return cat({byte < 0x10 ? "0" : "", flags::hexText(byte)});
 }
 
 // Text from a file or the command line: long texts are cut and control
@@ -35,14 +41,10 @@ std::string escaped(std::string_view text)
     std::string result;
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || c == '"' || c == '\\') {
-            constexpr std::string_view hexDigits = "0123456789ABCDEF";
-            result += "\\x";
-            result += hexDigits[byte >> 4];
-            result += hexDigits[byte & 0xF];
-        } else {
+        if (byte < 0x20 || byte == 0x7F || c == '"' || c == '\\')
+            result += cat({"\\x", byteHex(byte)});
+        else
             result += c;
-        }
     }
     if (cut)
         result += "…";
@@ -54,31 +56,18 @@ std::string quoted(std::string_view text)
     return cat({"\"", escaped(text), "\""});
 }
 
-std::string hex(std::uint32_t value)
-{
-    std::array<char, 8> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
-    std::string text(digits.data(), end);
-    for (char &c : text) {
-        if (c >= 'a' && c <= 'f')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return text;
-}
-
 std::string badCharacter(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     if (byte > 0x20 && byte < 0x7F)
         return cat({"caractère non hexadécimal '", std::string_view(&c, 1), "'"});
-    // Two digits, as bytes are usually written.
-    return cat({"octet non hexadécimal 0x", byte < 0x10 ? "0" : "", hex(byte)});
+    return cat({"octet non hexadécimal 0x", byteHex(byte)});
 }
 
 std::string gameReads(const flags::ValueReading &reading)
 {
     if (reading.gameValue)
-        return cat({"le jeu lirait ", hex(*reading.gameValue)});
+        return cat({"le jeu lirait ", flags::hexText(*reading.gameValue)});
     return "le jeu ne lirait aucune valeur sûre";
 }
 
@@ -120,7 +109,8 @@ commençant par ";" est un commentaire, ";the end" termine les données ; les
 lignes commençant par "%", "!" ou "$" sont d'autres sections, ignorées et
 comptées. Fins de ligne Windows et BOM UTF-8 acceptés. Les erreurs sont
 écrites sur la sortie d'erreur sous la forme FICHIER:LIGNE: message ; les
-autres lignes sont quand même listées.
+autres lignes sont quand même listées. Avec --json, le document les reprend
+aussi ("problems" : ligne, identifiant, message, valeur lue par le jeu).
 
 Code de sortie : 0 si tout est correct, 1 si une valeur, un nom, une ligne ou
 le fichier est incorrect, 2 pour une mauvaise utilisation.

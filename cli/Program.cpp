@@ -21,45 +21,63 @@ void complain(std::ostream &err, std::string_view message)
     err << messages::programName << ": " << message << '\n';
 }
 
+// FILE:LINE: message, or FILE: message for the whole file.
+void complainAboutFile(std::ostream &err, std::string_view path, const Problem &problem)
+{
+    err << path;
+    if (problem.line > 0)
+        err << ':' << problem.line;
+    err << ": ";
+    if (problem.identifier.empty())
+        err << problem.message << '\n';
+    else
+        err << messages::vehicleProblem(problem.identifier, problem.message) << '\n';
+}
+
+int statusFor(const std::vector<Problem> &problems)
+{
+    return problems.empty() ? success : badInput;
+}
+
 int decode(const Options &options, Report &report, std::ostream &err)
 {
     std::vector<DecodedValue> values;
-    int status = success;
+    std::vector<Problem> problems;
     for (std::string_view text : options.operands) {
         const flags::ValueReading reading
             = flags::readFlagsValue(text, options.game->allowedBits());
-        if (reading.problem != flags::ValueProblem::None) {
-            complain(err, messages::valueProblem(text, reading, *options.game));
-            status = badInput;
+        if (reading.problem == flags::ValueProblem::None) {
+            values.push_back({text, reading.value});
             continue;
         }
-        values.push_back({text, reading.value});
+        problems.push_back({.message = messages::valueProblem(text, reading, *options.game),
+                            .input = text,
+                            .gameValue = reading.gameValue});
+        complain(err, problems.back().message);
     }
     err.flush(); // before the report, when both go to one terminal
-    report.decoded(values, *options.game);
-    return status;
+    report.decoded(values, problems, *options.game);
+    return statusFor(problems);
 }
 
-// A value from an incomplete list of names would mislead: print none.
 int encode(const Options &options, Report &report, std::ostream &err)
 {
     std::uint32_t value = 0;
-    int status = success;
+    std::vector<Problem> problems;
     for (std::string_view name : options.operands) {
         const auto bit = findFlag(name);
-        if (!bit) {
-            complain(err, messages::unknownFlag(name));
-            status = badInput;
-        } else if (*bit >= options.game->flagCount) {
-            complain(err, messages::flagNotInGame(name, *options.game));
-            status = badInput;
-        } else {
+        if (bit && *bit < options.game->flagCount) {
             value |= flags::maskOf(*bit);
+            continue;
         }
+        problems.push_back({.message = bit ? messages::flagNotInGame(name, *options.game)
+                                           : messages::unknownFlag(name),
+                            .input = name});
+        complain(err, problems.back().message);
     }
-    if (status == success)
-        report.encoded(value, *options.game);
-    return status;
+    err.flush();
+    report.encoded(problems.empty() ? std::optional(value) : std::nullopt, problems, *options.game);
+    return statusFor(problems);
 }
 
 int scan(const Options &options, Report &report, std::ostream &err)
@@ -67,15 +85,18 @@ int scan(const Options &options, Report &report, std::ostream &err)
     const std::string path(options.operands.front());
     const FileContents file = readFileContents(path);
     if (!file.error.empty()) {
-        err << path << ": " << file.error << '\n';
+        const Problem problem{.message = file.error};
+        complainAboutFile(err, path, problem);
+        err.flush();
+        report.notScanned(path, problem, *options.game);
         return badInput;
     }
     const ScanResult result = scanHandling(file.text, *options.game);
-    for (const LineProblem &problem : result.problems)
-        err << path << ':' << problem.line << ": " << problem.message << '\n';
-    err.flush(); // before the report, when both go to one terminal
+    for (const Problem &problem : result.problems)
+        complainAboutFile(err, path, problem);
+    err.flush();
     report.scanned(path, result, *options.game);
-    return result.problems.empty() ? success : badInput;
+    return statusFor(result.problems);
 }
 
 } // namespace

@@ -36,9 +36,7 @@ void writeFlagTable(std::ostream &out, std::uint32_t value)
     std::size_t captionWidth = 0;
     std::size_t maskWidth = 0;
     std::size_t nameWidth = 0;
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        if ((value & flags::maskOf(bit)) == 0)
-            continue;
+    for (int bit : flags::setBits(value)) {
         captionWidth
             = std::max(captionWidth, displayWidth(flags::digitCaption(flags::digitOf(bit))));
         maskWidth = std::max(maskWidth, flags::valueText(flags::maskOf(bit)).size());
@@ -46,9 +44,7 @@ void writeFlagTable(std::ostream &out, std::uint32_t value)
     }
     if (value == 0)
         out << gap << messages::noFlag << '\n';
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        if ((value & flags::maskOf(bit)) == 0)
-            continue;
+    for (int bit : flags::setBits(value)) {
         out << gap;
         writePadded(out, flags::digitCaption(flags::digitOf(bit)), captionWidth);
         out << gap;
@@ -62,9 +58,7 @@ void writeFlagTable(std::ostream &out, std::uint32_t value)
 std::string flagNames(std::uint32_t value)
 {
     std::string names;
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        if ((value & flags::maskOf(bit)) == 0)
-            continue;
+    for (int bit : flags::setBits(value)) {
         if (!names.empty())
             names += ' ';
         names += flags::flagAt(bit).name;
@@ -74,7 +68,8 @@ std::string flagNames(std::uint32_t value)
 
 } // namespace
 
-void TextReport::decoded(const std::vector<DecodedValue> &values, const GameProfile &)
+void TextReport::decoded(const std::vector<DecodedValue> &values, const std::vector<Problem> &,
+                         const GameProfile &)
 {
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i > 0)
@@ -85,9 +80,11 @@ void TextReport::decoded(const std::vector<DecodedValue> &values, const GameProf
     }
 }
 
-void TextReport::encoded(std::uint32_t value, const GameProfile &)
+void TextReport::encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &,
+                         const GameProfile &)
 {
-    out << flags::valueText(value) << '\n';
+    if (value)
+        out << flags::valueText(*value) << '\n';
 }
 
 void TextReport::scanned(std::string_view, const ScanResult &result, const GameProfile &game)
@@ -117,5 +114,7 @@ void TextReport::scanned(std::string_view, const ScanResult &result, const GameP
     }
     out << '\n' << messages::scanSummary(result.vehicles.size(), result.otherSectionLines) << '\n';
 }
+
+void TextReport::notScanned(std::string_view, const Problem &, const GameProfile &) {}
 
 } // namespace bitloom::cli

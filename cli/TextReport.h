@@ -1,25 +1,22 @@
-// The report for a person: aligned columns.
+// The report for a person: aligned columns. It leaves problems to the error
+// output.
 #pragma once
 
 #include "Report.h"
-
-#include <ostream>
 
 namespace bitloom::cli {
 
 class TextReport final : public Report {
 public:
-    explicit TextReport(std::ostream &out)
-        : out(out)
-    {
-    }
+    using Report::Report;
 
-    void decoded(const std::vector<DecodedValue> &values, const GameProfile &game) override;
-    void encoded(std::uint32_t value, const GameProfile &game) override;
+    void decoded(const std::vector<DecodedValue> &values, const std::vector<Problem> &problems,
+                 const GameProfile &game) override;
+    void encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &problems,
+                 const GameProfile &game) override;
     void scanned(std::string_view file, const ScanResult &result, const GameProfile &game) override;
-
-private:
-    std::ostream &out;
+    void notScanned(std::string_view file, const Problem &problem,
+                    const GameProfile &game) override;
 };
 
 } // namespace bitloom::cli

@@ -20,12 +20,27 @@ std::string valueText(std::uint32_t value)
 {
     if (value > allFlagsMask)
         throw std::out_of_range("flags value has bits above the 28 flags");
+    return hexText(value);
+}
+
+std::string hexText(std::uint32_t value)
+{
     std::array<char, 8> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
     std::string text(digits.data(), end);
     for (char &c : text)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return text;
+}
+
+std::vector<int> setBits(std::uint32_t value)
+{
+    std::vector<int> bits;
+    for (int bit = 0; bit < flagCount; ++bit) {
+        if ((value & maskOf(bit)) != 0)
+            bits.push_back(bit);
+    }
+    return bits;
 }
 
 } // namespace bitloom::flags

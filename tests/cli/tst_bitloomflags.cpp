@@ -1,4 +1,6 @@
 // The built bitloom-flags, run as a user or a script runs it.
+#include "support/HandlingText.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,6 +11,7 @@
 #include <utility>
 
 using namespace Qt::StringLiterals;
+using namespace bitloom::tests;
 
 namespace {
 
@@ -33,33 +36,16 @@ Run run(const QStringList &arguments)
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-// A vehicle line of 34 fields, the flags in the 31st.
-QByteArray vehicle(const QByteArray &identifier, const QByteArray &flags)
-{
-    return identifier
-           + " 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8 0.75 0.5 5 160.0 25.0 4 D 6.2 "
-             "0.60 0 35.0 1.4 0.15 0.0 0.25 -0.20 0.5 0.5 25000 20 "
-           + flags + " 0 1 0";
-}
-
-QByteArray crlfLines(const QList<QByteArray> &lines)
-{
-    QByteArray text;
-    for (const QByteArray &line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
 const QByteArray sampleFile = crlfLines({
     "; Vehicle handling, as a modder keeps it",
     "; identifier mass ... flags",
-    vehicle("LANDSTAL", "9047000"),
-    vehicle("IDAHO", "0x50"),
+    vehicleLine("LANDSTAL", "9047000"),
+    vehicleLine("IDAHO", "0x50"),
     "% PREDATOR 0.8 0.7 0.5 1.0 5.0",
-    vehicle("STINGER", "0"),
+    vehicleLine("STINGER", "0"),
     "! PCJ600 0.5 0.5 0.3 0.15",
     "$ SPARROW 0.6 5.0 3.0 0.4",
-    vehicle("LINERUN", "4000c1"),
+    vehicleLine("LINERUN", "4000c1"),
     ";the end",
 });
 
@@ -74,6 +60,8 @@ private Q_SLOTS:
     void encodePrintsWhatTheWindowShows();
     void scanTable();
     void scanJson();
+    void scanJsonListsTheProblems();
+    void unreadFileInJson();
     void badInput_data();
     void badInput();
     void badLinesDoNotHideGoodOnes();
@@ -97,11 +85,7 @@ void tst_BitloomFlags::init()
 
 QString tst_BitloomFlags::write(const QByteArray &contents, const QString &name)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
-        qFatal("cannot write the test file");
-    return path;
+    return writeFile(dir.filePath(name), contents);
 }
 
 void tst_BitloomFlags::decodeShowsTheFlagsAndTheValue()
@@ -191,6 +175,61 @@ void tst_BitloomFlags::scanJson()
     ])")
                                     .array();
     QCOMPARE(object[u"vehicles"].toArray(), expected);
+    QCOMPARE(object[u"problems"].toArray(), QJsonArray());
+}
+
+// Each bad line with what a script needs: where, which vehicle, why, and what
+// the game reads instead; the good lines are still listed.
+void tst_BitloomFlags::scanJsonListsTheProblems()
+{
+    const QString path = write(lines({
+        vehicleLine("GOOD", "40"), vehicleLine("NOTHEX", "9047000xyz"),
+        vehicleLine("NOTHING", "zz"), vehicleLine("HIGH", "F0000000"), "SHORT 1 2",
+        vehicleLine("CAF\xC9", "1g"), // Windows-1252, not UTF-8
+    }));
+    const Run r = run({u"scan"_s, u"--json"_s, path});
+    QCOMPARE(r.status, 1);
+    QJsonParseError error{};
+    const QJsonObject object = QJsonDocument::fromJson(r.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(object[u"vehicles"].toArray().size(), 1);
+    QCOMPARE(object[u"vehicles"][0][u"identifier"].toString(), u"GOOD"_s);
+
+    const QJsonArray expected = QJsonDocument::fromJson(R"([
+        {"line": 2, "identifier": "NOTHEX", "raw": "9047000xyz",
+         "message": "valeur \"9047000xyz\" : caractère non hexadécimal 'x' en position 8 ; le jeu lirait 9047000",
+         "gameReads": "9047000"},
+        {"line": 3, "identifier": "NOTHING", "raw": "zz",
+         "message": "valeur \"zz\" : caractère non hexadécimal 'z' en position 1 ; le jeu ne lirait aucune valeur sûre"},
+        {"line": 4, "identifier": "HIGH", "raw": "F0000000",
+         "message": "valeur \"F0000000\" : bits au-delà des 28 flags de GTA: Vice-City",
+         "gameReads": "F0000000"},
+        {"line": 5, "identifier": "SHORT",
+         "message": "3 champs, il en faut au moins 31 pour la colonne \"ae\""},
+        {"line": 6, "identifier": "CAF\uFFFD", "raw": "1g",
+         "message": "valeur \"1g\" : caractère non hexadécimal 'g' en position 2 ; le jeu lirait 1",
+         "gameReads": "1"},
+        {"line": 6,
+         "message": "pas de ligne \";the end\" : le jeu ne saurait pas où s'arrêtent les données"}
+    ])")
+                                    .array();
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(object[u"problems"].toArray(), expected);
+    // The error output still has them, for a person.
+    QCOMPARE(r.err.count('\n'), expected.size());
+}
+
+void tst_BitloomFlags::unreadFileInJson()
+{
+    const QString path = dir.filePath(u"absent.cfg"_s);
+    const Run r = run({u"scan"_s, u"--json"_s, path});
+    QCOMPARE(r.status, 1);
+    QCOMPARE(r.err, QByteArray(path.toUtf8() + ": fichier introuvable\n"));
+    const QJsonObject object = QJsonDocument::fromJson(r.out).object();
+    QCOMPARE(object[u"file"].toString(), path);
+    QCOMPARE(object[u"vehicles"].toArray(), QJsonArray());
+    QCOMPARE(object[u"problems"].toArray(),
+             QJsonDocument::fromJson(R"([{"message": "fichier introuvable"}])").array());
 }
 
 void tst_BitloomFlags::badInput_data()
@@ -235,17 +274,21 @@ void tst_BitloomFlags::badInput_data()
         << QByteArray("FILE:1: LANDSTAL : 2 champs, il en faut au moins 30 pour la colonne "
                       "\"ad\"\n");
     QTest::newRow("flags not hex")
-        << scanFile << crlfLines({"; x", vehicle("IDAHO", "9047000xyz"), ";the end"})
+        << scanFile << crlfLines({"; x", vehicleLine("IDAHO", "9047000xyz"), ";the end"})
         << QByteArray("FILE:2: IDAHO : valeur \"9047000xyz\" : caractère non hexadécimal 'x' "
                       "en position 8 ; le jeu lirait 9047000\n");
     QTest::newRow("flags above the 28")
-        << scanFile << crlfLines({vehicle("IDAHO", "F0000000"), ";the end"})
+        << scanFile << crlfLines({vehicleLine("IDAHO", "F0000000"), ";the end"})
         << QByteArray("FILE:1: IDAHO : valeur \"F0000000\" : bits au-delà des 28 flags de GTA: "
                       "Vice-City\n");
+    QTest::newRow("control characters in the identifier")
+        << scanFile << crlfLines({vehicleLine("B\x1B[2J", "4\x01"), ";the end"})
+        << QByteArray("FILE:1: B\\x1B[2J : valeur \"4\\x01\" : octet non hexadécimal 0x01 en "
+                      "position 2 ; le jeu lirait 4\n");
     QTest::newRow("binary file")
         << scanFile << QByteArray("; x\n; y\nAB") + '\0' + "CD\n;the end\n"
         << QByteArray("FILE:3: fichier binaire (octet nul) : lecture abandonnée\n");
-    QTest::newRow("no end") << scanFile << crlfLines({"; x", vehicle("IDAHO", "50")})
+    QTest::newRow("no end") << scanFile << crlfLines({"; x", vehicleLine("IDAHO", "50")})
                             << QByteArray("FILE:2: pas de ligne \";the end\" : le jeu ne saurait "
                                           "pas où s'arrêtent les données\n");
     QTest::newRow("missing file") << QStringList{u"scan"_s, u"NOFILE"_s} << noFile
@@ -284,8 +327,8 @@ void tst_BitloomFlags::badInput()
 
 void tst_BitloomFlags::badLinesDoNotHideGoodOnes()
 {
-    const QString path = write(crlfLines(
-        {vehicle("ONE", "1"), vehicle("BAD", "z"), "SHORT 1 2", vehicle("TWO", "2"), ";the end"}));
+    const QString path = write(crlfLines({vehicleLine("ONE", "1"), vehicleLine("BAD", "z"),
+                                          "SHORT 1 2", vehicleLine("TWO", "2"), ";the end"}));
     const Run r = run({u"scan"_s, path});
     QCOMPARE(r.status, 1);
     QCOMPARE(r.err.count('\n'), 2);
@@ -326,7 +369,8 @@ void tst_BitloomFlags::largeFile()
     QByteArray text = "\xEF\xBB\xBF";
     constexpr int vehicles = 40000;
     for (int i = 0; i < vehicles; ++i)
-        text += vehicle("CAR" + QByteArray::number(i), QByteArray::number(i * 977 % 0xFFFFFFF, 16))
+        text += vehicleLine("CAR" + QByteArray::number(i),
+                            QByteArray::number(i * 977 % 0xFFFFFFF, 16))
                 + "\r\n";
     text += ";the end\r\n";
     const Run r = run({u"scan"_s, u"--json"_s, write(text)});

@@ -1,25 +1,15 @@
 #include "cli/CommandLine.h"
+#include "support/StdText.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 using namespace bitloom::cli;
+using bitloom::tests::Arguments;
+using bitloom::tests::text;
 
 Q_DECLARE_METATYPE(Command)
-
-namespace {
-
-CommandLine parse(const QStringList &arguments, std::vector<std::string> &storage)
-{
-    storage.clear();
-    for (const QString &argument : arguments)
-        storage.push_back(argument.toStdString());
-    const std::vector<std::string_view> views(storage.begin(), storage.end());
-    return parseCommandLine(views);
-}
-
-} // namespace
 
 class tst_CommandLine : public QObject {
     Q_OBJECT
@@ -76,17 +66,15 @@ void tst_CommandLine::accepted()
     QFETCH(QString, game);
     QFETCH(QStringList, operands);
 
-    std::vector<std::string> storage;
-    const CommandLine line = parse(arguments, storage);
+    const Arguments views(arguments);
+    const CommandLine line = parseCommandLine(views.list());
     QCOMPARE(line.usageError, std::string());
     QCOMPARE(line.options.command, command);
     QCOMPARE(line.options.json, json);
-    QCOMPARE(QString::fromUtf8(line.options.game->option.data(),
-                               static_cast<qsizetype>(line.options.game->option.size())),
-             game);
+    QCOMPARE(text(line.options.game->option), game);
     QStringList actual;
     for (std::string_view operand : line.options.operands)
-        actual << QString::fromUtf8(operand.data(), static_cast<qsizetype>(operand.size()));
+        actual << text(operand);
     QCOMPARE(actual, operands);
 }
 
@@ -126,8 +114,8 @@ void tst_CommandLine::usageErrors()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
 
-    std::vector<std::string> storage;
-    QCOMPARE(QString::fromStdString(parse(arguments, storage).usageError), message);
+    QCOMPARE(QString::fromStdString(parseCommandLine(Arguments(arguments).list()).usageError),
+             message);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

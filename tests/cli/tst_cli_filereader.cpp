@@ -1,4 +1,6 @@
 #include "cli/FileReader.h"
+#include "support/HandlingText.h"
+#include "support/StdText.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,15 +9,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace bitloom::cli;
-
-namespace {
-
-QByteArray bytes(const std::string &text)
-{
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+using namespace bitloom::tests;
 
 class tst_FileReader : public QObject {
     Q_OBJECT
@@ -41,11 +35,7 @@ void tst_FileReader::init()
 
 QString tst_FileReader::write(const QByteArray &contents)
 {
-    const QString path = dir.filePath(u"handling.cfg"_s);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size())
-        qFatal("cannot write the test file");
-    return path;
+    return writeFile(dir.filePath(u"handling.cfg"_s), contents);
 }
 
 void tst_FileReader::readsEveryByte()

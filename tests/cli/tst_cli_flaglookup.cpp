@@ -1,5 +1,6 @@
 #include "cli/FlagLookup.h"
 #include "flags/FlagCatalogue.h"
+#include "support/StdText.h"
 
 #include <QTest>
 
@@ -17,8 +18,7 @@ private Q_SLOTS:
 void tst_FlagLookup::everyNameInAnyCase()
 {
     for (int bit = 0; bit < flags::flagCount; ++bit) {
-        const QByteArray name(flags::flagAt(bit).name.data(),
-                              static_cast<qsizetype>(flags::flagAt(bit).name.size()));
+        const QByteArray name = tests::bytes(flags::flagAt(bit).name);
         QByteArray mixed = name.toLower();
         for (qsizetype i = 0; i < mixed.size(); i += 2)
             mixed[i] = name[i];

@@ -1,27 +1,17 @@
 #include "cli/HandlingLine.h"
+#include "support/HandlingText.h"
+#include "support/StdText.h"
 
 #include <QTest>
 
 using namespace bitloom::cli;
+using namespace bitloom::tests;
 
 Q_DECLARE_METATYPE(LineKind)
 
 namespace {
 
-// A Vice-City vehicle line: 34 fields, the flags in the 31st.
-const QByteArray landstal = "LANDSTAL 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8 0.75 0.5 5 160.0 "
-                            "25.0 4 D 6.2 0.60 0 35.0 1.4 0.15 0.0 0.25 -0.20 0.5 0.5 25000 20 "
-                            "9047000 0 1 0";
-
-std::string_view view(const QByteArray &bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
-QByteArray bytes(std::string_view text)
-{
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
+const QByteArray landstal = vehicleLine("LANDSTAL", "9047000");
 
 } // namespace
 

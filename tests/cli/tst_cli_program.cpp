@@ -1,5 +1,6 @@
 #include "cli/Program.h"
 #include "flags/FlagCatalogue.h"
+#include "support/StdText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,20 +24,16 @@ struct Run {
 
 Run run(const QStringList &arguments)
 {
-    std::vector<std::string> storage;
-    for (const QString &argument : arguments)
-        storage.push_back(argument.toStdString());
-    const std::vector<std::string_view> views(storage.begin(), storage.end());
+    const tests::Arguments views(arguments);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::runProgram(views, out, err);
-    return {status, QByteArray::fromStdString(out.str()), QByteArray::fromStdString(err.str())};
+    const int status = cli::runProgram(views.list(), out, err);
+    return {status, tests::bytes(out.str()), tests::bytes(err.str())};
 }
 
 QString nameOf(int bit)
 {
-    const std::string_view name = flags::flagAt(bit).name;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return tests::text(flags::flagAt(bit).name);
 }
 
 // The value text worked out apart from the program: upper-case hex, no zeros in front.
@@ -79,6 +76,8 @@ private Q_SLOTS:
     void decodeReadsTheGameForms();
     void goodValuesAreReportedBesideBadOnes();
     void encodeGivesNoValueForABadName();
+    void jsonCarriesTheProblems_data();
+    void jsonCarriesTheProblems();
 };
 
 void tst_Program::everyFlagRoundTrips()
@@ -184,6 +183,54 @@ void tst_Program::encodeGivesNoValueForABadName()
     QCOMPARE(encoded.status, 1);
     QCOMPARE(encoded.out, QByteArray());
     QCOMPARE(encoded.err, QByteArray("bitloom-flags: flag inconnu \"IS_BSU\"\n"));
+}
+
+void tst_Program::jsonCarriesTheProblems_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("problems"); // the JSON array expected
+    QTest::addColumn<bool>("hasValue");       // for encode: whether "value" is given
+
+    QTest::newRow("decode, all good")
+        << QStringList{u"decode"_s, u"40"_s} << 0 << QByteArray("[]") << true;
+    QTest::newRow("decode, bad values")
+        << QStringList{u"decode"_s, u"40"_s, u"4x"_s, QString(), u"1FFFFFFF"_s, u"zz"_s} << 1
+        << QByteArray(R"([
+            {"input": "4x", "message": "valeur \"4x\" : caractère non hexadécimal 'x' en position 2 ; le jeu lirait 4", "gameReads": "4"},
+            {"input": "", "message": "valeur vide"},
+            {"input": "1FFFFFFF", "message": "valeur \"1FFFFFFF\" : bits au-delà des 28 flags de GTA: Vice-City", "gameReads": "1FFFFFFF"},
+            {"input": "zz", "message": "valeur \"zz\" : caractère non hexadécimal 'z' en position 1 ; le jeu ne lirait aucune valeur sûre"}
+        ])")
+        << true;
+    QTest::newRow("encode, all good")
+        << QStringList{u"encode"_s, u"IS_BUS"_s} << 0 << QByteArray("[]") << true;
+    QTest::newRow("encode, bad names")
+        << QStringList{u"--game=gta3"_s, u"encode"_s, u"IS_BUS"_s, u"IS_TRAIN"_s, u"is_bike"_s} << 1
+        << QByteArray(R"([
+            {"input": "IS_TRAIN", "message": "flag inconnu \"IS_TRAIN\""},
+            {"input": "is_bike", "message": "le flag \"is_bike\" n'est pas parmi les 16 flags de GTA3"}
+        ])")
+        << false;
+}
+
+void tst_Program::jsonCarriesTheProblems()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, problems);
+    QFETCH(bool, hasValue);
+
+    const Run r = run(QStringList{u"--json"_s} + arguments);
+    QCOMPARE(r.status, status);
+    QJsonParseError error{};
+    const QJsonObject report = QJsonDocument::fromJson(r.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(report[u"problems"].toArray(), QJsonDocument::fromJson(problems).array());
+    // A person still reads each problem on the error output.
+    QCOMPARE(r.err.count('\n'), report[u"problems"].toArray().size());
+    if (arguments.contains(u"encode"_s))
+        QCOMPARE(report.contains(u"value"), hasValue);
 }
 
 QTEST_GUILESS_MAIN(tst_Program)

@@ -15,6 +15,10 @@ private Q_SLOTS:
     void onlyCheckedCounts();
     void everySingleFlag();
     void valueAboveTheFlagsIsRefused();
+    void anyNumberAsHex_data();
+    void anyNumberAsHex();
+    void setBitsInOrder_data();
+    void setBitsInOrder();
 };
 
 void tst_FlagsValue::outputText_data()
@@ -73,6 +77,50 @@ void tst_FlagsValue::valueAboveTheFlagsIsRefused()
 {
     QCOMPARE(valueText(0xFFFFFFF), std::string("FFFFFFF"));
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, valueText(0x10000000));
+}
+
+void tst_FlagsValue::anyNumberAsHex_data()
+{
+    QTest::addColumn<uint>("value");
+    QTest::addColumn<QByteArray>("text");
+
+    QTest::newRow("zero") << 0u << QByteArray("0");
+    QTest::newRow("one digit") << 0xBu << QByteArray("B");
+    QTest::newRow("mixed digits") << 0x9047A0Cu << QByteArray("9047A0C");
+    QTest::newRow("just above the flags") << 0x10000000u << QByteArray("10000000");
+    QTest::newRow("all 32 bits") << 0xFFFFFFFFu << QByteArray("FFFFFFFF");
+}
+
+void tst_FlagsValue::anyNumberAsHex()
+{
+    QFETCH(uint, value);
+    QFETCH(QByteArray, text);
+    QCOMPARE(QByteArray::fromStdString(hexText(value)), text);
+}
+
+void tst_FlagsValue::setBitsInOrder_data()
+{
+    QTest::addColumn<uint>("value");
+    QTest::addColumn<QList<int>>("bits");
+
+    QList<int> all(flagCount);
+    std::iota(all.begin(), all.end(), 0);
+
+    QTest::newRow("none") << 0u << QList<int>{};
+    QTest::newRow("lowest") << 1u << QList<int>{0};
+    QTest::newRow("highest flag") << 0x8000000u << QList<int>{27};
+    QTest::newRow("several digits") << 0x9047000u << QList<int>{12, 13, 14, 18, 24, 27};
+    QTest::newRow("all flags") << 0xFFFFFFFu << all;
+    QTest::newRow("bits above the flags left out") << 0xF0000001u << QList<int>{0};
+}
+
+void tst_FlagsValue::setBitsInOrder()
+{
+    QFETCH(uint, value);
+    QFETCH(QList<int>, bits);
+
+    const std::vector<int> read = setBits(value);
+    QCOMPARE(QList<int>(read.begin(), read.end()), bits);
 }
 
 QTEST_GUILESS_MAIN(tst_FlagsValue)

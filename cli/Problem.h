@@ -1,0 +1,25 @@
+// Something wrong with one input: a value or a name on the command line, a
+// line of a handling file, or the file itself.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace bitloom::cli {
+
+// The views point into the arguments or the scanned text, which must outlive
+// the problem. Every member has an initializer, so that a designated
+// initializer may leave out those that do not apply.
+struct Problem {
+    std::string message{};         // about the input itself, without the vehicle's identifier
+    std::size_t line = 0;          // 1-based line of the file; 0 when not about a line
+    std::string_view identifier{}; // the vehicle's, when the line has one
+    std::string_view input{};      // the value, name or flags field as written
+    // What the game reads there, when it reads a value at all.
+    std::optional<std::uint32_t> gameValue{};
+};
+
+} // namespace bitloom::cli
