@@ -1,4 +1,4 @@
-#include "Win32Input.h"
+#include "support/Win32Input.h"
 
 #include "win32/runtime/Program.h"
 

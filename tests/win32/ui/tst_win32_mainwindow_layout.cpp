@@ -1,0 +1,251 @@
+#include "core/MainWindowDefinition.h"
+#include "core/MenuDefinition.h"
+#include "core/ObjectName.h"
+#include "support/Win32MainWindowFixture.h"
+#include "win32/runtime/Dpi.h"
+#include "win32/runtime/Handles.h"
+#include "win32/runtime/Text.h"
+
+#include <doctest/doctest.h>
+
+#include <set>
+
+using namespace bitloom;
+namespace def = core::mainWindow;
+using win32::Control;
+
+namespace {
+
+tests::Win32MainWindowFixture &main()
+{
+    static tests::Win32MainWindowFixture fixture;
+    return fixture;
+}
+
+// The size of a text in the control's own font: one line, or wrapped within
+// a width.
+SIZE textSize(const Control &control, const std::wstring &text, int wrapWidth = 0,
+              UINT prefix = DT_NOPREFIX)
+{
+    const auto context = win32::windowDeviceContext(control.handle());
+    const win32::SelectedObject font(context.get(), control.font());
+    RECT area{0, 0, wrapWidth ? wrapWidth : 100000, 0};
+    DrawTextW(context.get(), text.c_str(), static_cast<int>(text.size()), &area,
+              DT_CALCRECT | prefix | (wrapWidth ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE));
+    return {area.right, area.bottom};
+}
+
+SIZE clientSize(const Control &control)
+{
+    RECT client;
+    GetClientRect(control.handle(), &client);
+    return {client.right, client.bottom};
+}
+
+// Every control whose place is given in twips within its frame or window.
+std::vector<std::pair<std::string, core::TwipsRect>> placedControls()
+{
+    std::vector<std::pair<std::string, core::TwipsRect>> controls{
+        {"lblIntroduction", def::lblIntroduction.rect}, {"lblOutput", def::lblOutput.rect},
+        {"txtOutput", def::txtOutput.rect},             {"lblInstructions", def::lblInstructions.rect},
+        {"cmdClearAll", def::cmdClearAll.rect},
+    };
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        controls.push_back({core::objectName("chkflag", bit), def::chkflagRect(bit)});
+        controls.push_back({core::objectName("lblDescription", bit), def::lblDescriptionRect(bit)});
+    }
+    return controls;
+}
+
+std::string frameOf(const std::string &control)
+{
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        if (control == core::objectName("chkflag", bit)
+            || control == core::objectName("lblDescription", bit))
+            return core::objectName("fraPane", flags::digitOf(bit));
+    }
+    return "fraPane(0)";
+}
+
+void checkPlaces(core::Dpi dpi)
+{
+    CAPTURE(dpi.value);
+    auto &window = main();
+    const RECT list = window.placeOf(window.lstPane().handle());
+    CHECK(list.left == core::toPixels(120, dpi));
+    CHECK(list.top == core::toPixels(240, dpi));
+    CHECK(list.right - list.left == core::toPixels(915, dpi));
+    CHECK(list.bottom - list.top == core::toPixels(4155, dpi));
+    for (const auto &[name, rect] : placedControls()) {
+        CAPTURE(name);
+        const RECT frame = window.placeOf(window.control<Control>(frameOf(name)).handle());
+        const RECT at = window.placeOf(window.control<Control>(name).handle());
+        CHECK(at.left - frame.left == core::toPixels(rect.left, dpi));
+        CHECK(at.top - frame.top == core::toPixels(rect.top, dpi));
+        CHECK(at.right - at.left == core::toPixels(rect.width, dpi));
+        CHECK(at.bottom - at.top == core::toPixels(rect.height, dpi));
+    }
+}
+
+// Every text fits its box, measured with the box's own font.
+void checkTextsFit(core::Dpi dpi)
+{
+    CAPTURE(dpi.value);
+    auto &window = main();
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        CAPTURE(bit);
+        const auto &box = window.chkflag(bit);
+        const SIZE box_ = clientSize(box);
+        const SIZE caption = textSize(box, box.text());
+        // The check mark, a gap, then the caption.
+        const int mark = win32::systemMetric(SM_CXMENUCHECK, dpi);
+        CHECK(mark + core::toPixels(60, dpi) + caption.cx <= box_.cx);
+        CHECK(caption.cy <= box_.cy);
+
+        const auto &label = window.control<Control>(core::objectName("lblDescription", bit));
+        const SIZE area = clientSize(label);
+        CHECK(textSize(label, label.text(), area.cx).cy <= area.cy);
+    }
+    for (const char *name : {"lblIntroduction", "lblInstructions"}) {
+        CAPTURE(name);
+        const auto &label = window.control<Control>(name);
+        const SIZE area = clientSize(label);
+        CHECK(textSize(label, label.text(), area.cx).cy <= area.cy);
+    }
+    const auto &outputLabel = window.control<Control>("lblOutput");
+    CHECK(textSize(outputLabel, outputLabel.text(), 0, 0).cx <= clientSize(outputLabel).cx);
+
+    // The largest value, with the edit box's inner margins.
+    const auto &output = window.txtOutput();
+    const SIZE value = textSize(output, L"FFFFFFF");
+    CHECK(value.cx + 4 <= clientSize(output).cx);
+    CHECK(value.cy <= clientSize(output).cy);
+
+    const auto &button = window.cmdClearAll();
+    const SIZE caption = textSize(button, button.text(), 0, 0);
+    CHECK(caption.cx + core::toPixels(120, dpi) <= clientSize(button).cx);
+
+    for (int pane = 0; pane < core::paneCount; ++pane) {
+        const auto &frame = window.fraPane(pane);
+        CHECK(textSize(frame, frame.text()).cx + core::toPixels(240, dpi) <= clientSize(frame).cx);
+    }
+    const auto &list = window.lstPane();
+    for (int item = 0; item < list.count(); ++item)
+        CHECK(textSize(list, list.item(item)).cx + 4 <= clientSize(list).cx);
+}
+
+} // namespace
+
+TEST_CASE("the window opens in single view: 313 by 297 pixels below the menu bar at 96 dpi")
+{
+    auto &window = main();
+    REQUIRE(window.window().layoutDpi() == core::standardDpi);
+    CHECK(window.clientPixels().cx == 313);
+    CHECK(window.clientPixels().cy == 297);
+    std::wstring title(64, L'\0');
+    title.resize(static_cast<std::size_t>(GetWindowTextW(window.handle(), title.data(), 64)));
+    CHECK(title == L"Bitloom");
+    CHECK(window.txtOutput().text() == L"0");
+    CHECK(window.lstPane().listIndex() == -1);
+    CHECK(GetFocus() == window.lstPane().handle());
+}
+
+TEST_CASE("a fixed frame with the system menu, minimise and close, and the program's icon")
+{
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(main().handle(), GWL_STYLE));
+    CHECK((style & WS_SYSMENU) != 0);
+    CHECK((style & WS_MINIMIZEBOX) != 0);
+    CHECK((style & WS_MAXIMIZEBOX) == 0);
+    CHECK((style & WS_THICKFRAME) == 0);
+}
+
+TEST_CASE("every control stands where its twips put it, at 96 and at 192 dpi")
+{
+    auto &window = main();
+    window.reset();
+    window.choose("mnuViewWide");
+    checkPlaces(core::standardDpi);
+    window.window().applyDpi(core::Dpi{192});
+    checkPlaces(core::Dpi{192});
+    // Wide view at 192 dpi is larger than the virtual screen, which Windows
+    // does not let a window outgrow; single view fits.
+    window.choose("mnuViewSingle");
+    CHECK(window.clientPixels().cx == 626);
+    CHECK(window.clientPixels().cy == 594);
+    window.window().applyDpi(core::standardDpi);
+    CHECK(window.clientPixels().cx == 313);
+    CHECK(window.clientPixels().cy == 297);
+}
+
+TEST_CASE("every text fits its box, at 96, 144 and 192 dpi")
+{
+    auto &window = main();
+    window.reset();
+    window.choose("mnuViewWide");
+    for (int dpi : {96, 144, 192}) {
+        window.window().applyDpi(core::Dpi{dpi});
+        checkTextsFit(core::Dpi{dpi});
+    }
+    window.window().applyDpi(core::standardDpi);
+}
+
+TEST_CASE("the controls carry the texts of the definition")
+{
+    auto &window = main();
+    CHECK(window.control<Control>("lblOutput").text() == L"&Données du Flag:");
+    CHECK(window.cmdClearAll().text() == L"&Réinitialiser les Flags");
+    CHECK(window.fraPane(0).text() == L"Résumé");
+    CHECK(window.fraPane(3).text() == L"3e Chiffre");
+    CHECK(window.chkflag(27).text() == L"SPECIAL_FLIGHT");
+    CHECK(window.control<Control>("lblDescription(8)").text()
+          == L"Créé un deuxième pot d'échappement");
+    const auto &list = window.lstPane();
+    REQUIRE(list.count() == 8);
+    CHECK(list.item(0) == L"Résumé");
+    CHECK(list.item(1) == L"1er Chiffre");
+    CHECK(list.item(7) == L"7e Chiffre");
+}
+
+TEST_CASE("the menu bar reads as defined, shortcuts shown beside their items")
+{
+    const HMENU bar = GetMenu(main().handle());
+    REQUIRE(GetMenuItemCount(bar) == 3);
+    const auto text = [](HMENU menu, int position) {
+        std::wstring caption(128, L'\0');
+        caption.resize(static_cast<std::size_t>(
+            GetMenuStringW(menu, static_cast<UINT>(position), caption.data(), 128, MF_BYPOSITION)));
+        return caption;
+    };
+    CHECK(text(bar, 0) == L"&Fichier");
+    CHECK(text(bar, 1) == L"&Affichage");
+    CHECK(text(bar, 2) == L"&Aide");
+    const HMENU file = GetSubMenu(bar, 0);
+    CHECK(text(file, 0) == L"&Réinitialiser les flags");
+    CHECK((GetMenuState(file, 1, MF_BYPOSITION) & MF_SEPARATOR) != 0);
+    CHECK(text(file, 2) == L"&Quitter\tCtrl+Q");
+    const HMENU view = GetSubMenu(bar, 1);
+    CHECK(GetMenuItemCount(view) == 11);
+    CHECK(text(view, 1) == L"&1e Chiffre");
+    CHECK(text(view, 9) == L"&Une rangée, Une Colonne (Simple)\tCtrl+S");
+    CHECK(text(view, 10) == L"&Deux Rangées, Quatre Colonnes (Larges)\tCtrl+W");
+    CHECK(text(GetSubMenu(bar, 2), 0) == L"&A propos\tF1");
+}
+
+TEST_CASE("Tab runs through the controls in their tab order")
+{
+    auto &window = main();
+    window.reset();
+    window.choose("mnuViewWide");
+    std::vector<HWND> expected{window.lstPane().handle(), window.txtOutput().handle()};
+    for (int bit = 0; bit < 27; ++bit)
+        expected.push_back(window.chkflag(bit).handle());
+    expected.push_back(window.cmdClearAll().handle());
+    expected.push_back(window.chkflag(27).handle());
+    // The list is hidden in wide view.
+    expected.erase(expected.begin());
+    HWND at = expected.back();
+    for (HWND next : expected) {
+        at = GetNextDlgTabItem(window.handle(), at, FALSE);
+        CHECK(at == next);
+    }
+}
