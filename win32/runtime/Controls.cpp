@@ -1,5 +1,9 @@
 #include "Controls.h"
 
+#include "EventHandler.h"
+
+#include <commctrl.h>
+
 #include <utility>
 
 namespace bitloom::win32 {
@@ -67,6 +71,30 @@ ListBox::ListBox(HWND parent, int id, std::string name)
     : Control(parent, id, std::move(name),
               {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP, WS_EX_CLIENTEDGE}, {})
 {
+    SetWindowSubclass(handle(), watchClicks, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+ListBox::~ListBox()
+{
+    RemoveWindowSubclass(handle(), watchClicks, 0);
+}
+
+LRESULT CALLBACK ListBox::watchClicks(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR self)
+{
+    auto *list = reinterpret_cast<ListBox *>(self);
+    // A second click soon after the first comes as a double click.
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
+        list->m_pickedDuringPress = false;
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    // A click on the item already selected changes no selection, so Windows
+    // reports nothing; yet it is a pick all the same.
+    if (message == WM_LBUTTONUP && !list->m_pickedDuringPress && list->onClick) {
+        const auto hit = SendMessageW(window, LB_ITEMFROMPOINT, 0, lParam);
+        if (HIWORD(hit) == 0 && static_cast<int>(LOWORD(hit)) == list->listIndex())
+            runHandler(list->onClick);
+    }
+    return result;
 }
 
 void ListBox::addItem(std::wstring_view text)
@@ -100,7 +128,10 @@ int ListBox::listIndex() const
 
 void ListBox::notify(WORD code)
 {
-    if (code == LBN_SELCHANGE && onClick)
+    if (code != LBN_SELCHANGE)
+        return;
+    m_pickedDuringPress = true;
+    if (onClick)
         onClick();
 }
 
@@ -118,6 +149,27 @@ LockedEdit::LockedEdit(HWND parent, int id, std::string name, std::wstring_view 
                WS_EX_CLIENTEDGE},
               text)
 {
+    SetWindowSubclass(handle(), selectAllKey, 0, 0);
+}
+
+LockedEdit::~LockedEdit()
+{
+    RemoveWindowSubclass(handle(), selectAllKey, 0);
+}
+
+LRESULT CALLBACK LockedEdit::selectAllKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR)
+{
+    // Ctrl+A selects the whole text, as in the edit boxes of Windows Vista and
+    // later; older edit controls have no such key.
+    if (message == WM_KEYDOWN && wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+        SendMessageW(window, EM_SETSEL, 0, -1);
+        return 0;
+    }
+    // The character that Ctrl+A makes would only beep.
+    if (message == WM_CHAR && wParam == 1)
+        return 0;
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 std::pair<int, int> LockedEdit::selection() const

@@ -36,10 +36,12 @@ public:
     void notify(WORD code) override;
 };
 
-// A single-selection list whose click is raised on every pick the user makes.
+// A single-selection list whose click is raised on every pick the user makes,
+// by mouse or keyboard, including a click on the item already selected.
 class ListBox : public Control {
 public:
     ListBox(HWND parent, int id, std::string name);
+    ~ListBox() override;
 
     void addItem(std::wstring_view text);
     int count() const;
@@ -49,6 +51,11 @@ public:
 
     std::function<void()> onClick;
     void notify(WORD code) override;
+
+private:
+    static LRESULT CALLBACK watchClicks(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR self);
+    bool m_pickedDuringPress = false;
 };
 
 // Text that wraps at word boundaries within its width. An ampersand marks an
@@ -66,8 +73,14 @@ public:
     enum class Lines { One, Many };
     LockedEdit(HWND parent, int id, std::string name, std::wstring_view text, Lines lines);
 
+    ~LockedEdit() override;
+
     // The selected range, start and end.
     std::pair<int, int> selection() const;
+
+private:
+    static LRESULT CALLBACK selectAllKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR);
 };
 
 class GroupBox : public Control {

@@ -1,35 +1,155 @@
-#include "support/Win32Input.h"
-#include "win32/runtime/Controls.h"
-#include "win32/runtime/Program.h"
-#include "win32/ui/MainWindow.h"
+#include "support/Win32MainWindowFixture.h"
 
 #include <doctest/doctest.h>
 
 using namespace bitloom;
-using namespace bitloom::win32;
+using flags::CheckState;
 
-TEST_CASE("keyboard")
+namespace {
+
+tests::Win32MainWindowFixture &main()
 {
-    MainWindow window;
-    window.show();
-    SetForegroundWindow(window.handle());
-    tests::settle();
-    auto *output = window.find<LockedEdit>("txtOutput");
-    auto *list = window.find<ListBox>("lstPane");
-    CHECK(GetFocus() == list->handle());
+    static tests::Win32MainWindowFixture fixture;
+    return fixture;
+}
+
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace
+
+TEST_CASE("flags ticked from the keyboard; Alt+D, select all and copy put the value on the clipboard")
+{
+    auto &window = main();
+    window.reset();
+    CHECK(GetFocus() == window.lstPane().handle());
     tests::pressKeys({VK_CONTROL, 'W'});
-    RECT client;
-    GetClientRect(window.handle(), &client);
-    CHECK(client.right == 940);
-    CHECK(client.bottom == 586);
+    CHECK(window.clientPixels().cx == 940);
+    CHECK(window.clientPixels().cy == 586);
+    // The list hid, taking the focus with it: it moved on.
+    CHECK(GetFocus() != window.lstPane().handle());
+
     tests::pressKeys({VK_MENU, 'D'});
-    CHECK(GetFocus() == output->handle());
+    REQUIRE(GetFocus() == window.txtOutput().handle());
     tests::pressKeys({VK_TAB});
-    CHECK(GetFocus() == window.find<CheckBox>("chkflag(0)")->handle());
+    CHECK(GetFocus() == window.chkflag(0).handle());
     tests::pressKeys({VK_SPACE});
     tests::pressKeys({VK_TAB});
+    tests::pressKeys({VK_TAB});
     tests::pressKeys({VK_SPACE});
-    CHECK(output->text() == L"3");
-    tests::pressKeys({VK_ESCAPE});
-    CHECK(output->text() == L"0");
+    CHECK(window.txtOutput().text() == L"5");
+
+    tests::pressKeys({VK_MENU, 'D'});
+    tests::pressKeys({VK_CONTROL, 'A'});
+    tests::pressKeys({VK_CONTROL, 'C'});
+    CHECK(clipboardText() == L"5");
+}
+
+TEST_CASE("the output box can be selected and copied, never changed")
+{
+    auto &window = main();
+    window.reset();
+    window.chkflag(4).setValue(CheckState::Checked);
+    SetFocus(window.txtOutput().handle());
+    for (WORD key : {WORD{'7'}, WORD{VK_BACK}, WORD{VK_DELETE}})
+        tests::pressKeys({key});
+    tests::pressKeys({VK_CONTROL, 'A'});
+    tests::pressKeys({VK_DELETE});
+    tests::pressKeys({VK_CONTROL, 'X'});
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+    tests::pressKeys({VK_CONTROL, 'V'});
+    SendMessageW(window.txtOutput().handle(), WM_PASTE, 0, 0);
+    CHECK(window.txtOutput().text() == L"10");
+    CAPTURE(window.txtOutput().selection().first);
+    CAPTURE(window.txtOutput().selection().second);
+    CHECK(window.txtOutput().selection() == std::pair{0, 2});
+}
+
+TEST_CASE("the shortcuts run their items with no menu open")
+{
+    auto &window = main();
+    window.reset();
+    tests::pressKeys({VK_CONTROL, 'W'});
+    CHECK(window.itemChecked("mnuViewWide"));
+    CHECK_FALSE(window.itemChecked("mnuViewSingle"));
+    CHECK_FALSE(window.lstPane().isVisible());
+    tests::pressKeys({VK_CONTROL, 'S'});
+    CHECK(window.itemChecked("mnuViewSingle"));
+    CHECK(window.lstPane().isVisible());
+    CHECK(window.clientPixels().cx == 313);
+}
+
+TEST_CASE("Alt+R and Esc reset while the summary shows, and do nothing on a digit pane")
+{
+    auto &window = main();
+    for (WORD key : {WORD{'R'}, WORD{VK_ESCAPE}}) {
+        CAPTURE(key);
+        window.reset();
+        window.chkflag(9).setValue(CheckState::Checked);
+        window.choose("mnuPane", 3);
+        SetFocus(window.chkflag(9).handle());
+        if (key == 'R')
+            tests::pressKeys({VK_MENU, key});
+        else
+            tests::pressKeys({key});
+        CHECK(window.txtOutput().text() == L"200");
+
+        window.choose("mnuPane", 0);
+        SetFocus(window.txtOutput().handle());
+        if (key == 'R')
+            tests::pressKeys({VK_MENU, key});
+        else
+            tests::pressKeys({key});
+        CHECK(window.txtOutput().text() == L"0");
+        CHECK(window.chkflag(9).value() == CheckState::Unchecked);
+    }
+}
+
+TEST_CASE("Alt+D does nothing while the summary is hidden")
+{
+    auto &window = main();
+    window.reset();
+    window.choose("mnuPane", 2);
+    SetFocus(window.chkflag(4).handle());
+    tests::pressKeys({VK_MENU, 'D'});
+    CHECK(GetFocus() == window.chkflag(4).handle());
+}
+
+TEST_CASE("in wide view Tab goes from bit 26 to the reset button, then to bit 27")
+{
+    auto &window = main();
+    window.reset();
+    window.choose("mnuViewWide");
+    SetFocus(window.chkflag(26).handle());
+    tests::pressKeys({VK_TAB});
+    CHECK(GetFocus() == window.cmdClearAll().handle());
+    tests::pressKeys({VK_TAB});
+    CHECK(GetFocus() == window.chkflag(27).handle());
+}
+
+TEST_CASE("the list follows the arrow keys, choosing panes as it goes")
+{
+    auto &window = main();
+    window.reset();
+    SetFocus(window.lstPane().handle());
+    tests::pressKeys({VK_DOWN});
+    tests::pressKeys({VK_DOWN});
+    const int chosen = window.lstPane().listIndex();
+    REQUIRE(chosen >= 0);
+    CHECK(window.fraPane(chosen).isVisible());
+    CHECK(window.itemChecked("mnuPane", chosen));
 }
