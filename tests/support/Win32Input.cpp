@@ -19,7 +19,7 @@ INPUT key(WORD virtualKey, bool up)
 
 } // namespace
 
-void pressKeys(std::initializer_list<WORD> keys)
+void sendKeys(std::initializer_list<WORD> keys)
 {
     std::vector<INPUT> inputs;
     for (WORD k : keys)
@@ -27,6 +27,11 @@ void pressKeys(std::initializer_list<WORD> keys)
     for (auto k = std::rbegin(keys); k != std::rend(keys); ++k)
         inputs.push_back(key(*k, true));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void pressKeys(std::initializer_list<WORD> keys)
+{
+    sendKeys(keys);
     settle();
 }
 

@@ -8,8 +8,10 @@
 
 namespace bitloom::tests {
 
-// Presses the keys in order, releases them in reverse (a chord such as
-// Ctrl+W), then lets the program handle what came.
+// Presses the keys in order and releases them in reverse (a chord such as
+// Ctrl+W); whatever message loop runs handles them.
+void sendKeys(std::initializer_list<WORD> keys);
+// The same, then lets the program handle what came.
 void pressKeys(std::initializer_list<WORD> keys);
 // A left click at a point of the window's client area.
 void clickAt(HWND window, POINT client);

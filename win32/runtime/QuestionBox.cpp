@@ -3,6 +3,8 @@
 #include "Handles.h"
 #include "Text.h"
 
+#include <commctrl.h>
+
 namespace bitloom::win32 {
 
 namespace {
@@ -10,13 +12,28 @@ namespace {
 // The hook of the question being asked on this thread.
 thread_local HHOOK questionHook = nullptr;
 
+// A Yes/No box has no cancel: Windows ignores Esc and the close box, but not
+// every Windows-compatible system does, so the box ignores them itself.
+LRESULT CALLBACK refuseCancel(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR)
+{
+    if ((message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) || message == WM_CLOSE)
+        return 0;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(box, refuseCancel, 0);
+    return DefSubclassProc(box, message, wParam, lParam);
+}
+
 // Renames the buttons as the message box comes up, before it is drawn.
-LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK prepareBox(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_ACTIVATE) {
         const auto box = reinterpret_cast<HWND>(wParam);
-        SetDlgItemTextW(box, IDYES, L"&Oui");
-        SetDlgItemTextW(box, IDNO, L"&Non");
+        if (GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO)) {
+            SetDlgItemTextW(box, IDYES, L"&Oui");
+            SetDlgItemTextW(box, IDNO, L"&Non");
+            SetWindowSubclass(box, refuseCancel, 0, 0);
+        }
     }
     return CallNextHookEx(questionHook, code, wParam, lParam);
 }
@@ -25,7 +42,7 @@ LRESULT CALLBACK renameButtons(int code, WPARAM wParam, LPARAM lParam)
 
 core::Answer askQuestion(HWND owner, std::string_view message, std::string_view title)
 {
-    const UniqueHook hook(SetWindowsHookExW(WH_CBT, renameButtons, nullptr, GetCurrentThreadId()));
+    const UniqueHook hook(SetWindowsHookExW(WH_CBT, prepareBox, nullptr, GetCurrentThreadId()));
     questionHook = hook.get();
     const int answer = MessageBoxW(owner, toWide(message).c_str(), toWide(title).c_str(),
                                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1);

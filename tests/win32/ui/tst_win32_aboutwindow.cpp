@@ -1,0 +1,174 @@
+#include "core/AboutWindowDefinition.h"
+#include "support/Win32MainWindowFixture.h"
+#include "support/Win32ModalAnswer.h"
+#include "win32/runtime/Handles.h"
+#include "win32/runtime/Text.h"
+#include "win32/ui/AboutWindow.h"
+
+#include <doctest/doctest.h>
+
+using namespace bitloom;
+using tests::windowText;
+
+namespace {
+
+tests::Win32MainWindowFixture &main()
+{
+    static tests::Win32MainWindowFixture fixture;
+    return fixture;
+}
+
+// What the About window showed, read while it was up.
+struct Seen {
+    std::wstring title;
+    std::wstring text;
+    std::wstring button;
+    bool buttonFocused = false;
+    bool mainDisabled = false;
+    DWORD style = 0;
+    DWORD extendedStyle = 0;
+    SIZE client{};
+    bool textFits = false;
+    std::pair<int, int> selection{};
+};
+
+Seen read(HWND about)
+{
+    Seen seen;
+    seen.title = windowText(about);
+    auto *window = main().window().aboutWindow();
+    const auto &text = *window->find<win32::LockedEdit>("txtAbout");
+    const auto &button = *window->find<win32::PushButton>("Command1");
+    seen.text = text.text();
+    seen.button = button.text();
+    seen.buttonFocused = GetFocus() == button.handle();
+    seen.mainDisabled = !IsWindowEnabled(main().handle());
+    seen.style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
+    seen.extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_EXSTYLE));
+    RECT client;
+    GetClientRect(about, &client);
+    seen.client = {client.right, client.bottom};
+    seen.selection = text.selection();
+
+    // The whole text, wrapped within the box, fits its height.
+    RECT box;
+    SendMessageW(text.handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&box));
+    const auto context = win32::windowDeviceContext(text.handle());
+    const win32::SelectedObject font(context.get(), text.font());
+    RECT area{0, 0, box.right - box.left, 0};
+    DrawTextW(context.get(), seen.text.c_str(), static_cast<int>(seen.text.size()), &area,
+              DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+    seen.textFits = area.bottom <= box.bottom - box.top;
+    return seen;
+}
+
+Seen openAbout(std::vector<tests::Win32ModalAnswer::Step> then)
+{
+    Seen seen;
+    std::vector<tests::Win32ModalAnswer::Step> steps{[&seen](HWND about) { seen = read(about); }};
+    steps.insert(steps.end(), then.begin(), then.end());
+    const tests::Win32ModalAnswer answer(main().handle(), steps);
+    tests::pressKeys({VK_F1});
+    REQUIRE(answer.answered());
+    CHECK_FALSE(answer.gaveUp());
+    return seen;
+}
+
+bool aboutIsOpen()
+{
+    auto *window = main().window().aboutWindow();
+    return window && window->handle() && IsWindowVisible(window->handle());
+}
+
+} // namespace
+
+TEST_CASE("F1 opens the About window: caption, text, the close button focused, the main window idle")
+{
+    main().reset();
+    const Seen seen = openAbout({[](HWND) { tests::sendKeys({VK_ESCAPE}); }});
+    CHECK(seen.title == L"Bitloom 1.0 Build:  0");
+    CHECK(seen.text == win32::toWide(core::aboutWindow::aboutText));
+    CHECK(seen.button == L"&Fermer");
+    CHECK(seen.buttonFocused);
+    CHECK(seen.selection.first == seen.selection.second);
+    CHECK(seen.mainDisabled);
+    CHECK(seen.client.cx == 273);
+    CHECK(seen.client.cy == 200);
+    CHECK(seen.textFits);
+    // A fixed tool window: a close box, nothing to resize, minimise or maximise.
+    CHECK((seen.extendedStyle & WS_EX_TOOLWINDOW) != 0);
+    CHECK((seen.style & WS_SYSMENU) != 0);
+    CHECK((seen.style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0);
+    CHECK_FALSE(aboutIsOpen());
+    CHECK(IsWindowEnabled(main().handle()));
+}
+
+TEST_CASE("the button, Enter, Esc and the close box each close it")
+{
+    const std::vector<std::pair<const char *, tests::Win32ModalAnswer::Step>> ways{
+        {"button", [](HWND) { main().window().aboutWindow()->find<win32::PushButton>("Command1")->click(); }},
+        {"Enter", [](HWND) { tests::sendKeys({VK_RETURN}); }},
+        {"Esc", [](HWND) { tests::sendKeys({VK_ESCAPE}); }},
+        {"Alt+F", [](HWND) { tests::sendKeys({VK_MENU, 'F'}); }},
+        {"close box", [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto &[way, close] : ways) {
+        CAPTURE(way);
+        main().reset();
+        openAbout({close});
+        CHECK_FALSE(aboutIsOpen());
+        CHECK(IsWindowEnabled(main().handle()));
+    }
+}
+
+TEST_CASE("each opening loads the one About window afresh")
+{
+    main().reset();
+    openAbout({[](HWND) { tests::sendKeys({VK_ESCAPE}); }});
+    const win32::AboutWindow *first = main().window().aboutWindow();
+    const int loads = first->loads();
+
+    // Select some text, then close; the next opening shows none of it.
+    const Seen again = openAbout({[](HWND) {
+                                      SendMessageW(main().window().aboutWindow()
+                                                       ->find<win32::LockedEdit>("txtAbout")
+                                                       ->handle(),
+                                                   EM_SETSEL, 3, 9);
+                                  },
+                                  [](HWND) { tests::sendKeys({VK_ESCAPE}); }});
+    const Seen third = openAbout({[](HWND) { tests::sendKeys({VK_RETURN}); }});
+    CHECK(main().window().aboutWindow() == first);
+    CHECK(first->loads() == loads + 2);
+    CHECK(third.selection.first == third.selection.second);
+    CHECK(third.title == again.title);
+    CHECK(third.text == again.text);
+
+    // Only one About window ever exists.
+    int aboutWindows = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM count) -> BOOL {
+            wchar_t name[64];
+            GetClassNameW(window, name, 64);
+            *reinterpret_cast<int *>(count) += std::wstring(name) == L"BitloomAboutWindow";
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&aboutWindows));
+    CHECK(aboutWindows == 0);
+}
+
+TEST_CASE("typing in the About text changes nothing")
+{
+    main().reset();
+    std::wstring after;
+    openAbout({[](HWND) {
+                   SetFocus(main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->handle());
+                   tests::sendKeys({'X'});
+                   tests::sendKeys({VK_DELETE});
+               },
+               [&after](HWND) {
+                   after = main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->text();
+                   tests::sendKeys({VK_ESCAPE});
+               }});
+    CHECK(after == win32::toWide(core::aboutWindow::aboutText));
+}
