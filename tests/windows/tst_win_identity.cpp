@@ -1,8 +1,11 @@
 // What Windows and Explorer read from bitloom.exe: the version record, the
-// icon, and the manifest's DPI awareness, seen in the running program.
+// icon and the manifest; and the program's window.
 #include "support/ChildProcess.h"
 
+#include <objbase.h>
+
 #include <algorithm>
+#include <cwctype>
 #include <doctest.h>
 #include <string>
 #include <vector>
@@ -36,6 +39,55 @@ struct IconGroupEntry {
     WORD id;
 };
 #pragma pack(pop)
+
+std::wstring setting(HANDLE context, const wchar_t *nameSpace, const wchar_t *name)
+{
+    wchar_t value[128] = L"";
+    SIZE_T length = 0;
+    if (!QueryActCtxSettingsW(0, context, nameSpace, name, value, 128, &length))
+        return L"(none)";
+    return value;
+}
+
+std::wstring moduleFileName(HMODULE module)
+{
+    wchar_t name[MAX_PATH] = L"";
+    GetModuleFileNameW(module, name, MAX_PATH);
+    std::wstring text = name;
+    std::transform(text.begin(), text.end(), text.begin(), towlower);
+    return text;
+}
+
+// The layout Windows 10 and Wine fill in; MinGW's header predates its last
+// member.
+struct CompatibilityElement {
+    GUID id;
+    DWORD type; // 1: a supported system
+    ULONGLONG maxVersionTested;
+};
+
+// The supportedOS ids, sorted.
+std::vector<std::wstring> supportedSystems(HANDLE context)
+{
+    struct {
+        DWORD count;
+        CompatibilityElement elements[16];
+    } information{};
+    SIZE_T length = 0;
+    if (!QueryActCtxW(0, context, nullptr, CompatibilityInformationInActivationContext,
+                      &information, sizeof information, &length))
+        return {};
+    std::vector<std::wstring> ids;
+    for (DWORD i = 0; i < information.count && i < 16; ++i) {
+        if (information.elements[i].type != 1)
+            continue;
+        wchar_t text[40];
+        StringFromGUID2(information.elements[i].id, text, 40);
+        ids.emplace_back(text);
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
 
 struct LibraryCloser {
     void operator()(HMODULE module) const { FreeLibrary(module); }
@@ -127,9 +179,47 @@ TEST_CASE("the icon: 16, 32, 48 and 256 pixels, each one loadable")
     CHECK(sizes == std::vector<int>{16, 32, 48, 256});
 }
 
-// The manifest is read when the program starts: its window is drawn at each
-// monitor's DPI. Closing the window ends the program without a question.
-TEST_CASE("bitloom.exe opens its window, per-monitor DPI aware, and ends with it")
+// Windows reads the manifest when the program starts; an activation context
+// made from the same resource shows what it understood. A misspelt namespace
+// or GUID would be ignored without a word.
+TEST_CASE("the manifest: DPI awareness, common controls 6, Windows 7 to 11")
+{
+    ACTCTXW request{};
+    request.cbSize = sizeof request;
+    request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    request.lpSource = program.c_str();
+    request.lpResourceName = CREATEPROCESS_MANIFEST_RESOURCE_ID;
+    const HANDLE context = CreateActCtxW(&request);
+    REQUIRE(context != INVALID_HANDLE_VALUE);
+
+    CHECK(setting(context, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware")
+          == L"true/pm");
+    CHECK(
+        setting(context, L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness")
+        == L"PerMonitorV2, PerMonitor");
+
+    ULONG_PTR cookie = 0;
+    REQUIRE(ActivateActCtx(context, &cookie));
+    const HMODULE commonControls = LoadLibraryW(L"comctl32.dll");
+    DeactivateActCtx(0, cookie);
+    REQUIRE(commonControls != nullptr);
+    CHECK(moduleFileName(commonControls)
+              .find(L"microsoft.windows.common-controls_6595b64144ccf1df_6.0.")
+          != std::wstring::npos);
+    FreeLibrary(commonControls);
+
+    CHECK(supportedSystems(context)
+          == std::vector<std::wstring>{
+              L"{1F676C76-80E1-4239-95BB-83D0F6D0DA78}", // 8.1
+              L"{35138B9A-5D96-4FBD-8E2D-A2440225F93A}", // 7
+              L"{4A2F28E3-53B9-4441-BA9C-D69D4A4A6E38}", // 8
+              L"{8E0F7A12-BFB3-4FE8-B9A5-48FD50A15A9A}", // 10 and 11
+          });
+    ReleaseActCtx(context);
+}
+
+// Closing the main window ends the program without a question.
+TEST_CASE("bitloom.exe opens its window titled Bitloom, and ends with 0 when it is closed")
 {
     const ChildProcess child(program, {});
     WaitForInputIdle(child.handle(), 10000);
@@ -140,10 +230,6 @@ TEST_CASE("bitloom.exe opens its window, per-monitor DPI aware, and ends with it
             Sleep(100);
     }
     REQUIRE(window != nullptr);
-    // Version 2 of it where Windows has it (Wine reports the awareness alone).
-    CHECK(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window))
-          == DPI_AWARENESS_PER_MONITOR_AWARE);
-
     PostMessageW(window, WM_CLOSE, 0, 0);
     CHECK(child.wait(10000) == DWORD{0});
 }
