@@ -3,8 +3,10 @@
 # developer's machine and in CI, as any user including root:
 #
 #   wine-session.sh start DIR            prepare and start the session
-#   wine-session.sh run DIR PROGRAM ARGS run one program in it (starting and
-#                                        stopping a session when none runs)
+#   wine-session.sh run DIR PROGRAM ARGS run one program in it; when none
+#                                        runs, in a session of its own,
+#                                        stopped after (so programs run at
+#                                        once want a session started first)
 #   wine-session.sh stop DIR             stop the session
 #
 # DIR (build/windows/wine) holds it all: the Wine prefix, created once with
@@ -30,7 +32,7 @@ export WINEPREFIX="$dir/prefix"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
-unset LANGUAGE
+unset LANGUAGE WINEARCH WINESERVER
 if ! locale -a 2>/dev/null | grep -qix 'fr_FR\.utf-\{0,1\}8'; then
     export LOCPATH="$dir/locale"
 fi
@@ -73,7 +75,7 @@ start_screen() {
     rm -f "$dir/display.new"
 }
 
-# About 7 seconds, once. Top-level windows live in a Wine virtual desktop:
+# Some seconds, once. Top-level windows live in a Wine virtual desktop:
 # there is no window manager for Wine to wait on, and screenshots of the
 # virtual screen show the whole window, frame included.
 make_prefix() {
