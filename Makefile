@@ -1,5 +1,5 @@
 # The newcomer's commands. Each one installs what is missing first.
-.PHONY: all setup build run test test-sanitize stress bench package clean
+.PHONY: all setup build run test test-sanitize stress bench package windows test-windows clean
 
 PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
@@ -52,6 +52,24 @@ package: setup
 	cmake --preset release
 	cmake --build --preset release
 	cpack --config build/release/CPackConfig.cmake -G DEB -B build/release/package
+
+# The Windows programs, cross-built with MinGW-w64, and their zip:
+# build/windows/bitloom-<version>-windows-x64.zip. The cross compiler, Wine
+# and the rest are installed only for these two targets.
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine wine64 doctest-dev icoutils locales
+windows:
+	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
+	cmake --preset windows
+	cmake --build --preset windows
+	cpack --config build/windows/CPackConfig.cmake -B build/windows
+
+# The Windows suite, under Wine on a virtual screen (the first run also makes
+# the Wine prefix, build/windows/wine).
+test-windows:
+	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
+	cmake --preset windows
+	cmake --build --preset windows
+	ctest --preset windows
 
 clean:
 	rm -rf build

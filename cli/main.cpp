@@ -4,23 +4,74 @@
 #include "cli/Program.h"
 
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
-int main(int argc, char *argv[])
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+int run(const std::vector<std::string_view> &arguments)
 {
     // A scan's output can be long, and so can its errors: a bad file may have
     // one per line. Nothing here uses C stdio, and the errors are written in
     // blocks rather than one system call each.
     std::ios::sync_with_stdio(false);
     std::cerr.unsetf(std::ios::unitbuf);
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const int status = bitloom::cli::runProgram(arguments, std::cout, std::cerr);
     std::cout.flush();
     if (!std::cout) {
         std::cerr << bitloom::cli::messages::programName << ": "
                   << bitloom::cli::messages::outputError() << '\n';
+        std::cerr.flush();
         return bitloom::cli::badInput;
     }
+    std::cerr.flush();
     return status;
 }
+
+#ifdef _WIN32
+std::string utf8(std::wstring_view text)
+{
+    if (text.empty())
+        return {};
+    const int wideSize = static_cast<int>(text.size());
+    const int size
+        = WideCharToMultiByte(CP_UTF8, 0, text.data(), wideSize, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), wideSize, result.data(), size, nullptr, nullptr);
+    return result;
+}
+#endif
+
+} // namespace
+
+#ifdef _WIN32
+// The wide command line, so that any file name reaches the program whatever
+// the system's code page; everything inside works in UTF-8, as on Linux.
+int wmain(int argc, wchar_t *argv[])
+{
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(argc));
+    for (int i = 1; i < argc; ++i)
+        texts.push_back(utf8(argv[i]));
+
+    // A console shows the output as UTF-8 while the command runs; the command
+    // prompt gets its own code page back afterwards. (0: no console.)
+    const UINT consolePage = GetConsoleOutputCP();
+    if (consolePage != 0)
+        SetConsoleOutputCP(CP_UTF8);
+    const int status = run(std::vector<std::string_view>(texts.begin(), texts.end()));
+    if (consolePage != 0)
+        SetConsoleOutputCP(consolePage);
+    return status;
+}
+#else
+int main(int argc, char *argv[])
+{
+    return run(std::vector<std::string_view>(argv + 1, argv + argc));
+}
+#endif

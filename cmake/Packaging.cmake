@@ -1,21 +1,11 @@
-# The program's version record, installation and packages. Everything here
-# follows project(VERSION), so a release changes only that line.
+# The program's version record, installation and packages on Linux (and
+# macOS). Everything here follows project(VERSION), so a release changes only
+# that line. The Windows build has its own: WindowsIdentity.cmake and
+# WindowsPackaging.cmake.
 
 include(GNUInstallDirs)
 
-# The version as the program shows it: major, then the minor on two digits.
-if(PROJECT_VERSION_MINOR LESS 10)
-    set(BITLOOM_DISPLAY_VERSION "${PROJECT_VERSION_MAJOR}.0${PROJECT_VERSION_MINOR}")
-else()
-    set(BITLOOM_DISPLAY_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}")
-endif()
-
-if(WIN32)
-    set(BITLOOM_VERSION_COMMAS "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},${PROJECT_VERSION_TWEAK}")
-    set(BITLOOM_WINDOWS_ICON "${PROJECT_SOURCE_DIR}/ui/resources/bitloom.ico")
-    configure_file(packaging/windows/bitloom.rc.in ${PROJECT_BINARY_DIR}/packaging/bitloom.rc @ONLY)
-    target_sources(bitloom PRIVATE ${PROJECT_BINARY_DIR}/packaging/bitloom.rc)
-elseif(APPLE)
+if(APPLE)
     # CFBundleVersion takes at most three numbers; the patch is always 0.
     set_target_properties(bitloom PROPERTIES
         MACOSX_BUNDLE_BUNDLE_NAME Bitloom

@@ -4,7 +4,7 @@
 #include "core/ObjectName.h"
 #include "core/Twips.h"
 
-#include <doctest/doctest.h>
+#include <doctest.h>
 
 #include <cctype>
 #include <set>

@@ -2,7 +2,7 @@
 #include "core/MenuDefinition.h"
 #include "support/FakeMainWindowControls.h"
 
-#include <doctest/doctest.h>
+#include <doctest.h>
 
 #include <string>
 #include <vector>

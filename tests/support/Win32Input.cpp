@@ -49,9 +49,18 @@ void clickAt(HWND window, POINT client)
 
 void settle()
 {
-    for (int round = 0; round < 5; ++round) {
-        win32::processPendingMessages();
-        Sleep(10);
+    // Input goes through the X server and back: wait until the queue has
+    // stayed empty a little while, or at most a second.
+    const DWORD start = GetTickCount();
+    int quietRounds = 0;
+    while (quietRounds < 3 && GetTickCount() - start < 1000) {
+        if (MsgWaitForMultipleObjectsEx(0, nullptr, 15, QS_ALLINPUT, MWMO_INPUTAVAILABLE)
+            == WAIT_TIMEOUT) {
+            ++quietRounds;
+        } else {
+            quietRounds = 0;
+            win32::processPendingMessages();
+        }
     }
     win32::processPendingMessages();
 }

@@ -1,3 +1,3 @@
 // The one main() of the doctest executables.
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
-#include <doctest/doctest.h>
+#include <doctest.h>

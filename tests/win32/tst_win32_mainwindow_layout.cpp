@@ -6,7 +6,7 @@
 #include "win32/runtime/Handles.h"
 #include "win32/runtime/Text.h"
 
-#include <doctest/doctest.h>
+#include <doctest.h>
 
 #include <set>
 

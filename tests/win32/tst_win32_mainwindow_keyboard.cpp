@@ -1,6 +1,6 @@
 #include "support/Win32MainWindowFixture.h"
 
-#include <doctest/doctest.h>
+#include <doctest.h>
 
 using namespace bitloom;
 using flags::CheckState;

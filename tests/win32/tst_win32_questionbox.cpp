@@ -2,7 +2,7 @@
 #include "support/Win32ModalAnswer.h"
 #include "win32/runtime/QuestionBox.h"
 
-#include <doctest/doctest.h>
+#include <doctest.h>
 
 
 using namespace bitloom;

@@ -1,7 +1,7 @@
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
 
-#include <doctest/doctest.h>
+#include <doctest.h>
 
 using namespace bitloom;
 using flags::CheckState;

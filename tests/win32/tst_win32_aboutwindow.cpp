@@ -5,7 +5,7 @@
 #include "win32/runtime/Text.h"
 #include "win32/ui/AboutWindow.h"
 
-#include <doctest/doctest.h>
+#include <doctest.h>
 
 using namespace bitloom;
 using tests::windowText;

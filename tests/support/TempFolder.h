@@ -1,0 +1,27 @@
+// A folder of its own in the user's temporary folder (a C:\ path, also under
+// Wine), removed with everything in it at the end.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace bitloom::wintest {
+
+class TempFolder {
+public:
+    explicit TempFolder(std::wstring_view name);
+    ~TempFolder();
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+
+    const std::filesystem::path &path() const { return root; }
+
+    // Writes the bytes to a file under the folder, making its folders first.
+    std::filesystem::path write(const std::filesystem::path &relative,
+                                std::string_view contents) const;
+
+private:
+    std::filesystem::path root;
+};
+
+} // namespace bitloom::wintest
