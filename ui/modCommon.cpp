@@ -25,7 +25,11 @@ void resetFlags(const FlagBoxes &chkflag)
 void selectPane(PaneIndex index, const Panes &fraPane, const PaneItems &mnuPane)
 {
     if (index == PaneIndex::None) {
+        // The summary shows; the menu must check it too, whatever pane was
+        // chosen from the menu before. Other panes keep their visibility.
         fraPane[0]->setVisible(true);
+        for (int pane = 0; pane < paneCount; ++pane)
+            mnuPane[static_cast<std::size_t>(pane)]->setChecked(pane == 0);
         return;
     }
     for (int pane = 0; pane < paneCount; ++pane) {

@@ -30,7 +30,8 @@ void recompute(const FlagBoxes &chkflag, QLineEdit &txtOutput);
 void resetFlags(const FlagBoxes &chkflag);
 
 // Shows the chosen pane and checks its menu item, hiding and unchecking all
-// others. With no choice (None) it only shows the summary pane.
+// others. With no choice (None) it shows the summary pane and checks its
+// item, leaving the other panes as they are.
 void selectPane(PaneIndex index, const Panes &fraPane, const PaneItems &mnuPane);
 
 } // namespace bitloom::ui::modCommon

@@ -18,6 +18,8 @@ private Q_SLOTS:
     void menuChoiceLeavesTheListAlone();
     void listItemPickedAgainComesBack();
     void singleViewShowsTheListChoiceAgain();
+    void singleViewWithoutListChoiceChecksTheSummary_data();
+    void singleViewWithoutListChoiceChecksTheSummary();
     void wideViewShowsAllPanesInTwoRows();
     void menuChoiceInWideViewKeepsItsPlace();
     void backToSingleView();
@@ -109,6 +111,27 @@ void tst_frmMainViews::singleViewShowsTheListChoiceAgain()
     m_main.mnuPane(6)->trigger();
     m_main.action(u"mnuViewSingle"_s)->trigger();
     verifyOnlyPaneShown(3);
+}
+
+void tst_frmMainViews::singleViewWithoutListChoiceChecksTheSummary_data()
+{
+    QTest::addColumn<bool>("fromWide");
+    QTest::newRow("in single view") << false;
+    QTest::newRow("from wide view") << true;
+}
+
+void tst_frmMainViews::singleViewWithoutListChoiceChecksTheSummary()
+{
+    QFETCH(bool, fromWide);
+    if (fromWide)
+        m_main.action(u"mnuViewWide"_s)->trigger();
+    m_main.mnuPane(5)->trigger();
+    verifyOnlyPaneShown(5);
+
+    // The summary shows, and the menu must check it rather than digit 5.
+    QTest::keyClick(m_main.window(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(m_main.lstPane()->selectedItems().isEmpty());
+    verifyOnlyPaneShown(0);
 }
 
 void tst_frmMainViews::wideViewShowsAllPanesInTwoRows()

@@ -127,8 +127,12 @@ struct Model {
 
     void selectPane(int pane)
     {
+        // With no choice the summary shows and is the checked item; the other
+        // panes keep their visibility.
         if (pane < 0) {
             visible[0] = true;
+            for (int i = 0; i < 8; ++i)
+                checked[i] = i == 0;
             return;
         }
         for (int i = 0; i < 8; ++i)
