@@ -20,7 +20,8 @@ private Q_SLOTS:
     void tabOrderInWideView();
     void accessKeys_data();
     void accessKeys();
-    void escapeClicksResetWhileSummaryShown();
+    void escapeResetsOnlyWhileSummaryShown_data();
+    void escapeResetsOnlyWhileSummaryShown();
     void viewShortcuts();
     void quitAndAboutShortcuts();
 
@@ -127,13 +128,40 @@ void tst_frmMainKeyboard::accessKeys()
     QCOMPARE(m_main.txtOutput()->text(), active ? u"0"_s : u"1"_s);
 }
 
-void tst_frmMainKeyboard::escapeClicksResetWhileSummaryShown()
+void tst_frmMainKeyboard::escapeResetsOnlyWhileSummaryShown_data()
 {
-    m_main.chkflag(1)->setValue(flags::CheckState::Checked);
-    QSignalSpy resets(m_main.cmdClearAll(), &QPushButton::clicked);
-    QTest::keyClick(m_main.lstPane(), Qt::Key_Escape);
-    QCOMPARE(resets.count(), 1);
-    QCOMPARE(m_main.txtOutput()->text(), u"0"_s);
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<bool>("resets");
+
+    QTest::newRow("summary shown") << u"summary"_s << true;
+    QTest::newRow("wide view") << u"wide"_s << true;
+    QTest::newRow("digit pane from the list") << u"list"_s << false;
+    QTest::newRow("digit pane from the menu") << u"menu"_s << false;
+}
+
+void tst_frmMainKeyboard::escapeResetsOnlyWhileSummaryShown()
+{
+    QFETCH(QString, view);
+    QFETCH(bool, resets);
+
+    // Flag 13 lies on digit pane 4, which holds the focus where it shows.
+    runtime::CheckBox *box = m_main.chkflag(13);
+    box->setValue(flags::CheckState::Checked);
+    if (view == u"wide")
+        m_main.action(u"mnuViewWide"_s)->trigger();
+    else if (view == u"list")
+        m_main.lstPane()->setCurrentRow(4);
+    else if (view == u"menu")
+        m_main.mnuPane(4)->trigger();
+    if (box->isVisible())
+        box->setFocus();
+
+    QSignalSpy clicks(m_main.cmdClearAll(), &QPushButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(clicks.count(), resets ? 1 : 0);
+    QCOMPARE(m_main.txtOutput()->text(), resets ? u"0"_s : u"2000"_s);
+    QCOMPARE(box->value(), resets ? flags::CheckState::Unchecked : flags::CheckState::Checked);
+    QCOMPARE(m_main.fraPane(4)->isVisible(), view != u"summary");
 }
 
 void tst_frmMainKeyboard::viewShortcuts()
