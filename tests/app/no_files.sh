@@ -83,7 +83,7 @@ keys ctrl+q
 focus '^Confirmation pour Quitter' 10
 keys Return
 
-step="the program ends after the quit answered Yes"
+step="the program ends after Return answered the quit question"
 waited=0
 while kill -0 "$tracer" 2>/dev/null; do
     [ "$waited" -lt 100 ] || stalled "still running after 10 s (left: $(ps -o pid=,comm= --ppid "$tracer" | tr -s ' \n' ' '))"
