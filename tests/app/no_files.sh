@@ -5,10 +5,18 @@
 # file opened for writing, or any file or folder created, renamed, linked or
 # removed by the program fails the test.
 #
+# The session has its own session bus, as a desktop has. Without one, Qt's
+# D-Bus connection starts a bus itself where dbus-launch is installed: that
+# bus is the program's child, so strace never returns, and dbus-launch writes
+# files of its own.
+#
+# Every step of the session has its own time limit; a step that stalls fails
+# the test at once, naming the step.
+#
 # Usage: no_files.sh path/to/bitloom. Exits 77 (skipped) without the tools.
 set -eu
 program="$1"
-for tool in strace xdotool xvfb-run xauth; do
+for tool in strace xdotool xvfb-run xauth dbus-run-session; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "no_files: $tool is missing, skipped"
         exit 77
@@ -34,33 +42,69 @@ env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$1/runtime" ASAN_OPTIONS="${ASAN_OPTIONS
     -e trace=open,openat,openat2,creat,mkdir,mkdirat,rename,renameat,renameat2,link,linkat,symlink,symlinkat,unlink,unlinkat,rmdir,truncate \
     "$2" &
 tracer=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Bitloom$' | head -n 1)
-xdotool windowfocus "$window"
-sleep 0.5
+
+# Ends the session at a step that did not finish in time: the traced program
+# goes with it, so that nothing outlives the test.
+stalled() {
+    echo "no_files: stalled at step \"$step\": $1" >&2
+    for child in $(ps -o pid= --ppid "$tracer" 2>/dev/null); do
+        kill "$child" 2>/dev/null || true
+    done
+    kill "$tracer" 2>/dev/null || true
+    exit 1
+}
+
+# Waits up to $2 seconds for a visible window titled like $1 and gives it the
+# focus: without a window manager the focus is handed over by hand.
+focus() {
+    step="focus the window titled like '$1'"
+    found=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$found" ] || stalled "no such window within $2 s"
+    timeout 5 xdotool windowfocus "$found" || stalled "xdotool windowfocus did not return within 5 s"
+    sleep 0.3
+}
+
 keys() {
     for key in "$@"; do
-        xdotool key --clearmodifiers "$key"
+        step="press $key"
+        kill -0 "$tracer" 2>/dev/null || stalled "the program ended before this key"
+        timeout 5 xdotool key --clearmodifiers "$key" || stalled "xdotool key did not return within 5 s"
         sleep 0.3
     done
 }
-# Without a window manager the focus is handed over by hand.
-focus() {
-    xdotool windowfocus "$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1)"
-    sleep 0.3
-}
+
+focus '^Bitloom$' 20
+sleep 0.2
 keys ctrl+w alt+d Tab space Tab space ctrl+s F1
-focus '^Bitloom 1.0'
+focus '^Bitloom 1.0' 10
 keys Escape
-focus '^Bitloom$'
+focus '^Bitloom$' 10
 keys ctrl+q
-focus '^Confirmation pour Quitter'
+focus '^Confirmation pour Quitter' 10
 keys Return
+
+step="the program ends after Return answered the quit question"
+waited=0
+while kill -0 "$tracer" 2>/dev/null; do
+    [ "$waited" -lt 100 ] || stalled "still running after 10 s (left: $(ps -o pid=,comm= --ppid "$tracer" | tr -s ' \n' ' '))"
+    sleep 0.1
+    waited=$((waited + 1))
+done
 status=0
 wait "$tracer" || status=$?
+[ "$status" -eq 0 ] || echo "no_files: the program ended with status $status" >&2
 exit "$status"
 SESSION
 
-if ! timeout 60 xvfb-run -a -s '-screen 0 1280x1024x24' sh "$work/session.sh" "$work" "$program"; then
+# The outer limit only catches what the steps' own limits cannot: the virtual
+# screen or the session bus failing to start.
+status=0
+timeout 90 xvfb-run -a -s '-screen 0 1280x1024x24' \
+    dbus-run-session -- sh "$work/session.sh" "$work" "$program" || status=$?
+if [ "$status" -eq 124 ]; then
+    echo "no_files: the session did not end within 90 s (virtual screen or session bus stuck)"
+    exit 1
+elif [ "$status" -ne 0 ]; then
     echo "no_files: the session did not end with the program's own exit 0"
     exit 1
 fi

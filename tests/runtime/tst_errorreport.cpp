@@ -80,14 +80,20 @@ void tst_ErrorReport::escapingErrorEndsTheHandlerAndIsReported()
 
     ReportReader report;
     report.expect();
+    // The handler fails on its first run only: run again after the report, it
+    // would get past the error.
+    int runs = 0;
     bool ranPastTheError = false;
     runHandler([&] {
-        if (standard)
-            throw std::out_of_range("indice hors limites");
-        throw 42;
+        if (++runs == 1) {
+            if (standard)
+                throw std::out_of_range("indice hors limites");
+            throw 42;
+        }
         ranPastTheError = true;
     });
 
+    QCOMPARE(runs, 1);
     QVERIFY(!ranPastTheError);
     QCOMPARE(report.shown, 1);
     QCOMPARE(report.icon, QMessageBox::Critical);

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void initTestCase();
     void answers_data();
     void answers();
+    void enterAnswersYes();
     void looksLikeAFrenchQuestion();
     void escapeAndCloseDoNothing();
 };
@@ -55,12 +56,27 @@ void tst_QuestionBox::answers()
     QCOMPARE(int(QuestionBox::ask(u"Question ?"_s, u"Titre"_s)), answer);
 }
 
+void tst_QuestionBox::enterAnswersYes()
+{
+    bool yesByDefault = false;
+    const ModalAnswer answer2([&](QWidget *shown) {
+        auto *box = qobject_cast<QMessageBox *>(shown);
+        yesByDefault = box->defaultButton() == box->button(QMessageBox::Yes);
+        QTest::keyClick(box, Qt::Key_Return);
+        // Should Enter answer nothing, No ends the box and fails the answer.
+        if (box->isVisible())
+            box->button(QMessageBox::No)->click();
+    });
+    QCOMPARE(QuestionBox::ask(u"Question ?"_s, u"Titre"_s), Answer::Yes);
+    QVERIFY(yesByDefault);
+}
+
 void tst_QuestionBox::looksLikeAFrenchQuestion()
 {
     QString title, text, yes, no;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     bool closeBox = true;
-    const ModalAnswer answer2([&](QWidget *shown) {
+    const ModalAnswer answer3([&](QWidget *shown) {
         auto *box = qobject_cast<QMessageBox *>(shown);
         title = box->windowTitle();
         text = box->text();
@@ -83,7 +99,7 @@ void tst_QuestionBox::escapeAndCloseDoNothing()
 {
     bool openAfterEscape = false;
     bool openAfterClose = false;
-    const ModalAnswer answer3([&](QWidget *box) {
+    const ModalAnswer answer4([&](QWidget *box) {
         QTest::keyClick(box, Qt::Key_Escape);
         openAfterEscape = box->isVisible();
         box->close();

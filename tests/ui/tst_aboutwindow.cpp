@@ -142,7 +142,8 @@ void tst_AboutWindow::closes_data()
 void tst_AboutWindow::closes()
 {
     QFETCH(QString, way);
-    const tests::ModalAnswer answer2([way](QWidget *about) {
+    bool closed = false;
+    const tests::ModalAnswer answer2([way, &closed](QWidget *about) {
         if (way == u"button")
             QTest::mouseClick(button(about), Qt::LeftButton);
         else if (way == u"enter")
@@ -156,12 +157,14 @@ void tst_AboutWindow::closes()
             QTest::keyClick(textBox(about), Qt::Key_Return);
         } else
             QTest::keyClick(about, Qt::Key_F, Qt::AltModifier);
+        // An access key presses the button with a short animation.
+        closed = QTest::qWaitFor([about] { return !about->isVisible(); }, 1000);
+        // A way that fails to close would leave the window open for good.
+        if (!closed)
+            qobject_cast<QDialog *>(about)->reject();
     });
-    QElapsedTimer clock;
-    clock.start();
     m_about->showModal();
-    QVERIFY(clock.elapsed() < 3000);
-    QVERIFY(!m_about->isVisible());
+    QVERIFY(closed);
 }
 
 void tst_AboutWindow::secondOpeningStartsAfresh()

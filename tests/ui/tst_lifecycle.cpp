@@ -2,6 +2,7 @@
 #include "support/ModalAnswer.h"
 
 #include <QMessageBox>
+#include <QPointer>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +18,7 @@ private Q_SLOTS:
     void quitAnsweredNoChangesNothing_data();
     void quitAnsweredNoChangesNothing();
     void aboutWindowBlocksTheMainWindow();
+    void aboutWindowIsOneInstanceForTheRun();
     void closingTheWindowAsksNothing();
     // Ends the program: keep it last.
     void quitAnsweredYesEndsAtOnce();
@@ -62,11 +64,13 @@ void tst_Lifecycle::quitAnsweredNoChangesNothing()
 
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool yesByDefault = false;
     const tests::ModalAnswer answer1([&](QWidget *shown) {
         auto *box = qobject_cast<QMessageBox *>(shown);
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
+        yesByDefault = box->defaultButton() == box->button(QMessageBox::Yes);
         box->button(QMessageBox::No)->click();
     });
     quit(byShortcut);
@@ -74,6 +78,7 @@ void tst_Lifecycle::quitAnsweredNoChangesNothing()
     QCOMPARE(title, u"Confirmation pour Quitter?"_s);
     QCOMPARE(text, u"Vous êtes sur de vouloir quitter?"_s);
     QCOMPARE(icon, QMessageBox::Question);
+    QVERIFY(yesByDefault);
     QVERIFY(!runtime::programHasEnded());
     QVERIFY(m_main.window()->isVisible());
     QCOMPARE(m_main.txtOutput()->text(), u"2000"_s);
@@ -105,6 +110,29 @@ void tst_Lifecycle::aboutWindowBlocksTheMainWindow()
     QApplication::setActiveWindow(m_main.window());
     QTest::mouseClick(mainWindow, Qt::LeftButton, {}, onBox);
     QCOMPARE(box->value(), flags::CheckState::Checked);
+}
+
+void tst_Lifecycle::aboutWindowIsOneInstanceForTheRun()
+{
+    QList<QPointer<QWidget>> shown;
+    for (int opening = 0; opening < 3; ++opening) {
+        const tests::ModalAnswer answer6([&](QWidget *about) {
+            shown.append(about);
+            about->close();
+        });
+        QTest::keyClick(m_main.window(), Qt::Key_F1);
+        QApplication::setActiveWindow(m_main.window());
+    }
+    QCOMPARE(shown.size(), 3);
+
+    // A closed About window is hidden, not gone, and never doubled.
+    int instances = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        instances += window->objectName() == u"frmAbout"_s;
+    QCOMPARE(instances, 1);
+    QVERIFY(shown[0]);
+    QCOMPARE(shown[1], shown[0]);
+    QCOMPARE(shown[2], shown[0]);
 }
 
 void tst_Lifecycle::closingTheWindowAsksNothing()

@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 using namespace bitloom;
 
 // Keyboard use of the main window: tab order, access keys and shortcuts.
-class tst_frmMainKeyboard : public QObject {
+class tst_MainWindowKeyboard : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -20,7 +20,8 @@ private Q_SLOTS:
     void tabOrderInWideView();
     void accessKeys_data();
     void accessKeys();
-    void escapeClicksResetWhileSummaryShown();
+    void escapeResetsOnlyWhileSummaryShown_data();
+    void escapeResetsOnlyWhileSummaryShown();
     void viewShortcuts();
     void quitAndAboutShortcuts();
 
@@ -31,7 +32,7 @@ private:
     tests::MainWindowFixture m_main;
 };
 
-QStringList tst_frmMainKeyboard::tabPath(int count) const
+QStringList tst_MainWindowKeyboard::tabPath(int count) const
 {
     QStringList path;
     for (int i = 0; i < count; ++i) {
@@ -41,18 +42,18 @@ QStringList tst_frmMainKeyboard::tabPath(int count) const
     return path;
 }
 
-void tst_frmMainKeyboard::initTestCase()
+void tst_MainWindowKeyboard::initTestCase()
 {
     QVERIFY(m_main.start());
 }
 
-void tst_frmMainKeyboard::init()
+void tst_MainWindowKeyboard::init()
 {
     m_main.reset();
     QVERIFY(QTest::qWaitForWindowActive(m_main.window()));
 }
 
-void tst_frmMainKeyboard::tabOrderInSingleView_data()
+void tst_MainWindowKeyboard::tabOrderInSingleView_data()
 {
     QTest::addColumn<int>("pane");
     QTest::addColumn<QStringList>("path");
@@ -66,7 +67,7 @@ void tst_frmMainKeyboard::tabOrderInSingleView_data()
                                             u"chkflag(27)"_s, u"lstPane"_s};
 }
 
-void tst_frmMainKeyboard::tabOrderInSingleView()
+void tst_MainWindowKeyboard::tabOrderInSingleView()
 {
     QFETCH(int, pane);
     QFETCH(QStringList, path);
@@ -76,7 +77,7 @@ void tst_frmMainKeyboard::tabOrderInSingleView()
     QCOMPARE(tabPath(static_cast<int>(path.size())), path);
 }
 
-void tst_frmMainKeyboard::tabOrderInWideView()
+void tst_MainWindowKeyboard::tabOrderInWideView()
 {
     m_main.action(u"mnuViewWide"_s)->trigger();
     m_main.txtOutput()->setFocus();
@@ -89,7 +90,7 @@ void tst_frmMainKeyboard::tabOrderInWideView()
     QCOMPARE(tabPath(static_cast<int>(expected.size())), expected);
 }
 
-void tst_frmMainKeyboard::accessKeys_data()
+void tst_MainWindowKeyboard::accessKeys_data()
 {
     QTest::addColumn<bool>("wide");
     QTest::addColumn<int>("pane");
@@ -100,7 +101,7 @@ void tst_frmMainKeyboard::accessKeys_data()
     QTest::newRow("wide view") << true << 0 << true;
 }
 
-void tst_frmMainKeyboard::accessKeys()
+void tst_MainWindowKeyboard::accessKeys()
 {
     QFETCH(bool, wide);
     QFETCH(int, pane);
@@ -127,16 +128,43 @@ void tst_frmMainKeyboard::accessKeys()
     QCOMPARE(m_main.txtOutput()->text(), active ? u"0"_s : u"1"_s);
 }
 
-void tst_frmMainKeyboard::escapeClicksResetWhileSummaryShown()
+void tst_MainWindowKeyboard::escapeResetsOnlyWhileSummaryShown_data()
 {
-    m_main.chkflag(1)->setValue(flags::CheckState::Checked);
-    QSignalSpy resets(m_main.cmdClearAll(), &QPushButton::clicked);
-    QTest::keyClick(m_main.lstPane(), Qt::Key_Escape);
-    QCOMPARE(resets.count(), 1);
-    QCOMPARE(m_main.txtOutput()->text(), u"0"_s);
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<bool>("resets");
+
+    QTest::newRow("summary shown") << u"summary"_s << true;
+    QTest::newRow("wide view") << u"wide"_s << true;
+    QTest::newRow("digit pane from the list") << u"list"_s << false;
+    QTest::newRow("digit pane from the menu") << u"menu"_s << false;
 }
 
-void tst_frmMainKeyboard::viewShortcuts()
+void tst_MainWindowKeyboard::escapeResetsOnlyWhileSummaryShown()
+{
+    QFETCH(QString, view);
+    QFETCH(bool, resets);
+
+    // Flag 13 lies on digit pane 4, which holds the focus where it shows.
+    runtime::CheckBox *box = m_main.chkflag(13);
+    box->setValue(flags::CheckState::Checked);
+    if (view == u"wide")
+        m_main.action(u"mnuViewWide"_s)->trigger();
+    else if (view == u"list")
+        m_main.lstPane()->setCurrentRow(4);
+    else if (view == u"menu")
+        m_main.mnuPane(4)->trigger();
+    if (box->isVisible())
+        box->setFocus();
+
+    QSignalSpy clicks(m_main.cmdClearAll(), &QPushButton::clicked);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(clicks.count(), resets ? 1 : 0);
+    QCOMPARE(m_main.txtOutput()->text(), resets ? u"0"_s : u"2000"_s);
+    QCOMPARE(box->value(), resets ? flags::CheckState::Unchecked : flags::CheckState::Checked);
+    QCOMPARE(m_main.fraPane(4)->isVisible(), view != u"summary");
+}
+
+void tst_MainWindowKeyboard::viewShortcuts()
 {
     QTest::keyClick(m_main.window(), Qt::Key_W, Qt::ControlModifier);
     QVERIFY(m_main.action(u"mnuViewWide"_s)->isChecked());
@@ -147,7 +175,7 @@ void tst_frmMainKeyboard::viewShortcuts()
     QVERIFY(m_main.lstPane()->isVisible());
 }
 
-void tst_frmMainKeyboard::quitAndAboutShortcuts()
+void tst_MainWindowKeyboard::quitAndAboutShortcuts()
 {
     QString about;
     const tests::ModalAnswer answer1([&](QWidget *window) {
@@ -171,5 +199,5 @@ void tst_frmMainKeyboard::quitAndAboutShortcuts()
     QVERIFY(m_main.window()->isVisible());
 }
 
-QTEST_MAIN(tst_frmMainKeyboard)
+QTEST_MAIN(tst_MainWindowKeyboard)
 #include "tst_mainwindow_keyboard.moc"

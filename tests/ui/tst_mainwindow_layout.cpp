@@ -17,7 +17,7 @@ Q_DECLARE_METATYPE(TwipsRect)
 
 // The main window as built and loaded: every control where and as it should
 // be, in twips, and every text readable in full.
-class tst_frmMainLayout : public QObject {
+class tst_MainWindowLayout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -76,12 +76,12 @@ QString show(const TwipsRect &r)
 
 } // namespace
 
-void tst_frmMainLayout::initTestCase()
+void tst_MainWindowLayout::initTestCase()
 {
     QVERIFY(m_main.start());
 }
 
-void tst_frmMainLayout::controls_data()
+void tst_MainWindowLayout::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
@@ -124,7 +124,7 @@ void tst_frmMainLayout::controls_data()
     }
 }
 
-void tst_frmMainLayout::controls()
+void tst_MainWindowLayout::controls()
 {
     QFETCH(QString, name);
     QFETCH(QString, container);
@@ -145,7 +145,7 @@ void tst_frmMainLayout::controls()
     QCOMPARE(textOf(widget), text);
 }
 
-void tst_frmMainLayout::everyTabIndexOnce()
+void tst_MainWindowLayout::everyTabIndexOnce()
 {
     std::multiset<int> indices;
     for (QWidget *widget : m_main.window()->findChildren<QWidget *>()) {
@@ -158,7 +158,7 @@ void tst_frmMainLayout::everyTabIndexOnce()
     QCOMPARE(*indices.rbegin(), 69);
 }
 
-void tst_frmMainLayout::paneList()
+void tst_MainWindowLayout::paneList()
 {
     QListWidget *list = m_main.lstPane();
     const QStringList items{u"Résumé"_s,     u"1er Chiffre"_s, u"2e Chiffre"_s, u"3e Chiffre"_s,
@@ -172,7 +172,7 @@ void tst_frmMainLayout::paneList()
     QCOMPARE(QApplication::focusWidget(), list);
 }
 
-void tst_frmMainLayout::separatorRules_data()
+void tst_MainWindowLayout::separatorRules_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
@@ -185,7 +185,7 @@ void tst_frmMainLayout::separatorRules_data()
 }
 
 // Each rule reads as one etched line: a shadow row above a highlight row.
-void tst_frmMainLayout::separatorRules()
+void tst_MainWindowLayout::separatorRules()
 {
     QFETCH(QString, name);
     QFETCH(QString, container);
@@ -213,7 +213,7 @@ void tst_frmMainLayout::separatorRules()
     QCOMPARE(image.pixel(x, shadowRow + 1), parent->palette().color(QPalette::Light).rgb());
 }
 
-void tst_frmMainLayout::menuTree()
+void tst_MainWindowLayout::menuTree()
 {
     struct Item {
         int level;
@@ -265,7 +265,7 @@ void tst_frmMainLayout::menuTree()
     }
 }
 
-void tst_frmMainLayout::fonts()
+void tst_MainWindowLayout::fonts()
 {
     const QFont output = m_main.txtOutput()->font();
     QCOMPARE(output.family(), u"Century Gothic"_s);
@@ -282,7 +282,7 @@ void tst_frmMainLayout::fonts()
     }
 }
 
-void tst_frmMainLayout::labelsShowTheirWholeText()
+void tst_MainWindowLayout::labelsShowTheirWholeText()
 {
     for (QLabel *label : m_main.window()->findChildren<QLabel *>()) {
         const QRect box = label->contentsRect();
@@ -296,7 +296,7 @@ void tst_frmMainLayout::labelsShowTheirWholeText()
     }
 }
 
-void tst_frmMainLayout::captionsFitTheirControls()
+void tst_MainWindowLayout::captionsFitTheirControls()
 {
     for (QCheckBox *box : m_main.window()->findChildren<QCheckBox *>()) {
         QStyleOptionButton option;
@@ -326,7 +326,7 @@ void tst_frmMainLayout::captionsFitTheirControls()
     }
 }
 
-void tst_frmMainLayout::fixedWindowWithIcon()
+void tst_MainWindowLayout::fixedWindowWithIcon()
 {
     ui::MainWindow *window = m_main.window();
     QCOMPARE(window->windowTitle(), u"Bitloom"_s);
@@ -342,5 +342,5 @@ void tst_frmMainLayout::fixedWindowWithIcon()
     QVERIFY(sizes.contains(QSize(32, 32)));
 }
 
-QTEST_MAIN(tst_frmMainLayout)
+QTEST_MAIN(tst_MainWindowLayout)
 #include "tst_mainwindow_layout.moc"

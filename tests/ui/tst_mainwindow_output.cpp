@@ -9,7 +9,7 @@ using namespace bitloom;
 
 // The program's main road: ticking flags shows the value; the output box
 // hands it over by copy and takes nothing in.
-class tst_frmMainOutput : public QObject {
+class tst_MainWindowOutput : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -29,24 +29,24 @@ private:
     tests::MainWindowFixture m_main;
 };
 
-void tst_frmMainOutput::click(int bit)
+void tst_MainWindowOutput::click(int bit)
 {
     runtime::CheckBox *box = m_main.chkflag(bit);
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
 
-void tst_frmMainOutput::initTestCase()
+void tst_MainWindowOutput::initTestCase()
 {
     QVERIFY(m_main.start());
 }
 
-void tst_frmMainOutput::init()
+void tst_MainWindowOutput::init()
 {
     m_main.reset();
     m_main.action(u"mnuViewWide"_s)->trigger();
 }
 
-void tst_frmMainOutput::clicksShowTheValue()
+void tst_MainWindowOutput::clicksShowTheValue()
 {
     QCOMPARE(m_main.txtOutput()->text(), u"0"_s);
     for (int bit : {0, 1, 2, 3})
@@ -61,14 +61,14 @@ void tst_frmMainOutput::clicksShowTheValue()
     QCOMPARE(m_main.txtOutput()->text(), u"0"_s);
 }
 
-void tst_frmMainOutput::resetFromButtonAndMenuAlike_data()
+void tst_MainWindowOutput::resetFromButtonAndMenuAlike_data()
 {
     QTest::addColumn<bool>("fromMenu");
     QTest::newRow("button") << false;
     QTest::newRow("menu") << true;
 }
 
-void tst_frmMainOutput::resetFromButtonAndMenuAlike()
+void tst_MainWindowOutput::resetFromButtonAndMenuAlike()
 {
     QFETCH(bool, fromMenu);
     for (int bit : {5, 16, 26})
@@ -85,7 +85,7 @@ void tst_frmMainOutput::resetFromButtonAndMenuAlike()
         QCOMPARE(m_main.chkflag(bit)->value(), flags::CheckState::Unchecked);
 }
 
-void tst_frmMainOutput::outputCanBeSelectedAndCopied()
+void tst_MainWindowOutput::outputCanBeSelectedAndCopied()
 {
     click(27);
     QLineEdit *output = m_main.txtOutput();
@@ -97,7 +97,7 @@ void tst_frmMainOutput::outputCanBeSelectedAndCopied()
     QCOMPARE(QGuiApplication::clipboard()->text(), u"8000000"_s);
 }
 
-void tst_frmMainOutput::outputRefusesEveryEdit_data()
+void tst_MainWindowOutput::outputRefusesEveryEdit_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
@@ -111,7 +111,7 @@ void tst_frmMainOutput::outputRefusesEveryEdit_data()
     QTest::newRow("undo") << int(Qt::Key_Z) << int(Qt::ControlModifier);
 }
 
-void tst_frmMainOutput::outputRefusesEveryEdit()
+void tst_MainWindowOutput::outputRefusesEveryEdit()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -127,7 +127,7 @@ void tst_frmMainOutput::outputRefusesEveryEdit()
     QCOMPARE(output->text(), u"40"_s);
 }
 
-void tst_frmMainOutput::outputRefusesDrops()
+void tst_MainWindowOutput::outputRefusesDrops()
 {
     QLineEdit *output = m_main.txtOutput();
     QMimeData data;
@@ -141,5 +141,5 @@ void tst_frmMainOutput::outputRefusesDrops()
     QCOMPARE(output->text(), u"0"_s);
 }
 
-QTEST_MAIN(tst_frmMainOutput)
+QTEST_MAIN(tst_MainWindowOutput)
 #include "tst_mainwindow_output.moc"

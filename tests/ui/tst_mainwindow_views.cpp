@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 using namespace bitloom;
 
 // Choosing the visible pane, and the single and wide views.
-class tst_frmMainViews : public QObject {
+class tst_MainWindowViews : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -18,6 +18,8 @@ private Q_SLOTS:
     void menuChoiceLeavesTheListAlone();
     void listItemPickedAgainComesBack();
     void singleViewShowsTheListChoiceAgain();
+    void singleViewWithoutListChoiceChecksTheSummary_data();
+    void singleViewWithoutListChoiceChecksTheSummary();
     void wideViewShowsAllPanesInTwoRows();
     void menuChoiceInWideViewKeepsItsPlace();
     void backToSingleView();
@@ -32,14 +34,14 @@ private:
     tests::MainWindowFixture m_main;
 };
 
-void tst_frmMainViews::clickListItem(int row)
+void tst_MainWindowViews::clickListItem(int row)
 {
     QListWidget *list = m_main.lstPane();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
 }
 
-void tst_frmMainViews::verifyOnlyPaneShown(int pane)
+void tst_MainWindowViews::verifyOnlyPaneShown(int pane)
 {
     for (int other = 0; other < 8; ++other) {
         QCOMPARE(m_main.fraPane(other)->isVisible(), other == pane);
@@ -47,23 +49,23 @@ void tst_frmMainViews::verifyOnlyPaneShown(int pane)
     }
 }
 
-QPoint tst_frmMainViews::paneTwips(int pane) const
+QPoint tst_MainWindowViews::paneTwips(int pane) const
 {
     const QPoint pixels = m_main.fraPane(pane)->pos();
     return {runtime::toTwips(pixels.x()), runtime::toTwips(pixels.y())};
 }
 
-void tst_frmMainViews::initTestCase()
+void tst_MainWindowViews::initTestCase()
 {
     QVERIFY(m_main.start());
 }
 
-void tst_frmMainViews::init()
+void tst_MainWindowViews::init()
 {
     m_main.reset();
 }
 
-void tst_frmMainViews::startsInSingleViewWithTheSummary()
+void tst_MainWindowViews::startsInSingleViewWithTheSummary()
 {
     // Also the state reset() returns to, checked here once against the window.
     QCOMPARE(m_main.clientTwips(), QSize(4695, 4455));
@@ -76,7 +78,7 @@ void tst_frmMainViews::startsInSingleViewWithTheSummary()
     QVERIFY(!m_main.action(u"mnuViewWide"_s)->isChecked());
 }
 
-void tst_frmMainViews::listChoiceShowsThatPane()
+void tst_MainWindowViews::listChoiceShowsThatPane()
 {
     clickListItem(3);
     verifyOnlyPaneShown(3);
@@ -85,7 +87,7 @@ void tst_frmMainViews::listChoiceShowsThatPane()
     verifyOnlyPaneShown(4);
 }
 
-void tst_frmMainViews::menuChoiceLeavesTheListAlone()
+void tst_MainWindowViews::menuChoiceLeavesTheListAlone()
 {
     clickListItem(3);
     m_main.mnuPane(5)->trigger();
@@ -94,7 +96,7 @@ void tst_frmMainViews::menuChoiceLeavesTheListAlone()
     QVERIFY(m_main.lstPane()->item(3)->isSelected());
 }
 
-void tst_frmMainViews::listItemPickedAgainComesBack()
+void tst_MainWindowViews::listItemPickedAgainComesBack()
 {
     clickListItem(3);
     m_main.mnuPane(5)->trigger();
@@ -102,7 +104,7 @@ void tst_frmMainViews::listItemPickedAgainComesBack()
     verifyOnlyPaneShown(3);
 }
 
-void tst_frmMainViews::singleViewShowsTheListChoiceAgain()
+void tst_MainWindowViews::singleViewShowsTheListChoiceAgain()
 {
     m_main.mnuPane(5)->trigger();
     clickListItem(3);
@@ -111,7 +113,28 @@ void tst_frmMainViews::singleViewShowsTheListChoiceAgain()
     verifyOnlyPaneShown(3);
 }
 
-void tst_frmMainViews::wideViewShowsAllPanesInTwoRows()
+void tst_MainWindowViews::singleViewWithoutListChoiceChecksTheSummary_data()
+{
+    QTest::addColumn<bool>("fromWide");
+    QTest::newRow("in single view") << false;
+    QTest::newRow("from wide view") << true;
+}
+
+void tst_MainWindowViews::singleViewWithoutListChoiceChecksTheSummary()
+{
+    QFETCH(bool, fromWide);
+    if (fromWide)
+        m_main.action(u"mnuViewWide"_s)->trigger();
+    m_main.mnuPane(5)->trigger();
+    verifyOnlyPaneShown(5);
+
+    // The summary shows, and the menu must check it rather than digit 5.
+    QTest::keyClick(m_main.window(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(m_main.lstPane()->selectedItems().isEmpty());
+    verifyOnlyPaneShown(0);
+}
+
+void tst_MainWindowViews::wideViewShowsAllPanesInTwoRows()
 {
     clickListItem(2);
     m_main.action(u"mnuViewWide"_s)->trigger();
@@ -133,7 +156,7 @@ void tst_frmMainViews::wideViewShowsAllPanesInTwoRows()
              m_main.window()->centralWidget()->height() + m_main.window()->menuBar()->height());
 }
 
-void tst_frmMainViews::menuChoiceInWideViewKeepsItsPlace()
+void tst_MainWindowViews::menuChoiceInWideViewKeepsItsPlace()
 {
     m_main.action(u"mnuViewWide"_s)->trigger();
     m_main.mnuPane(6)->trigger();
@@ -145,7 +168,7 @@ void tst_frmMainViews::menuChoiceInWideViewKeepsItsPlace()
         QVERIFY(m_main.fraPane(pane)->isVisible());
 }
 
-void tst_frmMainViews::backToSingleView()
+void tst_MainWindowViews::backToSingleView()
 {
     m_main.action(u"mnuViewWide"_s)->trigger();
     m_main.action(u"mnuViewSingle"_s)->trigger();
@@ -157,7 +180,7 @@ void tst_frmMainViews::backToSingleView()
     }
 }
 
-void tst_frmMainViews::choosingTheShownPaneChangesNothing()
+void tst_MainWindowViews::choosingTheShownPaneChangesNothing()
 {
     clickListItem(4);
     const QImage before = m_main.window()->grab().toImage();
@@ -167,7 +190,7 @@ void tst_frmMainViews::choosingTheShownPaneChangesNothing()
     QCOMPARE(m_main.window()->grab().toImage(), before);
 }
 
-void tst_frmMainViews::minimizeAndRestoreKeepTheView()
+void tst_MainWindowViews::minimizeAndRestoreKeepTheView()
 {
     m_main.action(u"mnuViewWide"_s)->trigger();
     m_main.chkflag(9)->setValue(flags::CheckState::Checked);
@@ -184,5 +207,5 @@ void tst_frmMainViews::minimizeAndRestoreKeepTheView()
     QCOMPARE(m_main.txtOutput()->text(), u"200"_s);
 }
 
-QTEST_MAIN(tst_frmMainViews)
+QTEST_MAIN(tst_MainWindowViews)
 #include "tst_mainwindow_views.moc"
