@@ -77,9 +77,9 @@ QString spread(const std::vector<double> &values)
     return number(median(values)) % u" [" % number(*minimum) % u'–' % number(*maximum) % u']';
 }
 
-QString verdict(const QString &goal, bool met)
+QString verdict(bool met)
 {
-    return goal % (met ? u": met"_s : u": MISSED"_s);
+    return met ? u"met"_s : u"MISSED"_s;
 }
 
 bool run(QProcess &process, const QStringList &command, int timeoutSeconds = 30)
@@ -128,9 +128,8 @@ QStringList startLine(const StartRow &row, const std::array<std::vector<StartRun
         toBare.push_back(values[0][round] / values[1][round]);
         toLabel.push_back(values[0][round] / values[2][round]);
     }
-    const QString goal = row.goal > 0 ? u"≤ "_s % number(row.goal) % u'×' : QString();
-    return line << spread(toBare) << number(median(toLabel))
-                << (goal.isEmpty() ? goal : verdict(goal, median(toBare) <= row.goal));
+    const QString goal = u"≤ %1×: %2"_s.arg(number(row.goal), verdict(median(toBare) <= row.goal));
+    return line << spread(toBare) << number(median(toLabel)) << (row.goal > 0 ? goal : QString());
 }
 
 // Qt Test's CSV: "function","data tag","metric",milliseconds per iteration,total,iterations.
@@ -146,9 +145,10 @@ void addInProcessLines(Lines &lines, const QString &csv)
     for (const QRegularExpressionMatch &match : result.globalMatch(csv)) {
         const double microseconds = match.captured(2).toDouble() * 1000;
         lines.push_back({u"  "_s + match.captured(1), number(microseconds)});
-        const QString goal = u"< "_s % number(clickGoalMicroseconds) % u" µs";
+        const QString goal = u"< %1 µs: %2"_s.arg(number(clickGoalMicroseconds),
+                                                  verdict(microseconds < clickGoalMicroseconds));
         if (match.captured(1).startsWith(u"Click → output"))
-            lines.back() << QStringList(4) << verdict(goal, microseconds < clickGoalMicroseconds);
+            lines.back() << QStringList(4) << goal;
     }
 }
 
@@ -166,7 +166,10 @@ QString tableText(const Lines &lines)
     for (const QStringList &line : lines) {
         for (qsizetype column = 0; column + 1 < line.size(); ++column)
             text += line[column].leftJustified(widths[column]) + u"  ";
-        text += line.back() + u'\n' + (&line == &lines.front() ? rule : QString());
+        text += line.back();
+        while (text.endsWith(u' ')) // after an empty last cell
+            text.chop(1);
+        text += u'\n' + (&line == &lines.front() ? rule : QString());
     }
     return text + rule;
 }
