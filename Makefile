@@ -40,12 +40,13 @@ stress: build
 
 # Start-up to the first frame and peak memory against a bare Qt window, and
 # the in-process cost of a click, a reset and a view switch: one table. Its
-# own release build, in build/bench.
+# own release build, in build/bench, on a virtual X server of its own that
+# does not reset between probes.
 BENCH_RUNS ?= 15
 bench: setup
 	cmake --preset bench
 	cmake --build --preset bench
-	build/bench/bench/bitloom-bench $(BENCH_RUNS)
+	xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' build/bench/bench/bitloom-bench $(BENCH_RUNS)
 
 # A Debian package of a release build, in build/release/package.
 package: setup
