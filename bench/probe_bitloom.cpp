@@ -2,7 +2,7 @@
 // of the benchmark that knows the program's classes.
 #include "ProbeWindow.h"
 #include "runtime/Program.h"
-#include "ui/frmMain.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 
@@ -11,7 +11,7 @@ namespace bitloom::bench {
 std::unique_ptr<QWidget> makeProbeWindow(const QString &)
 {
     runtime::initializeProgram(*qApp);
-    return std::make_unique<ui::frmMain>();
+    return std::make_unique<ui::MainWindow>();
 }
 
 } // namespace bitloom::bench
