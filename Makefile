@@ -57,7 +57,7 @@ package: setup
 # The Windows programs, cross-built with MinGW-w64, and their zip:
 # build/windows/bitloom-<version>-windows-x64.zip. The cross compiler, Wine
 # and the rest are installed only for these two targets.
-WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine wine64 doctest-dev icoutils locales
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix wine wine64 doctest-dev icoutils locales fonts-wine
 windows:
 	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
 	cmake --preset windows
