@@ -47,9 +47,15 @@ bench: setup
 	cmake --build --preset bench
 	build/bench/bench/bitloom-bench $(BENCH_RUNS)
 
-# A Debian package of a release build, in build/release/package.
+# A Debian package of a release build, in build/release/package, built with
+# Debian's hardening flags.
+DEB_BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP="-g -O2" \
+	dpkg-buildflags
+RELEASE_CONFIGURE = cmake --preset release \
+	-DCMAKE_CXX_FLAGS="$$($(DEB_BUILDFLAGS) --get CPPFLAGS) $$($(DEB_BUILDFLAGS) --get CXXFLAGS)" \
+	-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) --get LDFLAGS)"
 package: setup
-	cmake --preset release
+	$(RELEASE_CONFIGURE)
 	cmake --build --preset release
 	cpack --config build/release/CPackConfig.cmake -G DEB -B build/release/package
 
