@@ -48,13 +48,15 @@ bench: setup
 	build/bench/bench/bitloom-bench $(BENCH_RUNS)
 
 # A Debian package of a release build, in build/release/package, built with
-# Debian's hardening flags.
+# Debian's hardening flags; help2man writes bitloom-flags' manual page under a
+# French locale built from the locales package.
 DEB_BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP="-g -O2" \
 	dpkg-buildflags
 RELEASE_CONFIGURE = cmake --preset release \
 	-DCMAKE_CXX_FLAGS="$$($(DEB_BUILDFLAGS) --get CPPFLAGS) $$($(DEB_BUILDFLAGS) --get CXXFLAGS)" \
 	-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) --get LDFLAGS)"
-package: setup
+package:
+	@sh scripts/setup.sh help2man locales
 	$(RELEASE_CONFIGURE)
 	cmake --build --preset release
 	cpack --config build/release/CPackConfig.cmake -G DEB -B build/release/package

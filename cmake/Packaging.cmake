@@ -41,8 +41,8 @@ if(UNIX AND NOT APPLE)
         endif()")
     endif()
 
-    # The menu entry, AppStream metadata, icons, licence and history, and
-    # their checks.
+    # The menu entry, AppStream metadata, icons, licence, history and manual
+    # pages, and their checks.
     add_subdirectory(packaging)
 endif()
 
