@@ -1,5 +1,5 @@
 # The newcomer's commands. Each one installs what is missing first.
-.PHONY: all setup build run test test-sanitize stress bench package clean
+.PHONY: all setup build run test test-sanitize stress bench package test-package clean
 
 PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
@@ -60,6 +60,14 @@ package:
 	$(RELEASE_CONFIGURE)
 	cmake --build --preset release
 	cpack --config build/release/CPackConfig.cmake -G DEB -B build/release/package
+
+# The same package, checked as a distribution would check it: lintian with no
+# error or warning, appstreamcli and desktop-file-validate on what it installs.
+test-package:
+	@sh scripts/setup.sh help2man locales lintian appstream
+	$(RELEASE_CONFIGURE) -DBITLOOM_PACKAGE_CHECKS=ON
+	cmake --build --preset release
+	ctest --test-dir build/release --verbose
 
 clean:
 	rm -rf build

@@ -41,6 +41,13 @@ if(UNIX AND NOT APPLE)
         endif()")
     endif()
 
+    # The package, built from a release, checked by CTest as a distribution
+    # would check it; make test-package turns this on.
+    option(BITLOOM_PACKAGE_CHECKS "Test the Debian package: lintian, appstreamcli, desktop-file-validate" OFF)
+    if(BITLOOM_PACKAGE_CHECKS)
+        enable_testing()
+    endif()
+
     # The menu entry, AppStream metadata, icons, licence, history and manual
     # pages, and their checks.
     add_subdirectory(packaging)
