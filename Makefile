@@ -1,5 +1,5 @@
 # The newcomer's commands. Each one installs what is missing first.
-.PHONY: all setup build run test test-sanitize stress bench package windows test-windows clean
+.PHONY: all setup build run test test-sanitize stress bench package test-package windows test-windows clean
 
 PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
@@ -48,11 +48,27 @@ bench: setup
 	cmake --build --preset bench
 	xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' build/bench/bench/bitloom-bench $(BENCH_RUNS)
 
-# A Debian package of a release build, in build/release/package.
-package: setup
-	cmake --preset release
+# A Debian package of a release build, in build/release/package, built with
+# Debian's hardening flags; help2man writes bitloom-flags' manual page under a
+# French locale built from the locales package.
+DEB_BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP="-g -O2" \
+	dpkg-buildflags
+RELEASE_CONFIGURE = cmake --preset release \
+	-DCMAKE_CXX_FLAGS="$$($(DEB_BUILDFLAGS) --get CPPFLAGS) $$($(DEB_BUILDFLAGS) --get CXXFLAGS)" \
+	-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_BUILDFLAGS) --get LDFLAGS)"
+package:
+	@sh scripts/setup.sh help2man locales
+	$(RELEASE_CONFIGURE)
 	cmake --build --preset release
 	cpack --config build/release/CPackConfig.cmake -G DEB -B build/release/package
+
+# The same package, checked as a distribution would check it: lintian with no
+# error or warning, appstreamcli and desktop-file-validate on what it installs.
+test-package:
+	@sh scripts/setup.sh help2man locales lintian appstream
+	$(RELEASE_CONFIGURE) -DBITLOOM_PACKAGE_CHECKS=ON
+	cmake --build --preset release
+	ctest --test-dir build/release --verbose
 
 # The Windows programs, cross-built with MinGW-w64, and their zip:
 # build/windows/bitloom-<version>-windows-x64.zip. The cross compiler, Wine

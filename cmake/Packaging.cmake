@@ -1,7 +1,7 @@
 # The program's version record, installation and packages on Linux (and
-# macOS). Everything here follows project(VERSION), so a release changes only
-# that line. The Windows build has its own: WindowsIdentity.cmake and
-# WindowsPackaging.cmake.
+# macOS). Everything here follows project(VERSION); on Linux,
+# packaging/changelog also needs an entry for the release, which dates it. The
+# Windows build has its own: WindowsIdentity.cmake and WindowsPackaging.cmake.
 
 include(GNUInstallDirs)
 
@@ -18,32 +18,28 @@ install(TARGETS bitloom
     BUNDLE DESTINATION .)
 install(TARGETS bitloom-flags RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The freedesktop menu entry and the icon theme sizes.
 if(UNIX AND NOT APPLE)
-    install(FILES packaging/bitloom.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-
-    set(hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-    foreach(size 16 32)
-        install(FILES ui/resources/bitloom-${size}.png
-            DESTINATION ${hicolor}/${size}x${size}/apps RENAME bitloom.png)
-    endforeach()
-    foreach(size 48 64 128 256)
-        install(FILES packaging/icons/bitloom-${size}.png
-            DESTINATION ${hicolor}/${size}x${size}/apps RENAME bitloom.png)
-    endforeach()
-    install(FILES ui/resources/bitloom.svg DESTINATION ${hicolor}/scalable/apps)
-endif()
-
-if(BUILD_TESTING)
-    find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
-    if(DESKTOP_FILE_VALIDATE)
-        add_test(NAME desktop_entry
-            COMMAND ${DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/packaging/bitloom.desktop)
-        # Hints and warnings leave the exit code at 0; treat them as failures too.
-        set_tests_properties(desktop_entry PROPERTIES FAIL_REGULAR_EXPRESSION ": (error|warning|hint): ")
-    else()
-        message(STATUS "desktop-file-validate not found: the menu entry is not checked")
+    # Stripped as Debian's own tools strip: without the compilers' notes.
+    if(CMAKE_OBJCOPY)
+        install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+            foreach(program $<TARGET_FILE_NAME:bitloom> $<TARGET_FILE_NAME:bitloom-flags>)
+                execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+                    COMMAND_ERROR_IS_FATAL ANY)
+            endforeach()
+        endif()")
     endif()
+
+    # The package, built from a release, checked by CTest as a distribution
+    # would check it; make test-package turns this on.
+    option(BITLOOM_PACKAGE_CHECKS "Test the Debian package: lintian, appstreamcli, desktop-file-validate" OFF)
+    if(BITLOOM_PACKAGE_CHECKS)
+        enable_testing()
+    endif()
+
+    # The menu entry, AppStream metadata, icons, licence, history and manual
+    # pages, and their checks.
+    add_subdirectory(packaging)
 endif()
 
 # A Debian package; other systems keep CPack's own defaults.
@@ -59,7 +55,12 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT CPACK_GENERATOR)
     set(CPACK_GENERATOR DEB)
 endif()
 
-set(BITLOOM_PACKAGE_MAINTAINER "Bitloom maintainers" CACHE STRING "Maintainer field of the Debian package")
+set(BITLOOM_PACKAGE_MAINTAINER "Bitloom team <bitloom@example.com>"
+    CACHE STRING "Maintainer field of the Debian package: name <address>")
+if(NOT BITLOOM_PACKAGE_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<> ]+>$")
+    message(WARNING "BITLOOM_PACKAGE_MAINTAINER is \"${BITLOOM_PACKAGE_MAINTAINER}\": Debian "
+                    "wants a name and an address, \"Name <mail>\"")
+endif()
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BITLOOM_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
