@@ -2,7 +2,10 @@
 
 #include "MainWindowControls.h"
 #include "MainWindowDefinition.h"
+#include "ValueInput.h"
 #include "flags/FlagsValue.h"
+
+#include <utility>
 
 namespace bitloom::core {
 
@@ -17,25 +20,141 @@ void MainWindowBehaviour::load()
     for (int pane = 0; pane < paneCount; ++pane)
         m_controls.movePane(pane, summarySpot);
     showSingleView();
+    enableHistoryCommands();
 }
 
 void MainWindowBehaviour::flagClicked(int)
 {
+    const flags::FlagStates before = m_shown;
     recompute();
+    if (m_changesInStep == 0 && m_shown != before) {
+        m_history.record(before);
+        enableHistoryCommands();
+    }
 }
 
 void MainWindowBehaviour::recompute()
 {
-    flags::FlagStates states{};
     for (int bit = 0; bit < flags::flagCount; ++bit)
-        states[static_cast<std::size_t>(bit)] = m_controls.flag(bit);
-    m_controls.setOutputText(flags::valueText(flags::flagsValue(states)));
+        m_shown[static_cast<std::size_t>(bit)] = m_controls.flag(bit);
+    m_controls.setOutputText(flags::valueText(flags::flagsValue(m_shown)));
 }
 
 void MainWindowBehaviour::resetFlags()
 {
+    changeAsOneStep([this] {
+        for (int bit = 0; bit < flags::flagCount; ++bit)
+            m_controls.setFlag(bit, flags::CheckState::Unchecked);
+    });
+}
+
+template <typename Change>
+void MainWindowBehaviour::changeAsOneStep(Change &&change)
+{
+    const flags::FlagStates before = m_shown;
+    ++m_changesInStep;
+    try {
+        std::forward<Change>(change)();
+    } catch (...) {
+        --m_changesInStep;
+        throw;
+    }
+    --m_changesInStep;
+    if (m_changesInStep == 0 && m_shown != before) {
+        m_history.record(before);
+        enableHistoryCommands();
+    }
+}
+
+void MainWindowBehaviour::showStates(const flags::FlagStates &states)
+{
+    ++m_changesInStep;
     for (int bit = 0; bit < flags::flagCount; ++bit)
-        m_controls.setFlag(bit, flags::CheckState::Unchecked);
+        m_controls.setFlag(bit, states[static_cast<std::size_t>(bit)]);
+    --m_changesInStep;
+}
+
+void MainWindowBehaviour::undo()
+{
+    if (const auto previous = m_history.undo(m_shown))
+        showStates(*previous);
+    enableHistoryCommands();
+}
+
+void MainWindowBehaviour::redo()
+{
+    if (const auto next = m_history.redo(m_shown))
+        showStates(*next);
+    enableHistoryCommands();
+}
+
+void MainWindowBehaviour::forgetHistory()
+{
+    m_history.clear();
+    enableHistoryCommands();
+}
+
+void MainWindowBehaviour::enableHistoryCommands()
+{
+    m_controls.setCommandEnabled(Command::Undo, m_history.canUndo());
+    m_controls.setCommandEnabled(Command::Redo, m_history.canRedo());
+}
+
+void MainWindowBehaviour::copyValue()
+{
+    m_controls.setClipboardText(m_controls.outputText());
+}
+
+void MainWindowBehaviour::pasteValue()
+{
+    constexpr std::string_view title = "Coller une valeur";
+    if (const std::optional<std::string> text = m_controls.clipboardText())
+        readValue(*text, title);
+    else
+        m_controls.showMessage("Le presse-papiers ne contient pas de texte.", title);
+}
+
+void MainWindowBehaviour::typeValue()
+{
+    if (const std::optional<std::string> text = m_controls.askForValue())
+        readValue(*text, "Saisir une valeur");
+}
+
+void MainWindowBehaviour::readValue(std::string_view text, std::string_view title)
+{
+    const ValueInput input = readValueInput(text);
+    switch (input.decision) {
+    case ValueDecision::Apply:
+        applyValue(input.value);
+        return;
+    case ValueDecision::Confirm:
+        if (m_controls.ask(input.message, title) == Answer::Yes)
+            applyValue(input.value);
+        return;
+    case ValueDecision::Refuse:
+        m_controls.showMessage(input.message, title);
+        return;
+    }
+}
+
+void MainWindowBehaviour::applyValue(std::uint32_t value)
+{
+    const flags::FlagStates before = m_shown;
+    try {
+        // Each box that changes raises its click, so the output is the
+        // value in its own form.
+        changeAsOneStep([this, value] {
+            for (int bit = 0; bit < flags::flagCount; ++bit) {
+                const bool set = (value & flags::maskOf(bit)) != 0;
+                m_controls.setFlag(bit,
+                                   set ? flags::CheckState::Checked : flags::CheckState::Unchecked);
+            }
+        });
+    } catch (...) {
+        // Whole or not at all: the boxes go back as they were.
+        showStates(before);
+        throw;
+    }
 }
 
 void MainWindowBehaviour::paneListClicked()
@@ -119,6 +238,21 @@ void MainWindowBehaviour::run(const MenuItem &item)
         return;
     case Command::About:
         openAboutWindow();
+        return;
+    case Command::Undo:
+        undo();
+        return;
+    case Command::Redo:
+        redo();
+        return;
+    case Command::CopyValue:
+        copyValue();
+        return;
+    case Command::PasteValue:
+        pasteValue();
+        return;
+    case Command::TypeValue:
+        typeValue();
         return;
     }
 }

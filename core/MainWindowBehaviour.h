@@ -4,6 +4,11 @@
 
 #include "MenuDefinition.h"
 #include "PaneIndex.h"
+#include "UndoHistory.h"
+#include "flags/FlagsValue.h"
+
+#include <cstdint>
+#include <string_view>
 
 namespace bitloom::core {
 
@@ -38,11 +43,39 @@ public:
     void quit();
     void openAboutWindow();
 
+    // The boxes as they were before the last change (a tick, a reset, a value
+    // read in), and forward again.
+    void undo();
+    void redo();
+    // Forgets every step, as at the start of a session.
+    void forgetHistory();
+
+    // The output text to the clipboard.
+    void copyValue();
+    // A value from the clipboard's text, or typed in the value window: read
+    // as the game reads column "ae", then applied whole or not at all.
+    void pasteValue();
+    void typeValue();
+
     // A menu item was chosen, from the menu or by its shortcut.
     void run(const MenuItem &item);
 
 private:
+    void readValue(std::string_view text, std::string_view title);
+    void applyValue(std::uint32_t value);
+    void showStates(const flags::FlagStates &states);
+    // Runs a change of several boxes as one step of the history.
+    template <typename Change>
+    void changeAsOneStep(Change &&change);
+    void enableHistoryCommands();
+
     MainWindowControls &m_controls;
+    UndoHistory m_history;
+    // The boxes as the output last showed them.
+    flags::FlagStates m_shown{};
+    // Above zero while a change of several boxes runs: their clicks make no
+    // steps of their own.
+    int m_changesInStep = 0;
 };
 
 } // namespace bitloom::core

@@ -21,12 +21,20 @@ std::string shortcutText(Shortcut shortcut)
     switch (shortcut.key) {
     case Key::None:
         return {};
+    case Key::C:
+        return text + 'C';
     case Key::Q:
         return text + 'Q';
     case Key::S:
         return text + 'S';
+    case Key::V:
+        return text + 'V';
     case Key::W:
         return text + 'W';
+    case Key::Y:
+        return text + 'Y';
+    case Key::Z:
+        return text + 'Z';
     case Key::F1:
         return text + "F1";
     }

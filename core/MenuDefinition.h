@@ -15,13 +15,18 @@ enum class Command : std::uint8_t {
     None, // a separator
     ResetFlags,
     Quit,
+    Undo,
+    Redo,
+    CopyValue,
+    PasteValue,
+    TypeValue,
     ShowPane, // the item's index is the pane
     SingleView,
     WideView,
     About,
 };
 
-enum class Key : std::uint8_t { None, Q, S, W, F1 };
+enum class Key : std::uint8_t { None, C, Q, S, V, W, Y, Z, F1 };
 
 struct Shortcut {
     bool control = false;
@@ -57,6 +62,16 @@ inline constexpr std::array<MenuItem, 3> file{{
     {"mnuFileExit", -1, "&Quitter", Command::Quit, {true, Key::Q}},
 }};
 
+// "&Edition" has no accent on its capital, like "&A propos".
+inline constexpr std::array<MenuItem, 6> edit{{
+    {"mnuEditUndo", -1, "&Annuler", Command::Undo, {true, Key::Z}},
+    {"mnuEditRedo", -1, "&Rétablir", Command::Redo, {true, Key::Y}},
+    {"mnuEditSep"},
+    {"mnuEditCopy", -1, "&Copier la valeur", Command::CopyValue, {true, Key::C}},
+    {"mnuEditPaste", -1, "C&oller une valeur", Command::PasteValue, {true, Key::V}},
+    {"mnuEditType", -1, "&Saisir une valeur...", Command::TypeValue},
+}};
+
 inline constexpr std::array<MenuItem, 11> window{{
     {"mnuPane", 0, "&Résumé", Command::ShowPane, {}, true, true},
     {"mnuPane", 1, "&1e Chiffre", Command::ShowPane, {}, true},
@@ -88,8 +103,9 @@ inline constexpr std::array<MenuItem, 1> help{{
 
 } // namespace menus
 
-inline constexpr std::array<Menu, 3> menuBar{{
+inline constexpr std::array<Menu, 4> menuBar{{
     {"mnuFile", "&Fichier", menus::file},
+    {"mnuEdit", "&Edition", menus::edit},
     {"mnuWindow", "&Affichage", menus::window},
     {"mnuHelp", "&Aide", menus::help},
 }};

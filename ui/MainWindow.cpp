@@ -1,22 +1,28 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
+#include "ValueDialog.h"
 #include "core/MainWindowDefinition.h"
 #include "core/ObjectName.h"
 #include "runtime/CheckBox.h"
 #include "runtime/EventHandler.h"
 #include "runtime/Line.h"
 #include "runtime/ListBox.h"
+#include "runtime/LockedLineEdit.h"
 #include "runtime/Program.h"
 #include "runtime/QuestionBox.h"
 #include "runtime/Text.h"
 #include "runtime/Twips.h"
 
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <algorithm>
@@ -65,12 +71,20 @@ QKeySequence keySequence(core::Shortcut shortcut)
     switch (shortcut.key) {
     case core::Key::None:
         break;
+    case core::Key::C:
+        return QKeySequence(modifiers | Qt::Key_C);
     case core::Key::Q:
         return QKeySequence(modifiers | Qt::Key_Q);
     case core::Key::S:
         return QKeySequence(modifiers | Qt::Key_S);
+    case core::Key::V:
+        return QKeySequence(modifiers | Qt::Key_V);
     case core::Key::W:
         return QKeySequence(modifiers | Qt::Key_W);
+    case core::Key::Y:
+        return QKeySequence(modifiers | Qt::Key_Y);
+    case core::Key::Z:
+        return QKeySequence(modifiers | Qt::Key_Z);
     case core::Key::F1:
         return QKeySequence(modifiers | Qt::Key_F1);
     }
@@ -115,6 +129,11 @@ MainWindow::~MainWindow()
     runtime::endProgram();
 }
 
+void MainWindow::forgetEditHistory()
+{
+    m_behaviour.forgetHistory();
+}
+
 void MainWindow::buildList(QWidget *client)
 {
     m_paneList = placed(new runtime::ListBox(client), u"lstPane"_s, def::lstPane);
@@ -136,10 +155,9 @@ void MainWindow::buildSummaryPane(QWidget *client)
                                  u"lblOutput"_s, def::lblOutput);
     outputLabel->setTextFormat(Qt::AutoText);
 
-    m_output = placed(new QLineEdit(toQString(def::txtOutput.text), summary), u"txtOutput"_s,
-                      def::txtOutput);
     // Locked: the text can be selected and copied, never edited by the user.
-    m_output->setReadOnly(true);
+    m_output = placed(new runtime::LockedLineEdit(toQString(def::txtOutput.text), summary),
+                      u"txtOutput"_s, def::txtOutput);
     QFont outputFont(toQString(def::outputFontFamily));
     outputFont.setPointSizeF(def::outputFontPointSize);
     outputFont.setWeight(QFont::Normal);
@@ -224,6 +242,8 @@ void MainWindow::buildMenus()
                 m_singleViewItem = action;
             else if (item.command == core::Command::WideView)
                 m_wideViewItem = action;
+            else
+                m_commandItems[item.command] = action;
         }
     }
 }
@@ -268,6 +288,43 @@ void MainWindow::setFlag(int bit, flags::CheckState state)
 void MainWindow::setOutputText(std::string_view text)
 {
     m_output->setText(toQString(text));
+}
+
+std::string MainWindow::outputText() const
+{
+    return m_output->text().toStdString();
+}
+
+void MainWindow::setCommandEnabled(core::Command command, bool enabled)
+{
+    m_commandItems.at(command)->setEnabled(enabled);
+}
+
+std::optional<std::string> MainWindow::clipboardText() const
+{
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText())
+        return std::nullopt;
+    return data->text().toStdString();
+}
+
+void MainWindow::setClipboardText(std::string_view text)
+{
+    QGuiApplication::clipboard()->setText(toQString(text));
+}
+
+void MainWindow::showMessage(std::string_view message, std::string_view title)
+{
+    QMessageBox box(QMessageBox::Warning, toQString(title), toQString(message), QMessageBox::Ok,
+                    this);
+    box.exec();
+}
+
+std::optional<std::string> MainWindow::askForValue()
+{
+    if (!m_valueDialog)
+        m_valueDialog = new ValueDialog(this);
+    return m_valueDialog->ask();
 }
 
 void MainWindow::setPaneVisible(int pane, bool visible)

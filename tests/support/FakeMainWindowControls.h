@@ -7,7 +7,12 @@
 #include "core/MainWindowControls.h"
 #include "core/MainWindowDefinition.h"
 
+#include "flags/FlagsValue.h"
+
+#include <algorithm>
 #include <array>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +54,12 @@ public:
     std::vector<std::string> questions;
     int aboutOpenings = 0;
     bool ended = false;
+    std::map<core::Command, bool> enabled;
+    // The clipboard: nothing is a clipboard without text.
+    std::optional<std::string> clipboard;
+    // What the value window will return, and the messages shown.
+    std::optional<std::string> typed;
+    std::vector<std::string> messages;
 
     // The user's click on a box: it toggles, then raises its click.
     void click(int bit)
@@ -79,6 +90,22 @@ public:
     {
         output = text;
         ++recomputes;
+    }
+    std::string outputText() const override { return output; }
+    void setCommandEnabled(core::Command command, bool on) override { enabled[command] = on; }
+    std::optional<std::string> clipboardText() const override { return clipboard; }
+    void setClipboardText(std::string_view text) override { clipboard = std::string(text); }
+    void showMessage(std::string_view message, std::string_view title) override
+    {
+        messages.push_back(std::string(title) + ": " + std::string(message));
+    }
+    std::optional<std::string> askForValue() override { return typed; }
+
+    std::uint32_t value() const
+    {
+        flags::FlagStates states{};
+        std::copy(boxes.begin(), boxes.end(), states.begin());
+        return flags::flagsValue(states);
     }
     void setPaneVisible(int pane, bool visible) override { at(pane).visible = visible; }
     void movePane(int pane, core::TwipsPoint position) override { at(pane).position = position; }

@@ -67,7 +67,8 @@ public:
     }
 
     // Back to the state of a fresh start: no flag set, single view, the
-    // summary pane shown with its menu item checked and no list choice.
+    // summary pane shown with its menu item checked, no list choice, and
+    // nothing to undo.
     void reset()
     {
         for (int bit = 0; bit < 28; ++bit)
@@ -75,6 +76,7 @@ public:
         lstPane()->clearSelection();
         mnuPane(0)->trigger();
         action(QStringLiteral("mnuViewSingle"))->trigger();
+        m_window->forgetEditHistory();
         QApplication::setActiveWindow(m_window.get());
         lstPane()->setFocus();
     }

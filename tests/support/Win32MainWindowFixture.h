@@ -53,9 +53,9 @@ public:
     // Chooses a menu item as a click in its menu does.
     void choose(std::string_view name, int index = -1) const
     {
-        SendMessageW(handle(), WM_COMMAND,
-                     static_cast<WPARAM>(m_window->menuBar().commandId(core::menuItem(name, index))),
-                     0);
+        SendMessageW(
+            handle(), WM_COMMAND,
+            static_cast<WPARAM>(m_window->menuBar().commandId(core::menuItem(name, index))), 0);
         settle();
     }
 
@@ -75,8 +75,8 @@ public:
     }
 
     // Back to the state of a fresh start: no flag set, single view, the
-    // summary pane shown with its menu item checked, no list choice, the
-    // focus on the list.
+    // summary pane shown with its menu item checked, no list choice, nothing
+    // to undo, the focus on the list.
     void reset() const
     {
         for (int bit = 0; bit < 28; ++bit)
@@ -84,6 +84,7 @@ public:
         SendMessageW(lstPane().handle(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         choose("mnuPane", 0);
         choose("mnuViewSingle");
+        m_window->forgetEditHistory();
         SetForegroundWindow(handle());
         SetFocus(lstPane().handle());
         settle();

@@ -65,7 +65,9 @@ Seen read(HWND about)
 Seen openAbout(std::vector<tests::Win32ModalAnswer::Step> then)
 {
     Seen seen;
-    std::vector<tests::Win32ModalAnswer::Step> steps{[&seen](HWND about) { seen = read(about); }};
+    std::vector<tests::Win32ModalAnswer::Step> steps{[&seen](HWND about) {
+        seen = read(about);
+    }};
     steps.insert(steps.end(), then.begin(), then.end());
     const tests::Win32ModalAnswer answer(main().handle(), steps);
     tests::pressKeys({VK_F1});
@@ -82,10 +84,13 @@ bool aboutIsOpen()
 
 } // namespace
 
-TEST_CASE("F1 opens the About window: caption, text, the close button focused, the main window idle")
+TEST_CASE(
+    "F1 opens the About window: caption, text, the close button focused, the main window idle")
 {
     main().reset();
-    const Seen seen = openAbout({[](HWND) { tests::sendKeys({VK_ESCAPE}); }});
+    const Seen seen = openAbout({[](HWND) {
+        tests::sendKeys({VK_ESCAPE});
+    }});
     CHECK(seen.title == L"Bitloom 1.0 Build:  0");
     CHECK(seen.text == win32::toWide(core::aboutWindow::aboutText));
     CHECK(seen.button == L"&Fermer");
@@ -106,11 +111,26 @@ TEST_CASE("F1 opens the About window: caption, text, the close button focused, t
 TEST_CASE("the button, Enter, Esc and the close box each close it")
 {
     const std::vector<std::pair<const char *, tests::Win32ModalAnswer::Step>> ways{
-        {"button", [](HWND) { main().window().aboutWindow()->find<win32::PushButton>("Command1")->click(); }},
-        {"Enter", [](HWND) { tests::sendKeys({VK_RETURN}); }},
-        {"Esc", [](HWND) { tests::sendKeys({VK_ESCAPE}); }},
-        {"Alt+F", [](HWND) { tests::sendKeys({VK_MENU, 'F'}); }},
-        {"close box", [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        {"button",
+         [](HWND) {
+             main().window().aboutWindow()->find<win32::PushButton>("Command1")->click();
+         }},
+        {"Enter",
+         [](HWND) {
+             tests::sendKeys({VK_RETURN});
+         }},
+        {"Esc",
+         [](HWND) {
+             tests::sendKeys({VK_ESCAPE});
+         }},
+        {"Alt+F",
+         [](HWND) {
+             tests::sendKeys({VK_MENU, 'F'});
+         }},
+        {"close box",
+         [](HWND about) {
+             PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+         }},
     };
     for (const auto &[way, close] : ways) {
         CAPTURE(way);
@@ -124,19 +144,25 @@ TEST_CASE("the button, Enter, Esc and the close box each close it")
 TEST_CASE("each opening loads the one About window afresh")
 {
     main().reset();
-    openAbout({[](HWND) { tests::sendKeys({VK_ESCAPE}); }});
+    openAbout({[](HWND) {
+        tests::sendKeys({VK_ESCAPE});
+    }});
     const win32::AboutWindow *first = main().window().aboutWindow();
     const int loads = first->loads();
 
     // Select some text, then close; the next opening shows none of it.
-    const Seen again = openAbout({[](HWND) {
-                                      SendMessageW(main().window().aboutWindow()
-                                                       ->find<win32::LockedEdit>("txtAbout")
-                                                       ->handle(),
-                                                   EM_SETSEL, 3, 9);
-                                  },
-                                  [](HWND) { tests::sendKeys({VK_ESCAPE}); }});
-    const Seen third = openAbout({[](HWND) { tests::sendKeys({VK_RETURN}); }});
+    const Seen again = openAbout(
+        {[](HWND) {
+             SendMessageW(
+                 main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->handle(),
+                 EM_SETSEL, 3, 9);
+         },
+         [](HWND) {
+             tests::sendKeys({VK_ESCAPE});
+         }});
+    const Seen third = openAbout({[](HWND) {
+        tests::sendKeys({VK_RETURN});
+    }});
     CHECK(main().window().aboutWindow() == first);
     CHECK(first->loads() == loads + 2);
     CHECK(third.selection.first == third.selection.second);
@@ -161,14 +187,15 @@ TEST_CASE("typing in the About text changes nothing")
 {
     main().reset();
     std::wstring after;
-    openAbout({[](HWND) {
-                   SetFocus(main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->handle());
-                   tests::sendKeys({'X'});
-                   tests::sendKeys({VK_DELETE});
-               },
-               [&after](HWND) {
-                   after = main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->text();
-                   tests::sendKeys({VK_ESCAPE});
-               }});
+    openAbout(
+        {[](HWND) {
+             SetFocus(main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->handle());
+             tests::sendKeys({'X'});
+             tests::sendKeys({VK_DELETE});
+         },
+         [&after](HWND) {
+             after = main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->text();
+             tests::sendKeys({VK_ESCAPE});
+         }});
     CHECK(after == win32::toWide(core::aboutWindow::aboutText));
 }

@@ -30,7 +30,8 @@ std::wstring clipboardText()
 
 } // namespace
 
-TEST_CASE("flags ticked from the keyboard; Alt+D, select all and copy put the value on the clipboard")
+TEST_CASE(
+    "flags ticked from the keyboard; Alt+D, select all and copy put the value on the clipboard")
 {
     auto &window = main();
     window.reset();

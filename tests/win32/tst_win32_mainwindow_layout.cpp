@@ -46,8 +46,10 @@ SIZE clientSize(const Control &control)
 std::vector<std::pair<std::string, core::TwipsRect>> placedControls()
 {
     std::vector<std::pair<std::string, core::TwipsRect>> controls{
-        {"lblIntroduction", def::lblIntroduction.rect}, {"lblOutput", def::lblOutput.rect},
-        {"txtOutput", def::txtOutput.rect},             {"lblInstructions", def::lblInstructions.rect},
+        {"lblIntroduction", def::lblIntroduction.rect},
+        {"lblOutput", def::lblOutput.rect},
+        {"txtOutput", def::txtOutput.rect},
+        {"lblInstructions", def::lblInstructions.rect},
         {"cmdClearAll", def::cmdClearAll.rect},
     };
     for (int bit = 0; bit < flags::flagCount; ++bit) {
@@ -209,7 +211,7 @@ TEST_CASE("the controls carry the texts of the definition")
 TEST_CASE("the menu bar reads as defined, shortcuts shown beside their items")
 {
     const HMENU bar = GetMenu(main().handle());
-    REQUIRE(GetMenuItemCount(bar) == 3);
+    REQUIRE(GetMenuItemCount(bar) == 4);
     const auto text = [](HMENU menu, int position) {
         std::wstring caption(128, L'\0');
         caption.resize(static_cast<std::size_t>(
@@ -217,18 +219,26 @@ TEST_CASE("the menu bar reads as defined, shortcuts shown beside their items")
         return caption;
     };
     CHECK(text(bar, 0) == L"&Fichier");
-    CHECK(text(bar, 1) == L"&Affichage");
-    CHECK(text(bar, 2) == L"&Aide");
+    CHECK(text(bar, 1) == L"&Edition");
+    CHECK(text(bar, 2) == L"&Affichage");
+    CHECK(text(bar, 3) == L"&Aide");
     const HMENU file = GetSubMenu(bar, 0);
     CHECK(text(file, 0) == L"&Réinitialiser les flags");
     CHECK((GetMenuState(file, 1, MF_BYPOSITION) & MF_SEPARATOR) != 0);
     CHECK(text(file, 2) == L"&Quitter\tCtrl+Q");
-    const HMENU view = GetSubMenu(bar, 1);
+    const HMENU edit = GetSubMenu(bar, 1);
+    CHECK(text(edit, 0) == L"&Annuler\tCtrl+Z");
+    CHECK(text(edit, 1) == L"&Rétablir\tCtrl+Y");
+    CHECK((GetMenuState(edit, 2, MF_BYPOSITION) & MF_SEPARATOR) != 0);
+    CHECK(text(edit, 3) == L"&Copier la valeur\tCtrl+C");
+    CHECK(text(edit, 4) == L"C&oller une valeur\tCtrl+V");
+    CHECK(text(edit, 5) == L"&Saisir une valeur...");
+    const HMENU view = GetSubMenu(bar, 2);
     CHECK(GetMenuItemCount(view) == 11);
     CHECK(text(view, 1) == L"&1e Chiffre");
     CHECK(text(view, 9) == L"&Une rangée, Une Colonne (Simple)\tCtrl+S");
     CHECK(text(view, 10) == L"&Deux Rangées, Quatre Colonnes (Larges)\tCtrl+W");
-    CHECK(text(GetSubMenu(bar, 2), 0) == L"&A propos\tF1");
+    CHECK(text(GetSubMenu(bar, 3), 0) == L"&A propos\tF1");
 }
 
 TEST_CASE("Tab runs through the controls in their tab order")

@@ -33,7 +33,8 @@ void pickListItem(int item)
     RECT rect;
     SendMessageW(main().lstPane().handle(), LB_GETITEMRECT, static_cast<WPARAM>(item),
                  reinterpret_cast<LPARAM>(&rect));
-    tests::clickAt(main().lstPane().handle(), {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    tests::clickAt(main().lstPane().handle(),
+                   {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <doctest.h>
 
-
 using namespace bitloom;
 using tests::windowText;
 
@@ -34,7 +33,6 @@ Seen read(HWND box)
     return seen;
 }
 
-
 } // namespace
 
 TEST_CASE("the question reads in French, whatever the language of Windows, Yes first")
@@ -44,8 +42,8 @@ TEST_CASE("the question reads in French, whatever the language of Windows, Yes f
         seen = read(box);
         PostMessageW(box, WM_COMMAND, IDNO, reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
     });
-    const core::Answer result
-        = win32::askQuestion(nullptr, "Vous êtes sur de vouloir quitter?", "Confirmation pour Quitter?");
+    const core::Answer result = win32::askQuestion(nullptr, "Vous êtes sur de vouloir quitter?",
+                                                   "Confirmation pour Quitter?");
     REQUIRE(answer.answered());
     CHECK(result == core::Answer::No);
     CHECK(seen.title == L"Confirmation pour Quitter?");

@@ -181,6 +181,12 @@ std::pair<int, int> LockedEdit::selection() const
     return {static_cast<int>(start), static_cast<int>(end)};
 }
 
+LineEdit::LineEdit(HWND parent, int id, std::string name)
+    : Control(parent, id, std::move(name), {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+              {})
+{
+}
+
 GroupBox::GroupBox(HWND parent, int id, std::string name, std::wstring_view caption)
     : Control(parent, id, std::move(name), {L"BUTTON", BS_GROUPBOX}, caption)
 {

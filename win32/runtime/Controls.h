@@ -83,6 +83,12 @@ private:
                                          UINT_PTR, DWORD_PTR);
 };
 
+// A one-line box the user types in.
+class LineEdit : public Control {
+public:
+    LineEdit(HWND parent, int id, std::string name);
+};
+
 class GroupBox : public Control {
 public:
     GroupBox(HWND parent, int id, std::string name, std::wstring_view caption);

@@ -15,11 +15,35 @@ std::map<HWND, HACCEL> &keyboardWindows()
     return windows;
 }
 
+// An edit box keeps its editing keys (Ctrl+C, Ctrl+V, Ctrl+Z...) while it has
+// the focus: they copy its selection, or do nothing in a locked box, rather
+// than run the window's shortcuts.
+bool isEditingKey(const MSG &message)
+{
+    if (message.message != WM_KEYDOWN || !(GetKeyState(VK_CONTROL) & 0x8000))
+        return false;
+    switch (message.wParam) {
+    case 'A':
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Y':
+    case 'Z':
+        break;
+    default:
+        return false;
+    }
+    wchar_t windowClass[16]{};
+    GetClassNameW(message.hwnd, windowClass, 16);
+    return lstrcmpiW(windowClass, L"Edit") == 0;
+}
+
 void handle(MSG &message)
 {
     const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (const auto found = keyboardWindows().find(root); found != keyboardWindows().end()) {
-        if (found->second && TranslateAcceleratorW(root, found->second, &message))
+        if (found->second && !isEditingKey(message)
+            && TranslateAcceleratorW(root, found->second, &message))
             return;
         if (IsDialogMessageW(root, &message))
             return;

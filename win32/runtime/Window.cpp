@@ -63,6 +63,7 @@ void Window::destroy()
     if (!m_handle)
         return;
     HWND window = m_handle;
+    forgetKeyboardOf(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     m_handle = nullptr;
     DestroyWindow(window);
@@ -116,6 +117,31 @@ void Window::moveFocus(HWND control)
     // An edit box reached by the keyboard has its whole text selected.
     if (SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
         SendMessageW(control, EM_SETSEL, 0, -1);
+}
+
+void Window::placeOver(HWND owner, core::TwipsSize client, DWORD style, DWORD extendedStyle)
+{
+    const core::Dpi resolution = dpi();
+    const SIZE outer = windowSizeForClient(
+        {core::toPixels(client.width, resolution), core::toPixels(client.height, resolution)},
+        style, extendedStyle, false, resolution);
+    RECT ownerRect;
+    GetWindowRect(owner, &ownerRect);
+    const int left = (ownerRect.left + ownerRect.right - outer.cx) / 2;
+    const int top = (ownerRect.top + ownerRect.bottom - outer.cy) / 2;
+    SetWindowPos(m_handle, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::runModal(HWND owner, HWND focus)
+{
+    handleKeyboardOf(m_handle);
+    EnableWindow(owner, FALSE);
+    ShowWindow(m_handle, SW_SHOWNORMAL);
+    SetFocus(focus);
+    runModalLoop([this] { return m_handle == nullptr; });
+    EnableWindow(owner, TRUE);
+    if (!programHasEnded())
+        SetActiveWindow(owner);
 }
 
 void Window::keepFocusVisible()

@@ -65,6 +65,14 @@ protected:
     // Gives a control the focus as the keyboard does.
     void moveFocus(HWND control);
 
+    // Sizes the window for its client area at its resolution and centres it
+    // over its owner.
+    void placeOver(HWND owner, core::TwipsSize client, DWORD style, DWORD extendedStyle);
+    // Shows the window modally over its owner, which takes no input
+    // meanwhile, with the focus on the given control; returns once the window
+    // is destroyed or the program ends.
+    void runModal(HWND owner, HWND focus);
+
 private:
     void keepFocusVisible();
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -25,13 +25,7 @@ constexpr DWORD windowExtendedStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | W
 void AboutWindow::showModal(HWND owner)
 {
     load(owner);
-    EnableWindow(owner, FALSE);
-    ShowWindow(handle(), SW_SHOWNORMAL);
-    SetFocus(findControl("Command1")->handle());
-    runModalLoop([this] { return handle() == nullptr; });
-    EnableWindow(owner, TRUE);
-    if (!programHasEnded())
-        SetActiveWindow(owner);
+    runModal(owner, findControl("Command1")->handle());
 }
 
 void AboutWindow::load(HWND owner)
@@ -47,8 +41,8 @@ void AboutWindow::load(HWND owner)
     button.onClick = [this] {
         close();
     };
-    m_text = &add<LockedEdit>("txtAbout", toWide(def::aboutText), LockedEdit::Lines::Many);
-    m_text->setGeometry(def::txtAbout);
+    add<LockedEdit>("txtAbout", toWide(def::aboutText), LockedEdit::Lines::Many)
+        .setGeometry(def::txtAbout);
 
     m_font = dialogFont(core::mainWindow::dialogFontPointSize, dpi);
     for (const auto &control : controls()) {
@@ -57,22 +51,11 @@ void AboutWindow::load(HWND owner)
         control->setVisible(true);
     }
 
-    // Sized for its client area and centred over its owner.
-    const SIZE outer = windowSizeForClient(
-        {core::toPixels(def::clientSize.width, dpi), core::toPixels(def::clientSize.height, dpi)},
-        windowStyle, windowExtendedStyle, false, dpi);
-    RECT ownerRect;
-    GetWindowRect(owner, &ownerRect);
-    const int left = (ownerRect.left + ownerRect.right - outer.cx) / 2;
-    const int top = (ownerRect.top + ownerRect.bottom - outer.cy) / 2;
-    SetWindowPos(handle(), nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    handleKeyboardOf(handle());
+    placeOver(owner, def::clientSize, windowStyle, windowExtendedStyle);
 }
 
 void AboutWindow::close()
 {
-    forgetKeyboardOf(handle());
-    m_text = nullptr;
     destroy();
 }
 

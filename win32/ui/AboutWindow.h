@@ -28,7 +28,6 @@ private:
     void close();
 
     UniqueFont m_font;
-    LockedEdit *m_text = nullptr;
     int m_loads = 0;
 };
 

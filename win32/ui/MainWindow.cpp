@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
+#include "ValueDialog.h"
 #include "core/MainWindowDefinition.h"
 #include "core/ObjectName.h"
 #include "win32/runtime/Dpi.h"
@@ -12,6 +13,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
+#include <cwchar>
 
 namespace bitloom::win32 {
 
@@ -63,6 +66,11 @@ MainWindow::MainWindow()
 MainWindow::~MainWindow()
 {
     forgetKeyboardOf(handle());
+}
+
+void MainWindow::forgetEditHistory()
+{
+    m_behaviour.forgetHistory();
 }
 
 void MainWindow::show()
@@ -261,6 +269,66 @@ void MainWindow::setFlag(int bit, flags::CheckState state)
 void MainWindow::setOutputText(std::string_view text)
 {
     m_output->setText(toWide(text));
+}
+
+std::string MainWindow::outputText() const
+{
+    return toUtf8(m_output->text());
+}
+
+void MainWindow::setCommandEnabled(core::Command command, bool enabled)
+{
+    if (const core::MenuItem *item = m_menuBar.itemOf(command))
+        m_menuBar.setEnabled(*item, enabled);
+}
+
+std::optional<std::string> MainWindow::clipboardText() const
+{
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(handle()))
+        return std::nullopt;
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
+            // The text ends at its first NUL, or where its memory does.
+            const std::size_t room = GlobalSize(data) / sizeof(wchar_t);
+            text = toUtf8(std::wstring_view(chars, wcsnlen(chars, room)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void MainWindow::setClipboardText(std::string_view text)
+{
+    const std::wstring wide = toWide(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!data)
+        return;
+    std::memcpy(GlobalLock(data), wide.c_str(), bytes);
+    GlobalUnlock(data);
+    if (OpenClipboard(handle())) {
+        EmptyClipboard();
+        // The clipboard owns the memory once it takes it.
+        if (SetClipboardData(CF_UNICODETEXT, data))
+            data = nullptr;
+        CloseClipboard();
+    }
+    if (data)
+        GlobalFree(data);
+}
+
+void MainWindow::showMessage(std::string_view message, std::string_view title)
+{
+    MessageBoxW(handle(), toWide(message).c_str(), toWide(title).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+std::optional<std::string> MainWindow::askForValue()
+{
+    if (!m_valueDialog)
+        m_valueDialog = std::make_unique<ValueDialog>();
+    return m_valueDialog->ask(handle());
 }
 
 void MainWindow::setPaneVisible(int pane, bool visible)

@@ -18,6 +18,7 @@
 namespace bitloom::win32 {
 
 class AboutWindow;
+class ValueDialog;
 
 class MainWindow : public Window, private core::MainWindowControls {
 public:
@@ -33,6 +34,9 @@ public:
     core::Dpi layoutDpi() const { return m_dpi; }
     // The About window, once it has been opened.
     AboutWindow *aboutWindow() const { return m_aboutWindow.get(); }
+    // Forgets the steps that Undo and Redo would take, as at the start of a
+    // session.
+    void forgetEditHistory();
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -55,15 +59,21 @@ private:
     flags::CheckState flag(int bit) const override;
     void setFlag(int bit, flags::CheckState state) override;
     void setOutputText(std::string_view text) override;
+    std::string outputText() const override;
     void setPaneVisible(int pane, bool visible) override;
     void movePane(int pane, core::TwipsPoint position) override;
     core::TwipsSize paneSize(int pane) const override;
     void setPaneItemChecked(int pane, bool checked) override;
     void setViewItemChecked(core::ViewMode mode, bool checked) override;
+    void setCommandEnabled(core::Command command, bool enabled) override;
     void setListVisible(bool visible) override;
     core::PaneIndex listIndex() const override;
     void setClientSize(core::TwipsSize size) override;
+    std::optional<std::string> clipboardText() const override;
+    void setClipboardText(std::string_view text) override;
     core::Answer ask(std::string_view message, std::string_view title) override;
+    void showMessage(std::string_view message, std::string_view title) override;
+    std::optional<std::string> askForValue() override;
     void showAboutWindow() override;
     void endProgram() override;
 
@@ -83,6 +93,7 @@ private:
     std::vector<std::pair<int, HWND>> m_stacking;
 
     std::unique_ptr<AboutWindow> m_aboutWindow;
+    std::unique_ptr<ValueDialog> m_valueDialog;
 };
 
 } // namespace bitloom::win32

@@ -14,12 +14,20 @@ WORD virtualKey(core::Key key)
     switch (key) {
     case core::Key::None:
         break;
+    case core::Key::C:
+        return 'C';
     case core::Key::Q:
         return 'Q';
     case core::Key::S:
         return 'S';
+    case core::Key::V:
+        return 'V';
     case core::Key::W:
         return 'W';
+    case core::Key::Y:
+        return 'Y';
+    case core::Key::Z:
+        return 'Z';
     case core::Key::F1:
         return VK_F1;
     }
@@ -80,6 +88,28 @@ void MenuBar::setChecked(const core::MenuItem &item, bool checked)
 {
     CheckMenuItem(m_menu, static_cast<UINT>(commandId(item)),
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MenuBar::setEnabled(const core::MenuItem &item, bool enabled)
+{
+    EnableMenuItem(m_menu, static_cast<UINT>(commandId(item)),
+                   MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool MenuBar::isEnabled(const core::MenuItem &item) const
+{
+    return (GetMenuState(m_menu, static_cast<UINT>(commandId(item)), MF_BYCOMMAND)
+            & (MF_GRAYED | MF_DISABLED))
+           == 0;
+}
+
+const core::MenuItem *MenuBar::itemOf(core::Command command) const
+{
+    for (const core::MenuItem *item : m_items) {
+        if (item->command == command)
+            return item;
+    }
+    return nullptr;
 }
 
 bool MenuBar::isChecked(const core::MenuItem &item) const

@@ -24,8 +24,14 @@ public:
     const core::MenuItem *item(int commandId) const;
     int commandId(const core::MenuItem &item) const;
 
+    // The first item that runs the command, or null.
+    const core::MenuItem *itemOf(core::Command command) const;
+
     void setChecked(const core::MenuItem &item, bool checked);
     bool isChecked(const core::MenuItem &item) const;
+    // A disabled item is greyed, and its shortcut does nothing.
+    void setEnabled(const core::MenuItem &item, bool enabled);
+    bool isEnabled(const core::MenuItem &item) const;
 
 private:
     HMENU m_menu = nullptr;

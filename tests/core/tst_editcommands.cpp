@@ -1,0 +1,145 @@
+#include "core/MenuDefinition.h"
+#include "support/FakeMainWindowControls.h"
+
+#include <doctest.h>
+
+using namespace bitloom;
+using core::Command;
+using flags::CheckState;
+
+namespace {
+
+struct Loaded : tests::FakeMainWindowControls {
+    Loaded() { behaviour.load(); }
+    void choose(std::string_view name) { behaviour.run(core::menuItem(name)); }
+    bool canUndo() { return enabled.at(Command::Undo); }
+    bool canRedo() { return enabled.at(Command::Redo); }
+};
+
+} // namespace
+
+TEST_CASE("the Edition menu sits between Fichier and Affichage")
+{
+    REQUIRE(core::menuBar.size() == 4);
+    CHECK(core::menuBar[1].caption == "&Edition");
+    CHECK(core::menuItem("mnuEditUndo").caption == "&Annuler");
+    CHECK(core::shortcutText(core::menuItem("mnuEditRedo").shortcut) == "Ctrl+Y");
+    CHECK(core::shortcutText(core::menuItem("mnuEditCopy").shortcut) == "Ctrl+C");
+    CHECK(core::shortcutText(core::menuItem("mnuEditPaste").shortcut) == "Ctrl+V");
+    CHECK(core::menuItem("mnuEditType").caption == "&Saisir une valeur...");
+}
+
+TEST_CASE("a pasted value ticks its flags through their clicks, as one step Undo takes back")
+{
+    Loaded window;
+    CHECK_FALSE(window.canUndo());
+    CHECK_FALSE(window.canRedo());
+    window.clipboard = "0x09047000";
+    window.choose("mnuEditPaste");
+    CHECK(window.output == "9047000");
+    CHECK(window.value() == 0x9047000);
+    CHECK(window.recomputes == 6);
+    CHECK(window.messages.empty());
+    CHECK(window.canUndo());
+
+    window.behaviour.resetFlags();
+    CHECK(window.output == "0");
+    window.choose("mnuEditUndo");
+    CHECK(window.output == "9047000");
+    window.choose("mnuEditUndo");
+    CHECK(window.output == "0");
+    CHECK_FALSE(window.canUndo());
+    CHECK(window.canRedo());
+    window.choose("mnuEditRedo");
+    window.choose("mnuEditRedo");
+    CHECK(window.output == "0");
+    CHECK_FALSE(window.canRedo());
+}
+
+TEST_CASE("every tick is a step; a reset that changes nothing is none")
+{
+    Loaded window;
+    window.click(0);
+    window.click(4);
+    window.click(0);
+    window.behaviour.resetFlags();
+    window.behaviour.resetFlags();
+    const char *back[] = {"10", "11", "1", "0"};
+    for (const char *output : back) {
+        window.choose("mnuEditUndo");
+        CHECK(window.output == output);
+    }
+    CHECK_FALSE(window.canUndo());
+}
+
+TEST_CASE("a new change after Undo ends what Redo could bring back")
+{
+    Loaded window;
+    window.click(1);
+    window.choose("mnuEditUndo");
+    CHECK(window.canRedo());
+    window.click(2);
+    CHECK_FALSE(window.canRedo());
+    CHECK(window.output == "4");
+}
+
+TEST_CASE("a value the game reads differently is applied only once confirmed")
+{
+    Loaded window;
+    window.clipboard = "12G4";
+    window.answers = {core::Answer::No};
+    window.choose("mnuEditPaste");
+    REQUIRE(window.questions.size() == 1);
+    CHECK(window.questions[0].starts_with("Coller une valeur: La valeur \"12G4\""));
+    CHECK(window.output == "0");
+    CHECK_FALSE(window.canUndo());
+
+    window.answers = {core::Answer::Yes};
+    window.choose("mnuEditPaste");
+    CHECK(window.output == "12");
+}
+
+TEST_CASE("a refused value changes nothing and says why")
+{
+    for (const char *text : {"10000000", "", "xyz"}) {
+        CAPTURE(text);
+        Loaded window;
+        window.click(3);
+        window.clipboard = text;
+        window.choose("mnuEditPaste");
+        CHECK(window.output == "8");
+        REQUIRE(window.messages.size() == 1);
+        CHECK(window.messages[0].starts_with("Coller une valeur: "));
+        window.choose("mnuEditUndo");
+        CHECK(window.output == "0");
+    }
+    Loaded noText;
+    noText.choose("mnuEditPaste");
+    CHECK(noText.messages
+          == std::vector<std::string>{
+              "Coller une valeur: Le presse-papiers ne contient pas de texte."});
+}
+
+TEST_CASE("a typed value is read the same way; a cancelled window does nothing")
+{
+    Loaded window;
+    window.typed = "2180";
+    window.choose("mnuEditType");
+    CHECK(window.output == "2180");
+    window.typed = std::nullopt;
+    window.choose("mnuEditType");
+    CHECK(window.output == "2180");
+    CHECK(window.messages.empty());
+    window.typed = "zz";
+    window.choose("mnuEditType");
+    REQUIRE(window.messages.size() == 1);
+    CHECK(window.messages[0].starts_with("Saisir une valeur: "));
+}
+
+TEST_CASE("Copy puts the output text on the clipboard")
+{
+    Loaded window;
+    window.click(27);
+    window.choose("mnuEditCopy");
+    CHECK(window.clipboard == "8000000");
+}

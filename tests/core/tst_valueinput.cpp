@@ -1,0 +1,121 @@
+#include "core/ValueInput.h"
+
+#include <doctest.h>
+
+#include <string>
+
+using namespace bitloom::core;
+
+namespace {
+
+// A vehicle line of the handling file with its column "ae" (the 31st field).
+std::string vehicleLine(const std::string &flags, int fields = 33)
+{
+    std::string line = "LANDSTAL";
+    for (int field = 2; field <= fields; ++field)
+        line += field == 31 ? " " + flags : " 1.0";
+    return line;
+}
+
+} // namespace
+
+TEST_CASE("clean values are applied as the game reads them")
+{
+    struct Case {
+        std::string text;
+        std::uint32_t value;
+    };
+    const Case cases[] = {
+        {"9047000", 0x9047000},
+        {"0x09047000", 0x9047000},
+        {"  9047000 \r\n", 0x9047000},
+        {"ffffff f", 0},
+        {"fffffff", 0xFFFFFFF},
+        {"0", 0},
+        {"0X1f", 0x1F},
+        {"\t00000000000000001\t", 1},
+        {vehicleLine("2180"), 0x2180},
+        {vehicleLine("0x4002004") + "\r\n", 0x4002004},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.text);
+        const ValueInput input = readValueInput(c.text);
+        if (c.text == "ffffff f") {
+            CHECK(input.decision == ValueDecision::Refuse);
+            continue;
+        }
+        CHECK(input.decision == ValueDecision::Apply);
+        CHECK(input.value == c.value);
+        CHECK(input.message.empty());
+    }
+}
+
+TEST_CASE("where the game reads less than it looks, the user is asked")
+{
+    const ValueInput input = readValueInput("12G4");
+    CHECK(input.decision == ValueDecision::Confirm);
+    CHECK(input.value == 0x12);
+    CHECK(input.message
+          == "La valeur \"12G4\" n'est pas une valeur hexadécimale : le jeu s'arrête au caractère "
+             "'G' et lit la valeur 12.\n\nUtiliser la valeur 12 ?");
+
+    const ValueInput fromLine = readValueInput(vehicleLine("2180x"));
+    CHECK(fromLine.decision == ValueDecision::Confirm);
+    CHECK(fromLine.value == 0x2180);
+    CHECK(fromLine.message.starts_with("La colonne \"ae\" de \"LANDSTAL\", \"2180x\","));
+
+    CHECK(readValueInput("7é").decision == ValueDecision::Confirm);
+    CHECK(readValueInput("7é").message.find("s'arrête avant la fin") != std::string::npos);
+}
+
+TEST_CASE("texts with no value, or with bits above the flags, are refused with the reason")
+{
+    struct Case {
+        std::string text;
+        const char *reason;
+    };
+    const std::string tooLong(longestValueInput + 1, '1');
+    const Case cases[] = {
+        {"", "le texte est vide"},
+        {" \r\n\t ", "le texte est vide"},
+        {"xyz", "\"xyz\" n'est pas une valeur hexadécimale"},
+        {"1000000000G", "n'est pas une valeur hexadécimale."},
+        {"10000000", "\"10000000\" a des bits au-delà des 28 flags"},
+        {"100000000", "au-delà des 28 flags"},
+        {"10000000G", "le jeu y lirait 10000000, qui a des bits au-delà des 28 flags"},
+        {"G1", "n'est pas une valeur hexadécimale"},
+        {tooLong, "trop long"},
+        {std::string("12\0"
+                     "34",
+                     5),
+         "caractères de contrôle"},
+        {"\x01\x02\x7f", "caractères de contrôle"},
+        {"1\n2", "plusieurs lignes"},
+        {"12 34", "2 champs"},
+        {vehicleLine("2180", 30), "30 champs"},
+        {"; a comment line", "n'est pas celle d'un véhicule"},
+        {"% BOAT 1 2 3", "n'est pas celle d'un véhicule"},
+        {vehicleLine("10000000"), "de \"LANDSTAL\", \"10000000\", a des bits"},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.text.substr(0, 60));
+        const ValueInput input = readValueInput(c.text);
+        CHECK(input.decision == ValueDecision::Refuse);
+        CHECK(input.message.find(c.reason) != std::string::npos);
+        CAPTURE(input.message);
+    }
+}
+
+TEST_CASE("a long text is refused at once, and messages quote it cut short")
+{
+    const std::string tenMegabytes(10 * 1024 * 1024, 'A');
+    CHECK(readValueInput(tenMegabytes).message
+          == "Ce texte est trop long pour être une valeur ou une ligne du fichier handling : "
+             "10485760 octets.");
+    const ValueInput input = readValueInput(std::string(60, 'Z'));
+    CHECK(input.message
+          == "La valeur \"" + std::string(40, 'Z') + "…\" n'est pas une valeur hexadécimale.");
+    // A cut never splits a character in two.
+    const ValueInput accented = readValueInput(std::string(39, 'Z') + "éééé");
+    CHECK(accented.message.find(std::string(39, 'Z') + "…\"") != std::string::npos);
+}

@@ -1,0 +1,216 @@
+#include "support/Win32MainWindowFixture.h"
+#include "support/Win32ModalAnswer.h"
+
+#include <doctest.h>
+
+#include <cstring>
+#include <string>
+
+using namespace bitloom;
+using flags::CheckState;
+using tests::windowText;
+
+namespace {
+
+tests::Win32MainWindowFixture &main()
+{
+    static tests::Win32MainWindowFixture fixture;
+    return fixture;
+}
+
+void setClipboard(UINT format, const void *bytes, std::size_t size)
+{
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(data), bytes, size);
+    GlobalUnlock(data);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(format, data);
+    CloseClipboard();
+}
+
+void setClipboardText(const std::wstring &text)
+{
+    setClipboard(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+}
+
+std::wstring clipboardText()
+{
+    std::wstring text;
+    OpenClipboard(nullptr);
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t *>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+std::wstring output()
+{
+    return main().txtOutput().text();
+}
+
+// The static text of a message box: its message.
+std::wstring messageOf(HWND box)
+{
+    std::wstring longest;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16]{};
+        GetClassNameW(child, name, 16);
+        const std::wstring text = windowText(child);
+        if (lstrcmpiW(name, L"Static") == 0 && text.size() > longest.size())
+            longest = text;
+    }
+    return longest;
+}
+
+} // namespace
+
+TEST_CASE(
+    "Ctrl+V ticks the flags of the clipboard's value; Esc clears them, Ctrl+Z brings them back")
+{
+    main().reset();
+    setClipboardText(L"9047000");
+    tests::pressKeys({VK_CONTROL, 'V'});
+    CHECK(output() == L"9047000");
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        CAPTURE(bit);
+        const bool set = bit == 12 || bit == 13 || bit == 14 || bit == 18 || bit == 24 || bit == 27;
+        CHECK(main().chkflag(bit).value() == (set ? CheckState::Checked : CheckState::Unchecked));
+    }
+    tests::pressKeys({VK_ESCAPE});
+    CHECK(output() == L"0");
+    tests::pressKeys({VK_CONTROL, 'Z'});
+    CHECK(output() == L"9047000");
+    tests::pressKeys({VK_CONTROL, 'Y'});
+    CHECK(output() == L"0");
+}
+
+TEST_CASE("Undo and Redo are greyed with nothing to undo or redo, and so are their shortcuts")
+{
+    main().reset();
+    CHECK_FALSE(main().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
+    CHECK_FALSE(main().window().menuBar().isEnabled(core::menuItem("mnuEditRedo")));
+    main().chkflag(6).setValue(CheckState::Checked);
+    CHECK(main().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
+    tests::pressKeys({VK_CONTROL, 'Z'});
+    CHECK(output() == L"0");
+    CHECK(main().window().menuBar().isEnabled(core::menuItem("mnuEditRedo")));
+    CHECK_FALSE(main().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
+}
+
+TEST_CASE("a value the game reads differently is asked about in French")
+{
+    for (const bool yes : {true, false}) {
+        CAPTURE(yes);
+        main().reset();
+        setClipboardText(L"12G4");
+        std::wstring message;
+        std::wstring yesText;
+        const tests::Win32ModalAnswer answer(main().handle(), [&](HWND box) {
+            message = messageOf(box);
+            yesText = windowText(GetDlgItem(box, IDYES));
+            tests::sendKeys({VK_MENU, WORD(yes ? 'O' : 'N')});
+        });
+        tests::pressKeys({VK_CONTROL, 'V'});
+        CHECK(answer.answered());
+        CHECK(yesText == L"&Oui");
+        CHECK(message.find(L"\"12G4\"") != std::wstring::npos);
+        CHECK(message.find(L"Utiliser la valeur 12 ?") != std::wstring::npos);
+        CHECK(output() == (yes ? L"12" : L"0"));
+    }
+}
+
+TEST_CASE("refused texts say why and change nothing, at once")
+{
+    struct Case {
+        const char *name;
+        std::wstring text;
+        const wchar_t *reason;
+    };
+    const Case cases[] = {
+        {"bits above the flags", L"10000000", L"au-delà"},
+        {"10 MB", std::wstring(10 * 1024 * 1024, L'1'), L"trop long"},
+        {"binary bytes", std::wstring(L"12\x01\x02\x03"), L"caractères de contrôle"},
+        {"empty", L"", L"vide"},
+        {"line too short", L"LANDSTAL 1 2 3", L"4 champs"},
+        {"no text", {}, L"pas de texte"},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.name);
+        main().reset();
+        main().chkflag(9).setValue(CheckState::Checked);
+        if (std::string(c.name) == "no text") {
+            const BITMAPINFOHEADER image{
+                sizeof(BITMAPINFOHEADER), 1, 1, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+            setClipboard(CF_DIB, &image, sizeof image);
+        } else {
+            setClipboardText(c.text);
+        }
+        std::wstring message;
+        const tests::Win32ModalAnswer answer(main().handle(), [&message](HWND box) {
+            message = messageOf(box);
+            tests::sendKeys({VK_RETURN});
+        });
+        const DWORD started = GetTickCount();
+        tests::pressKeys({VK_CONTROL, 'V'});
+        CHECK(answer.answered());
+        CHECK(GetTickCount() - started < 3000);
+        CHECK(message.find(c.reason) != std::wstring::npos);
+        CHECK(output() == L"200");
+    }
+}
+
+TEST_CASE("Ctrl+C copies the value from anywhere; in the output box, its selection")
+{
+    main().reset();
+    main().chkflag(27).setValue(CheckState::Checked);
+    setClipboardText(L"avant");
+    SetFocus(main().lstPane().handle());
+    tests::pressKeys({VK_CONTROL, 'C'});
+    CHECK(clipboardText() == L"8000000");
+
+    SetFocus(main().txtOutput().handle());
+    SendMessageW(main().txtOutput().handle(), EM_SETSEL, 0, 2);
+    tests::pressKeys({VK_CONTROL, 'C'});
+    CHECK(clipboardText() == L"80");
+    // The other editing keys do nothing there.
+    setClipboardText(L"1");
+    tests::pressKeys({VK_CONTROL, 'V'});
+    tests::pressKeys({VK_CONTROL, 'Z'});
+    CHECK(output() == L"8000000");
+}
+
+TEST_CASE("the value window reads what is typed; Annuler and Esc leave everything")
+{
+    main().reset();
+    std::wstring title;
+    std::wstring buttons;
+    const tests::Win32ModalAnswer typed(
+        main().handle(), {[&](HWND window) {
+                              title = windowText(window);
+                              for (HWND child = GetWindow(window, GW_CHILD); child;
+                                   child = GetWindow(child, GW_HWNDNEXT))
+                                  buttons += windowText(child) + L"|";
+                              for (WORD key : {WORD{'2'}, WORD{'1'}, WORD{'8'}, WORD{'0'}})
+                                  tests::sendKeys({key});
+                          },
+                          [](HWND) {
+                              tests::sendKeys({VK_RETURN});
+                          }});
+    main().choose("mnuEditType");
+    CHECK(typed.answered());
+    CHECK(title == L"Saisir une valeur");
+    CHECK(buttons.find(L"|OK|") != std::wstring::npos);
+    CHECK(buttons.find(L"|Annuler|") != std::wstring::npos);
+    CHECK(output() == L"2180");
+
+    const tests::Win32ModalAnswer cancelled(main().handle(), {[](HWND) { tests::sendKeys({'F'}); },
+                                                              [](HWND) {
+                                                                  tests::sendKeys({VK_ESCAPE});
+                                                              }});
+    main().choose("mnuEditType");
+    CHECK(cancelled.answered());
+    CHECK(output() == L"2180");
+}
