@@ -5,7 +5,7 @@
 set -eu
 program="$1"
 out="${2:-docs}"
-sh "$(dirname "$0")/setup.sh" openbox imagemagick xdotool x11-utils
+sh "$(dirname "$0")/setup.sh" openbox imagemagick xdotool x11-utils xclip
 
 display=:77
 Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
@@ -51,6 +51,24 @@ shoot "$window" wide.png
 xdotool key --window "$window" F1
 sleep 0.5
 shoot "$window" about.png
+xdotool key Escape
+sleep 0.3
+
+# A value read back from the clipboard, then the Edition menu open over it.
+xdotool key --window "$window" ctrl+s
+sleep 0.5
+xdotool key --window "$window" alt+a r
+sleep 0.3
+printf '9047000' | xclip -selection clipboard
+xdotool key --window "$window" ctrl+v
+sleep 0.3
+xdotool key --window "$window" alt+e
+sleep 0.5
+# The menu is a window of its own: shoot the program's frame and the menu.
+geometry=$(xwininfo -id "$(xwininfo -id "$window" -children | awk '/Parent window id/ {print $4}')" |
+    awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+         /Width:/ {w = $2} /Height:/ {h = $2} END {printf "%dx%d+%d+%d", w + 60, h, x, y}')
+import -window root -crop "$geometry" +repage "$out/edition-menu.png"
 xdotool key Escape
 sleep 0.3
 kill %3 2>/dev/null || true
