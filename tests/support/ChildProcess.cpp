@@ -1,6 +1,6 @@
 #include "ChildProcess.h"
 
-#include "Utf8.h"
+#include "win32/runtime/Text.h"
 
 #include <stdexcept>
 
@@ -75,7 +75,7 @@ ChildProcess::ChildProcess(const std::filesystem::path &program,
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, redirected, 0, nullptr,
                         nullptr, &startup, &info))
-        throw std::runtime_error("cannot start " + utf8(program.native()));
+        throw std::runtime_error("cannot start " + win32::toUtf8(program.native()));
     CloseHandle(info.hThread);
     process.reset(info.hProcess);
     processId = info.dwProcessId;

@@ -3,7 +3,7 @@
 #include "support/CapturedRun.h"
 #include "support/ChildProcess.h"
 #include "support/TempFolder.h"
-#include "support/Utf8.h"
+#include "win32/runtime/Text.h"
 
 #include <doctest.h>
 #include <initializer_list>
@@ -123,7 +123,7 @@ TEST_CASE("scan reads a CRLF handling file however its path is written")
     // C:\Users\...\handling.cfg, C:/Users/.../handling.cfg, and so on.
     for (const std::wstring &path :
          {plain.native(), withSlashes(plain.native()), withBom.native(), unusual.native()}) {
-        CAPTURE(utf8(path));
+        CAPTURE(bitloom::win32::toUtf8(path));
         REQUIRE(path.substr(1, 1) == L":"); // a drive letter, as Windows users write paths
         const CapturedRun scanned = run({L"scan", path});
         CHECK(scanned.err == "");
@@ -163,10 +163,10 @@ TEST_CASE("errors name the file or the text as given, in UTF-8, and end with 1")
         std::string err;
     };
     const Case cases[] = {
-        {{L"scan", missing}, utf8(missing) + ": fichier introuvable\r\n"},
-        {{L"scan", directory}, utf8(directory) + ": c'est un dossier, pas un fichier\r\n"},
+        {{L"scan", missing}, bitloom::win32::toUtf8(missing) + ": fichier introuvable\r\n"},
+        {{L"scan", directory}, bitloom::win32::toUtf8(directory) + ": c'est un dossier, pas un fichier\r\n"},
         {{L"scan", badLine.native()},
-         utf8(badLine.native())
+         bitloom::win32::toUtf8(badLine.native())
              + crlf(":2: IDAHO : valeur \"9047000xyz\" : caractère non hexadécimal 'x' en "
                     "position 8 ; le jeu lirait 9047000\n")},
         {{L"encode", L"NÉANT_Ω"}, crlf("bitloom-flags: flag inconnu \"NÉANT_Ω\"\n")},
