@@ -192,10 +192,15 @@ void tst_MainWindowEdit::valueWindowReadsTheTypedValue()
 {
     QString title;
     QStringList texts;
+    bool textsFit = true;
     const tests::ModalAnswer typed([&](QWidget *window) {
         title = window->windowTitle();
-        for (auto *label : window->findChildren<QLabel *>())
+        for (auto *label : window->findChildren<QLabel *>()) {
             texts << label->text();
+            const QString shown = QString(label->text()).remove(u'&');
+            textsFit = textsFit
+                       && QFontMetrics(label->font()).horizontalAdvance(shown) <= label->width();
+        }
         for (auto *button : window->findChildren<QPushButton *>())
             texts << button->text();
         QTest::keyClicks(window->focusWidget(), u"0x2180"_s);
@@ -204,6 +209,7 @@ void tst_MainWindowEdit::valueWindowReadsTheTypedValue()
     m_main.action(u"mnuEditType"_s)->trigger();
     QVERIFY(typed.answered());
     QCOMPARE(title, u"Saisir une valeur"_s);
+    QVERIFY(textsFit);
     QVERIFY(texts.contains(u"OK"_s) && texts.contains(u"Annuler"_s));
     QCOMPARE(output(), u"2180"_s);
 

@@ -187,21 +187,37 @@ TEST_CASE("the value window reads what is typed; Annuler and Esc leave everythin
     main().reset();
     std::wstring title;
     std::wstring buttons;
+    bool textsFit = true;
     const tests::Win32ModalAnswer typed(
-        main().handle(), {[&](HWND window) {
-                              title = windowText(window);
-                              for (HWND child = GetWindow(window, GW_CHILD); child;
-                                   child = GetWindow(child, GW_HWNDNEXT))
-                                  buttons += windowText(child) + L"|";
-                              for (WORD key : {WORD{'2'}, WORD{'1'}, WORD{'8'}, WORD{'0'}})
-                                  tests::sendKeys({key});
-                          },
-                          [](HWND) {
-                              tests::sendKeys({VK_RETURN});
-                          }});
+        main().handle(),
+        {[&](HWND window) {
+             title = windowText(window);
+             for (HWND child = GetWindow(window, GW_CHILD); child;
+                  child = GetWindow(child, GW_HWNDNEXT)) {
+                 const std::wstring text = windowText(child);
+                 buttons += text + L"|";
+                 // Each text on one line within its control.
+                 RECT box;
+                 GetClientRect(child, &box);
+                 HDC context = GetDC(child);
+                 const HGDIOBJ old = SelectObject(
+                     context, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
+                 RECT area{0, 0, 0, 0};
+                 DrawTextW(context, text.c_str(), -1, &area, DT_CALCRECT | DT_SINGLELINE);
+                 SelectObject(context, old);
+                 ReleaseDC(child, context);
+                 textsFit = textsFit && area.right <= box.right;
+             }
+             for (WORD key : {WORD{'2'}, WORD{'1'}, WORD{'8'}, WORD{'0'}})
+                 tests::sendKeys({key});
+         },
+         [](HWND) {
+             tests::sendKeys({VK_RETURN});
+         }});
     main().choose("mnuEditType");
     CHECK(typed.answered());
     CHECK(title == L"Saisir une valeur");
+    CHECK(textsFit);
     CHECK(buttons.find(L"|OK|") != std::wstring::npos);
     CHECK(buttons.find(L"|Annuler|") != std::wstring::npos);
     CHECK(output() == L"2180");
