@@ -32,6 +32,8 @@ void tst_NearestNames::nearest_data()
     QTest::newRow("letter missing") << QByteArray("LANDSTL") << QByteArrayList{"LANDSTAL"};
     QTest::newRow("letter wrong") << QByteArray("IDAHA") << QByteArrayList{"IDAHO"};
     QTest::newRow("neighbours swapped") << QByteArray("LNADSTAL") << QByteArrayList{"LANDSTAL"};
+    // A swap is one slip: a short name allows no more.
+    QTest::newRow("neighbours swapped, short name") << QByteArray("BSU") << QByteArrayList{"BUS"};
     QTest::newRow("two slips, long name") << QByteArray("STALIOM") << QByteArrayList{"STALLION"};
     // The nearest only, all of them when several are as near.
     QTest::newRow("nearest wins") << QByteArray("BOOTS") << QByteArrayList{"BOOT"};
