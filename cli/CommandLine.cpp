@@ -2,7 +2,9 @@
 
 #include "Messages.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 #include <utility>
 
@@ -10,19 +12,31 @@ namespace bitloom::cli {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Command>, 3> commands{{
-    {"decode", Command::Decode},
-    {"encode", Command::Encode},
-    {"scan", Command::Scan},
+constexpr std::size_t unlimited = std::numeric_limits<std::size_t>::max();
+
+struct CommandSyntax {
+    std::string_view name;
+    Command command;
+    std::size_t minOperands;
+    std::size_t maxOperands;
+    // Operands that name a file, from the first; the others are values,
+    // names or identifiers.
+    std::size_t fileOperands;
+};
+
+constexpr std::array<CommandSyntax, 5> commands{{
+    {"decode", Command::Decode, 1, unlimited, 0},
+    {"encode", Command::Encode, 1, unlimited, 0},
+    {"list", Command::List, 0, 0, 0},
+    {"scan", Command::Scan, 1, unlimited, 1},
+    {"check", Command::Check, 1, unlimited, unlimited},
 }};
 
-std::optional<Command> commandNamed(std::string_view name)
+const CommandSyntax *commandNamed(std::string_view name)
 {
-    for (const auto &[commandName, command] : commands) {
-        if (commandName == name)
-            return command;
-    }
-    return std::nullopt;
+    const auto found = std::find_if(commands.begin(), commands.end(),
+                                    [&](const CommandSyntax &c) { return c.name == name; });
+    return found == commands.end() ? nullptr : &*found;
 }
 
 // Asking for help or the version is answered even on a wrong command line.
@@ -51,6 +65,18 @@ CommandLine information(Command command)
     return result;
 }
 
+std::string operandsError(const CommandSyntax &syntax, std::span<const std::string_view> operands)
+{
+    if (operands.size() < syntax.minOperands)
+        return messages::missingOperands(syntax.name);
+    if (operands.size() > syntax.maxOperands)
+        return messages::noOperands(syntax.name);
+    const auto files = operands.first(std::min(operands.size(), syntax.fileOperands));
+    if (std::count(files.begin(), files.end(), messages::standardInput) > 1)
+        return messages::standardInputTwice();
+    return {};
+}
+
 } // namespace
 
 CommandLine parseCommandLine(std::span<const std::string_view> arguments)
@@ -63,7 +89,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (optionsEnded || argument.size() < 2 || !argument.starts_with('-')) {
+        if (optionsEnded || !argument.starts_with("--")) {
             words.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
@@ -87,15 +113,13 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
 
     if (words.empty())
         return usageError(messages::missingCommand());
-    const auto command = commandNamed(words.front());
-    if (!command)
+    const CommandSyntax *syntax = commandNamed(words.front());
+    if (syntax == nullptr)
         return usageError(messages::unknownCommand(words.front()));
-    options.command = *command;
+    options.command = syntax->command;
     options.operands.assign(words.begin() + 1, words.end());
-    if (options.operands.empty())
-        return usageError(messages::missingOperands(words.front()));
-    if (options.command == Command::Scan && options.operands.size() > 1)
-        return usageError(messages::oneFileOnly());
+    if (std::string error = operandsError(*syntax, options.operands); !error.empty())
+        return usageError(std::move(error));
     return {options, {}};
 }
 

@@ -10,7 +10,7 @@
 
 namespace bitloom::cli {
 
-enum class Command { Help, Version, Decode, Encode, Scan };
+enum class Command { Help, Version, Decode, Encode, List, Scan, Check };
 
 struct Options {
     Command command = Command::Help;
@@ -24,8 +24,10 @@ struct CommandLine {
     std::string usageError; // empty when the command line is right
 };
 
-// Options may come before or after the command; "--" ends them, so that an
-// operand may begin with '-'. --help and --version win over everything.
+// Options begin with "--" and may come before or after the command; "--"
+// ends them. Any other word is the command or an operand, so that "-" (the
+// standard input) and "-NAME" (encode's removal) need no "--" before them.
+// --help, -h and --version win over everything.
 CommandLine parseCommandLine(std::span<const std::string_view> arguments);
 
 } // namespace bitloom::cli

@@ -1,11 +1,11 @@
 #include "FileReader.h"
 
 #include "Messages.h"
+#include "StreamReader.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <vector>
+#include <utility>
 
 namespace bitloom::cli {
 
@@ -46,20 +46,7 @@ FileContents readFileContents(const std::string &path, std::size_t maxBytes)
     const std::uintmax_t size = fs::is_regular_file(file, status) ? fs::file_size(file, status) : 0;
     if (!status && size <= maxBytes)
         contents.text.reserve(static_cast<std::size_t>(size));
-
-    std::vector<char> block(std::size_t{1} << 20);
-    while (in) {
-        in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        const auto count = static_cast<std::size_t>(in.gcount());
-        if (count > maxBytes - contents.text.size())
-            return {{}, messages::fileTooLarge(maxBytes)};
-        contents.text.append(block.data(), count);
-        if (std::memchr(block.data(), '\0', count) != nullptr)
-            break;
-    }
-    if (in.bad())
-        return {{}, messages::readError()};
-    return contents;
+    return readStreamContents(in, maxBytes, std::move(contents));
 }
 
 } // namespace bitloom::cli

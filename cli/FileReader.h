@@ -15,9 +15,7 @@ struct FileContents {
     std::string error; // empty when the file was read
 };
 
-// Reading stops after the first block that holds a NUL byte: the file is
-// binary and the scanner refuses it, so there is no need to read on (and a
-// device such as /dev/zero does not keep us reading forever).
+// Reads the file as readStreamContents reads a stream.
 FileContents readFileContents(const std::string &path, std::size_t maxBytes = maxFileBytes);
 
 } // namespace bitloom::cli

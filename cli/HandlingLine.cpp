@@ -4,50 +4,46 @@ namespace bitloom::cli {
 
 namespace {
 
-constexpr std::string_view separators = " \t";
-constexpr std::string_view endMarker = ";the end";
-
-// The game compares only the marker's own characters, so ";the end" followed
-// by anything still ends the data.
-LineKind kindOf(std::string_view rest)
+LineKind kindOf(std::string_view line, const GameProfile &game)
 {
-    switch (rest.front()) {
-    case ';':
-        return rest.starts_with(endMarker) ? LineKind::End : LineKind::Comment;
-    case '%':
-    case '!':
-    case '$':
-        return LineKind::OtherSection;
-    default:
-        return LineKind::Vehicle;
+    if (line == endMarker)
+        return LineKind::End;
+    if (line.find_first_not_of(fieldSeparators) == std::string_view::npos)
+        return LineKind::Blank;
+    if (line.front() == commentMarker)
+        return LineKind::Comment;
+    for (const VehicleLineKind &kind : vehicleLineKinds) {
+        if (kind.marker != '\0' && line.front() == kind.marker && game.hasLines(kind.kind))
+            return kind.kind;
     }
+    return LineKind::Standard;
 }
 
 } // namespace
 
-HandlingLine readHandlingLine(std::string_view line, std::size_t flagsField)
+HandlingLine readHandlingLine(std::string_view line, const GameProfile &game)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
 
     HandlingLine result;
-    std::size_t start = line.find_first_not_of(separators);
-    if (start == std::string_view::npos)
-        return result;
-    result.kind = kindOf(line.substr(start));
-    if (result.kind != LineKind::Vehicle)
+    result.kind = kindOf(line, game);
+    if (!isVehicleLine(result.kind))
         return result;
 
+    const std::size_t identifierField = result.kind == LineKind::Standard ? 1 : 2;
+    const auto flagsField = static_cast<std::size_t>(game.flagsField);
+    std::size_t start = line.find_first_not_of(fieldSeparators);
     while (start != std::string_view::npos) {
-        const std::size_t end = line.find_first_of(separators, start);
+        const std::size_t end = line.find_first_of(fieldSeparators, start);
         const std::string_view field = line.substr(
             start, end == std::string_view::npos ? std::string_view::npos : end - start);
         ++result.fieldCount;
-        if (result.fieldCount == 1)
+        if (result.fieldCount == identifierField)
             result.identifier = field;
-        if (result.fieldCount == flagsField)
+        if (result.kind == LineKind::Standard && result.fieldCount == flagsField)
             result.flagsText = field;
-        start = line.find_first_not_of(separators, end);
+        start = line.find_first_not_of(fieldSeparators, end);
     }
     return result;
 }

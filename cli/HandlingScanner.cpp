@@ -1,76 +1,43 @@
 #include "HandlingScanner.h"
 
-#include "HandlingLine.h"
-#include "Messages.h"
+#include "FileChecker.h"
+#include "HandlingFile.h"
 #include "flags/FlagsValueReader.h"
 
 #include <algorithm>
 
 namespace bitloom::cli {
 
-namespace {
-
-constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
-
-} // namespace
-
-ScanResult scanHandling(std::string_view text, const GameProfile &game)
+ScanResult scanHandling(std::string_view text, TextEncoding encoding, const GameProfile &game)
 {
-    if (text.starts_with(byteOrderMark))
-        text.remove_prefix(byteOrderMark.size());
-
+    const HandlingFile file = readHandlingFile(text, encoding, game);
     ScanResult result;
-    std::size_t lineNumber = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        ++lineNumber;
-        const std::size_t end = text.find('\n', start);
-        const std::string_view line = text.substr(
-            start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        start = end == std::string_view::npos ? text.size() : end + 1;
-
-        if (line.find('\0') != std::string_view::npos) {
-            result.problems.push_back({.message = messages::binaryFile(), .line = lineNumber});
-            return result;
-        }
-        const HandlingLine fields
-            = readHandlingLine(line, static_cast<std::size_t>(game.flagsField));
-        switch (fields.kind) {
-        case LineKind::Blank:
-        case LineKind::Comment:
-            break;
-        case LineKind::End:
-            return result;
-        case LineKind::OtherSection:
-            ++result.otherSectionLines;
-            break;
-        case LineKind::Vehicle:
-            if (fields.flagsText.empty()) {
-                result.problems.push_back(
-                    {.message = messages::tooFewFields(fields.fieldCount, game),
-                     .line = lineNumber,
-                     .identifier = fields.identifier});
-                break;
-            }
-            const flags::ValueReading reading
-                = flags::readFlagsValue(fields.flagsText, game.allowedBits());
-            if (reading.problem != flags::ValueProblem::None) {
-                result.problems.push_back(
-                    {.message = messages::valueProblem(fields.flagsText, reading, game),
-                     .line = lineNumber,
-                     .identifier = fields.identifier,
-                     .input = fields.flagsText,
-                     .gameValue = reading.gameValue});
-                break;
-            }
-            result.vehicles.push_back(
-                {lineNumber, fields.identifier, fields.flagsText, reading.value});
-            break;
-        }
+    for (const ReadLine &line : file.lines) {
+        const HandlingLine &fields = line.fields;
+        if (!isVehicleLine(fields.kind))
+            continue;
+        std::optional<std::uint32_t> gameValue;
+        if (fields.kind == LineKind::Standard)
+            gameValue = flags::readFlagsValue(fields.flagsText).gameValue;
+        result.vehicles.push_back(
+            {line.number, fields.kind, fields.identifier, fields.flagsText, gameValue});
     }
-    result.problems.push_back(
-        {.message = messages::noEndMarker(), .line = std::max<std::size_t>(lineNumber, 1)});
+    result.problems = checkHandlingFile(file, game);
     return result;
+}
+
+std::optional<Level> worstLevel(std::span<const Problem> problems, std::size_t line)
+{
+    struct ByLine {
+        bool operator()(const Problem &p, std::size_t n) const { return p.line < n; }
+        bool operator()(std::size_t n, const Problem &p) const { return n < p.line; }
+    };
+    const auto [first, last] = std::equal_range(problems.begin(), problems.end(), line, ByLine{});
+    if (first == last)
+        return std::nullopt;
+    const bool error
+        = std::any_of(first, last, [](const Problem &p) { return p.level == Level::Error; });
+    return error ? Level::Error : Level::Warning;
 }
 
 } // namespace bitloom::cli

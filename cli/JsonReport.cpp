@@ -1,7 +1,9 @@
 #include "JsonReport.h"
 
+#include "FlagAliases.h"
 #include "flags/FlagsValue.h"
 
+#include <array>
 #include <nlohmann/json.hpp>
 
 namespace bitloom::cli {
@@ -16,6 +18,11 @@ using Json = nlohmann::ordered_json;
 void write(std::ostream &out, const Json &document)
 {
     out << document.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+std::string_view levelKey(Level level)
+{
+    return level == Level::Error ? "error" : "warning";
 }
 
 // Flags in bit order, as objects with everything the window shows of them.
@@ -52,7 +59,9 @@ Json inputProblems(const std::vector<Problem> &problems)
 {
     Json list = Json::array();
     for (const Problem &problem : problems) {
-        Json object{{"input", problem.input}, {"message", problem.message}};
+        Json object{{"input", problem.input},
+                    {"level", levelKey(problem.level)},
+                    {"message", problem.message}};
         addGameReading(object, problem);
         list.push_back(std::move(object));
     }
@@ -60,13 +69,16 @@ Json inputProblems(const std::vector<Problem> &problems)
 }
 
 // Problems of a file's lines, or of the whole file (no line).
-Json fileProblems(const std::vector<Problem> &problems)
+Json fileProblems(std::span<const Problem> problems)
 {
     Json list = Json::array();
     for (const Problem &problem : problems) {
         Json object = Json::object();
         if (problem.line > 0)
             object["line"] = problem.line;
+        object["level"] = levelKey(problem.level);
+        if (!problem.rule.empty())
+            object["rule"] = problem.rule;
         if (!problem.identifier.empty())
             object["identifier"] = problem.identifier;
         if (!problem.input.empty())
@@ -78,16 +90,57 @@ Json fileProblems(const std::vector<Problem> &problems)
     return list;
 }
 
+Json vehicleObject(const ScannedVehicle &vehicle, std::optional<Level> level,
+                   const GameProfile &game)
+{
+    Json object{{"line", vehicle.line},
+                {"kind", vehicleLineKind(vehicle.kind).key},
+                {"identifier", vehicle.identifier}};
+    if (vehicle.kind == LineKind::Standard) {
+        object["raw"] = vehicle.flagsText;
+        if (vehicle.gameValue) {
+            object["gameReads"] = flags::hexText(*vehicle.gameValue);
+            object["value"] = flags::valueText(*vehicle.gameValue & game.allowedBits());
+            if (const std::uint32_t extra = *vehicle.gameValue & ~game.allowedBits(); extra != 0)
+                object["extraBits"] = flags::hexText(extra);
+        }
+        object["flags"] = flagNames(vehicle.gameValue.value_or(0) & game.allowedBits());
+    }
+    if (level)
+        object["level"] = levelKey(*level);
+    return object;
+}
+
+Json counts(std::span<const Problem> problems)
+{
+    return {{"errors", countOf(problems, Level::Error)},
+            {"warnings", countOf(problems, Level::Warning)}};
+}
+
 } // namespace
+
+struct JsonReport::CheckedFiles {
+    Json files = Json::array();
+};
+
+JsonReport::JsonReport(std::ostream &out)
+    : Report(out)
+{
+}
+
+JsonReport::~JsonReport() = default;
 
 void JsonReport::decoded(const std::vector<DecodedValue> &values,
                          const std::vector<Problem> &problems, const GameProfile &game)
 {
     Json list = Json::array();
     for (const DecodedValue &value : values) {
-        list.push_back({{"input", value.input},
-                        {"value", flags::valueText(value.value)},
-                        {"flags", flagObjects(value.value)}});
+        Json object{{"input", value.input},
+                    {"value", flags::valueText(value.value)},
+                    {"flags", flagObjects(value.value)}};
+        if (value.extraBits != 0)
+            object["extraBits"] = flags::hexText(value.extraBits);
+        list.push_back(std::move(object));
     }
     write(out, {{"game", game.option},
                 {"values", std::move(list)},
@@ -106,22 +159,50 @@ void JsonReport::encoded(std::optional<std::uint32_t> value, const std::vector<P
     write(out, document);
 }
 
-void JsonReport::scanned(std::string_view file, const ScanResult &result, const GameProfile &game)
+void JsonReport::listed(const GameProfile &game)
+{
+    Json list = Json::array();
+    for (int bit = 0; bit < game.flagCount; ++bit) {
+        Json aliases = Json::array();
+        for (const FlagAlias &alias : flagAliases) {
+            if (bitNamed(alias.name) == bit)
+                aliases.push_back(alias.alias);
+        }
+        list.push_back({{"bit", bit},
+                        {"digit", flags::digitOf(bit)},
+                        {"mask", flags::valueText(flags::maskOf(bit))},
+                        {"name", flags::flagAt(bit).name},
+                        {"aliases", std::move(aliases)},
+                        {"description", flags::flagAt(bit).description}});
+    }
+    write(out, {{"game", game.option}, {"flags", std::move(list)}});
+}
+
+void JsonReport::scanned(std::string_view file, const ScanResult &result,
+                         std::span<const std::string_view> identifiers, const GameProfile &game)
 {
     Json vehicles = Json::array();
+    std::array<std::size_t, vehicleLineKinds.size()> linesPerKind{};
     for (const ScannedVehicle &vehicle : result.vehicles) {
-        vehicles.push_back({{"line", vehicle.line},
-                            {"identifier", vehicle.identifier},
-                            {"raw", vehicle.flagsText},
-                            {"value", flags::valueText(vehicle.value)},
-                            {"flags", flagNames(vehicle.value)}});
+        vehicles.push_back(vehicleObject(vehicle, worstLevel(result.problems, vehicle.line), game));
+        ++linesPerKind[vehicleKindIndex(vehicle.kind)];
     }
-    write(out, {{"file", file},
-                {"game", game.option},
-                {"column", game.column},
-                {"vehicles", std::move(vehicles)},
-                {"otherSectionLines", result.otherSectionLines},
-                {"problems", fileProblems(result.problems)}});
+    Json lines = Json::object();
+    for (std::size_t i = 0; i < vehicleLineKinds.size(); ++i)
+        lines[vehicleLineKinds[i].key] = linesPerKind[i];
+    Json document{{"file", file}, {"game", game.option}, {"column", game.column}};
+    if (!identifiers.empty()) {
+        Json only = Json::array();
+        for (std::string_view identifier : identifiers)
+            only.push_back(identifier);
+        document["only"] = std::move(only);
+    }
+    document["vehicles"] = std::move(vehicles);
+    Json summary{{"lines", std::move(lines)}};
+    summary.update(counts(result.problems));
+    document["counts"] = std::move(summary);
+    document["problems"] = fileProblems(result.problems);
+    write(out, document);
 }
 
 // The same document as any scan, so that a script reads them all alike.
@@ -129,7 +210,29 @@ void JsonReport::notScanned(std::string_view file, const Problem &problem, const
 {
     ScanResult nothingRead;
     nothingRead.problems.push_back(problem);
-    scanned(file, nothingRead, game);
+    scanned(file, nothingRead, {}, game);
+}
+
+void JsonReport::checked(std::string_view file, const std::vector<Problem> &problems,
+                         const GameProfile &)
+{
+    if (!checkedFiles)
+        checkedFiles = std::make_unique<CheckedFiles>();
+    Json object{{"file", file}};
+    object.update(counts(problems));
+    object["problems"] = fileProblems(problems);
+    checkedFiles->files.push_back(std::move(object));
+}
+
+void JsonReport::checkEnded(std::size_t, std::size_t errors, std::size_t warnings,
+                            const GameProfile &game)
+{
+    Json files = checkedFiles ? std::move(checkedFiles->files) : Json::array();
+    checkedFiles.reset();
+    write(out, {{"game", game.option},
+                {"files", std::move(files)},
+                {"errors", errors},
+                {"warnings", warnings}});
 }
 
 } // namespace bitloom::cli

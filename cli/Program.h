@@ -1,15 +1,28 @@
 // The whole command, apart from the process: arguments in, exit status out.
 #pragma once
 
+#include "Problem.h"
+
+#include <istream>
 #include <ostream>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace bitloom::cli {
 
+// Warnings never fail a command; errors do.
 enum ExitStatus : int { success = 0, badInput = 1, usageError = 2 };
 
-// arguments excludes the program's own name.
+inline int statusFor(std::span<const Problem> problems)
+{
+    return countOf(problems, Level::Error) == 0 ? success : badInput;
+}
+
+// arguments excludes the program's own name. A file operand "-" reads in.
+int runProgram(std::span<const std::string_view> arguments, std::istream &in, std::ostream &out,
+               std::ostream &err);
+// The same, reading the process's standard input.
 int runProgram(std::span<const std::string_view> arguments, std::ostream &out, std::ostream &err);
 
 } // namespace bitloom::cli

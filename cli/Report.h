@@ -1,6 +1,7 @@
-// What the commands print on standard output, in one of two forms. Problems
-// go to the error output as well, whatever the form; the report may repeat
-// them for scripts.
+// What the commands print on standard output, in one of two forms. The
+// problems of decode, encode and scan go to the error output as well,
+// whatever the form; the report may repeat them for scripts. Those of check
+// are its report.
 #pragma once
 
 #include "GameProfile.h"
@@ -10,14 +11,16 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string_view>
 #include <vector>
 
 namespace bitloom::cli {
 
 struct DecodedValue {
-    std::string_view input; // as given
-    std::uint32_t value;
+    std::string_view input;  // as given
+    std::uint32_t value;     // the game's flags in it
+    std::uint32_t extraBits; // bits beyond them, which the game ignores
 };
 
 class Report {
@@ -28,7 +31,8 @@ public:
     }
     virtual ~Report() = default;
 
-    // The values that were read, and a problem for each one that was not.
+    // The values that were read, and a problem for each one that was not or
+    // had bits beyond the flags.
     virtual void decoded(const std::vector<DecodedValue> &values,
                          const std::vector<Problem> &problems, const GameProfile &game)
         = 0;
@@ -36,10 +40,21 @@ public:
     virtual void encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &problems,
                          const GameProfile &game)
         = 0;
-    virtual void scanned(std::string_view file, const ScanResult &result, const GameProfile &game)
+    // Every flag of the game.
+    virtual void listed(const GameProfile &game) = 0;
+    // identifiers: those the scan was limited to, if any.
+    virtual void scanned(std::string_view file, const ScanResult &result,
+                         std::span<const std::string_view> identifiers, const GameProfile &game)
         = 0;
     // The file could not be read at all.
     virtual void notScanned(std::string_view file, const Problem &problem, const GameProfile &game)
+        = 0;
+    // One file of a check, then the end of the whole check.
+    virtual void checked(std::string_view file, const std::vector<Problem> &problems,
+                         const GameProfile &game)
+        = 0;
+    virtual void checkEnded(std::size_t files, std::size_t errors, std::size_t warnings,
+                            const GameProfile &game)
         = 0;
 
 protected:

@@ -1,69 +1,71 @@
 #include "TextReport.h"
 
+#include "FlagAliases.h"
 #include "Messages.h"
+#include "TextTable.h"
 #include "flags/FlagsValue.h"
 
-#include <algorithm>
+#include <array>
 #include <string>
 
 namespace bitloom::cli {
 
 namespace {
 
-constexpr std::string_view gap = "  ";
-
-// Characters on screen: every byte but UTF-8 continuation bytes.
-std::size_t displayWidth(std::string_view text)
-{
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-void writePadded(std::ostream &out, std::string_view text, std::size_t width)
-{
-    static const std::string spaces(64, ' ');
-    out << text;
-    for (std::size_t used = displayWidth(text); used < width;) {
-        const std::size_t count = std::min(width - used, spaces.size());
-        out.write(spaces.data(), static_cast<std::streamsize>(count));
-        used += count;
-    }
-}
+using messages::cat;
 
 void writeFlagTable(std::ostream &out, std::uint32_t value)
 {
-    std::size_t captionWidth = 0;
-    std::size_t maskWidth = 0;
-    std::size_t nameWidth = 0;
-    for (int bit : flags::setBits(value)) {
-        captionWidth
-            = std::max(captionWidth, displayWidth(flags::digitCaption(flags::digitOf(bit))));
-        maskWidth = std::max(maskWidth, flags::valueText(flags::maskOf(bit)).size());
-        nameWidth = std::max(nameWidth, flags::flagAt(bit).name.size());
+    if (value == 0) {
+        out << "  " << messages::noFlag << '\n';
+        return;
     }
-    if (value == 0)
-        out << gap << messages::noFlag << '\n';
+    TextTable table("  ");
     for (int bit : flags::setBits(value)) {
-        out << gap;
-        writePadded(out, flags::digitCaption(flags::digitOf(bit)), captionWidth);
-        out << gap;
-        writePadded(out, flags::valueText(flags::maskOf(bit)), maskWidth);
-        out << gap;
-        writePadded(out, flags::flagAt(bit).name, nameWidth);
-        out << gap << flags::flagAt(bit).description << '\n';
+        table.addRow({std::string(flags::digitCaption(flags::digitOf(bit))),
+                      flags::valueText(flags::maskOf(bit)), std::string(flags::flagAt(bit).name),
+                      std::string(flags::flagAt(bit).description)});
     }
+    table.write(out);
 }
 
 std::string flagNames(std::uint32_t value)
 {
     std::string names;
-    for (int bit : flags::setBits(value)) {
-        if (!names.empty())
-            names += ' ';
-        names += flags::flagAt(bit).name;
-    }
+    for (int bit : flags::setBits(value))
+        names += cat({names.empty() ? "" : " ", flags::flagAt(bit).name});
     return names.empty() ? "-" : names;
+}
+
+std::string aliasesOf(int bit)
+{
+    std::string text;
+    for (const FlagAlias &alias : flagAliases) {
+        if (bitNamed(alias.name) == bit)
+            text += cat({text.empty() ? "" : " ", alias.alias});
+    }
+    return text;
+}
+
+std::string markOf(std::optional<Level> level)
+{
+    if (!level)
+        return " ";
+    return std::string(*level == Level::Error ? messages::errorMark : messages::warningMark);
+}
+
+// The flags column: the game's flags in the value it reads, and the bits
+// beyond them.
+std::string flagsCell(const ScannedVehicle &vehicle, const GameProfile &game)
+{
+    if (vehicle.kind != LineKind::Standard)
+        return messages::entryLabel(vehicle.kind);
+    if (!vehicle.gameValue)
+        return std::string(messages::nothingRead);
+    std::string cell = flagNames(*vehicle.gameValue & game.allowedBits());
+    if (const std::uint32_t extra = *vehicle.gameValue & ~game.allowedBits(); extra != 0)
+        cell += cat({" (+ ", messages::extraBitsLabel, flags::hexText(extra), ")"});
+    return cell;
 }
 
 } // namespace
@@ -76,7 +78,9 @@ void TextReport::decoded(const std::vector<DecodedValue> &values, const std::vec
             out << '\n';
         out << values[i].input << '\n';
         writeFlagTable(out, values[i].value);
-        out << gap << messages::valueLabel << flags::valueText(values[i].value) << '\n';
+        out << "  " << messages::valueLabel << flags::valueText(values[i].value) << '\n';
+        if (values[i].extraBits != 0)
+            out << "  " << messages::extraBitsLabel << flags::hexText(values[i].extraBits) << '\n';
     }
 }
 
@@ -87,34 +91,58 @@ void TextReport::encoded(std::optional<std::uint32_t> value, const std::vector<P
         out << flags::valueText(*value) << '\n';
 }
 
-void TextReport::scanned(std::string_view, const ScanResult &result, const GameProfile &game)
+void TextReport::listed(const GameProfile &game)
 {
-    std::size_t lineWidth = messages::lineHeader.size();
-    std::size_t identifierWidth = displayWidth(messages::identifierHeader);
-    std::size_t rawWidth = game.column.size();
-    for (const ScannedVehicle &vehicle : result.vehicles) {
-        lineWidth = std::max(lineWidth, std::to_string(vehicle.line).size());
-        identifierWidth = std::max(identifierWidth, displayWidth(vehicle.identifier));
-        rawWidth = std::max(rawWidth, displayWidth(vehicle.flagsText));
+    TextTable table;
+    table.addRow({std::string(messages::bitHeader), std::string(messages::digitHeader),
+                  std::string(messages::maskHeader), std::string(messages::nameHeader),
+                  std::string(messages::aliasHeader)});
+    for (int bit = 0; bit < game.flagCount; ++bit) {
+        table.addRow({std::to_string(bit), std::to_string(flags::digitOf(bit)),
+                      flags::valueText(flags::maskOf(bit)), std::string(flags::flagAt(bit).name),
+                      aliasesOf(bit)});
     }
+    table.write(out);
+}
 
-    writePadded(out, messages::lineHeader, lineWidth);
-    out << gap;
-    writePadded(out, messages::identifierHeader, identifierWidth);
-    out << gap;
-    writePadded(out, game.column, rawWidth);
-    out << gap << messages::flagsHeader << '\n';
+void TextReport::scanned(std::string_view, const ScanResult &result,
+                         std::span<const std::string_view>, const GameProfile &game)
+{
+    TextTable table;
+    table.addRow({" ", std::string(messages::lineHeader), std::string(messages::identifierHeader),
+                  std::string(game.column), std::string(messages::gameReadsHeader),
+                  std::string(messages::flagsHeader)});
+    std::array<std::size_t, vehicleLineKinds.size()> linesPerKind{};
     for (const ScannedVehicle &vehicle : result.vehicles) {
-        writePadded(out, std::to_string(vehicle.line), lineWidth);
-        out << gap;
-        writePadded(out, vehicle.identifier, identifierWidth);
-        out << gap;
-        writePadded(out, vehicle.flagsText, rawWidth);
-        out << gap << flagNames(vehicle.value) << '\n';
+        ++linesPerKind[vehicleKindIndex(vehicle.kind)];
+        const bool standard = vehicle.kind == LineKind::Standard;
+        std::string read;
+        if (standard)
+            read = vehicle.gameValue ? flags::hexText(*vehicle.gameValue) : messages::nothingRead;
+        table.addRow({markOf(worstLevel(result.problems, vehicle.line)),
+                      std::to_string(vehicle.line), std::string(vehicle.identifier),
+                      std::string(vehicle.flagsText), read, flagsCell(vehicle, game)});
     }
-    out << '\n' << messages::scanSummary(result.vehicles.size(), result.otherSectionLines) << '\n';
+    table.write(out);
+    out << '\n'
+        << messages::scanSummary(linesPerKind, countOf(result.problems, Level::Error),
+                                 countOf(result.problems, Level::Warning))
+        << '\n';
 }
 
 void TextReport::notScanned(std::string_view, const Problem &, const GameProfile &) {}
+
+void TextReport::checked(std::string_view file, const std::vector<Problem> &problems,
+                         const GameProfile &)
+{
+    for (const Problem &problem : problems)
+        out << messages::fileProblem(file, problem) << '\n';
+}
+
+void TextReport::checkEnded(std::size_t files, std::size_t errors, std::size_t warnings,
+                            const GameProfile &)
+{
+    out << messages::checkSummary(files, errors, warnings) << '\n';
+}
 
 } // namespace bitloom::cli

@@ -1,5 +1,5 @@
-// The report for a person: aligned columns. It leaves problems to the error
-// output.
+// The report for a person: aligned columns. It leaves the problems of
+// decode, encode and scan to the error output.
 #pragma once
 
 #include "Report.h"
@@ -14,8 +14,14 @@ public:
                  const GameProfile &game) override;
     void encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &problems,
                  const GameProfile &game) override;
-    void scanned(std::string_view file, const ScanResult &result, const GameProfile &game) override;
+    void listed(const GameProfile &game) override;
+    void scanned(std::string_view file, const ScanResult &result,
+                 std::span<const std::string_view> identifiers, const GameProfile &game) override;
     void notScanned(std::string_view file, const Problem &problem,
+                    const GameProfile &game) override;
+    void checked(std::string_view file, const std::vector<Problem> &problems,
+                 const GameProfile &game) override;
+    void checkEnded(std::size_t files, std::size_t errors, std::size_t warnings,
                     const GameProfile &game) override;
 };
 

@@ -17,13 +17,16 @@ int hexDigit(char c)
     return -1;
 }
 
-// Like strtoul, "0x" counts as a prefix only when a hex digit follows it;
-// otherwise the "0" is the number and the "x" ends it.
-std::size_t prefixLength(std::string_view text)
+bool hasPrefix(std::string_view text)
 {
-    const bool prefixed = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')
-                          && hexDigit(text[2]) >= 0;
-    return prefixed ? 2 : 0;
+    return text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+}
+
+// Like strtoul, the game takes "0x" for a prefix only when a hex digit
+// follows it; otherwise the "0" is the number and the "x" ends it.
+std::size_t gamePrefixLength(std::string_view text)
+{
+    return hasPrefix(text) && text.size() > 2 && hexDigit(text[2]) >= 0 ? 2 : 0;
 }
 
 std::optional<std::uint32_t> gameReading(std::string_view text)
@@ -33,7 +36,7 @@ std::optional<std::uint32_t> gameReading(std::string_view text)
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    text.remove_prefix(prefixLength(text));
+    text.remove_prefix(gamePrefixLength(text));
     std::uint64_t value = 0;
     std::size_t digits = 0;
     for (; digits < text.size() && hexDigit(text[digits]) >= 0; ++digits) {
@@ -58,9 +61,16 @@ ValueReading readFlagsValue(std::string_view text, std::uint32_t allowedBits)
         return reading;
     }
 
+    // A person who writes "0x" means the prefix, whatever follows: the
+    // character after it is the one to blame.
+    const std::size_t start = hasPrefix(text) ? 2 : 0;
+    if (start == text.size()) {
+        reading.problem = ValueProblem::NoDigits;
+        return reading;
+    }
     std::uint64_t value = 0;
     bool above32Bits = false;
-    for (std::size_t i = prefixLength(text); i < text.size(); ++i) {
+    for (std::size_t i = start; i < text.size(); ++i) {
         const int digit = hexDigit(text[i]);
         if (digit < 0) {
             reading.problem = ValueProblem::NotHex;
@@ -73,11 +83,13 @@ ValueReading readFlagsValue(std::string_view text, std::uint32_t allowedBits)
             above32Bits = value > maxValue32;
         }
     }
-    if (above32Bits || (value & ~std::uint64_t{allowedBits}) != 0) {
-        reading.problem = ValueProblem::AboveFlags;
+    if (above32Bits) {
+        reading.problem = ValueProblem::Above32Bits;
         return reading;
     }
     reading.value = static_cast<std::uint32_t>(value);
+    if ((reading.value & ~allowedBits) != 0)
+        reading.problem = ValueProblem::AboveFlags;
     return reading;
 }
 

@@ -13,14 +13,17 @@ namespace bitloom::flags {
 
 enum class ValueProblem : std::uint8_t {
     None,
-    Empty,      // no character at all
-    NotHex,     // a character other than hex digits after an optional 0x
-    AboveFlags, // bits outside the allowed ones, or more than 32 bits
+    Empty,       // no character at all
+    NoDigits,    // a "0x" prefix with nothing after it
+    NotHex,      // a character other than hex digits after an optional 0x
+    AboveFlags,  // fits in 32 bits but sets bits outside the allowed ones
+    Above32Bits, // more than 32 bits
 };
 
 struct ValueReading {
     ValueProblem problem = ValueProblem::None;
-    // The value; meaningful only when there is no problem.
+    // The number written; meaningful with no problem and with AboveFlags,
+    // where it keeps the bits outside the allowed ones.
     std::uint32_t value = 0;
     // For NotHex: offset of the first character that is not a hex digit.
     std::size_t badOffset = 0;

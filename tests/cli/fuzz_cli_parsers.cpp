@@ -1,19 +1,23 @@
-// libFuzzer target: the value reader, the line reader and the file scanner on
-// any bytes. Besides crashes and sanitizer reports, it stops on a broken
-// promise of theirs.
+// libFuzzer target: the value reader, the line reader, the text decoder and
+// the file checks on any bytes. Besides crashes and sanitizer reports, it
+// stops on a broken promise of theirs.
 #include "cli/GameProfile.h"
 #include "cli/HandlingLine.h"
 #include "cli/HandlingScanner.h"
 #include "cli/JsonReport.h"
 #include "cli/Messages.h"
+#include "cli/TextDecoder.h"
+#include "cli/TextReport.h"
 #include "flags/FlagsValue.h"
 #include "flags/FlagsValueReader.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <string>
 #include <string_view>
 
 using namespace bitloom;
@@ -39,35 +43,58 @@ void value(std::string_view text, const cli::GameProfile &game)
     } else {
         if (reading.problem == flags::ValueProblem::NotHex)
             check(reading.badOffset < text.size());
+        // Bits beyond the flags are kept, and are what the game reads.
+        if (reading.problem == flags::ValueProblem::AboveFlags) {
+            check((reading.value & ~game.allowedBits()) != 0);
+            check(reading.gameValue == reading.value);
+        }
         check(!cli::messages::valueProblem(text, reading, game).empty());
     }
 }
 
 void line(std::string_view text, const cli::GameProfile &game)
 {
-    const auto field = static_cast<std::size_t>(game.flagsField);
-    const cli::HandlingLine read = cli::readHandlingLine(text, field);
-    if (read.kind != cli::LineKind::Vehicle)
+    const cli::HandlingLine read = cli::readHandlingLine(text, game);
+    if (!cli::isVehicleLine(read.kind))
         return;
-    check(!read.identifier.empty());
+    check(read.fieldCount > 0);
     check(read.identifier.find_first_of(" \t") == std::string_view::npos);
-    check(read.flagsText.empty() == (read.fieldCount < field));
+    const bool standard = read.kind == cli::LineKind::Standard;
+    check(!standard || !read.identifier.empty());
+    check(read.flagsText.empty()
+          == (!standard || read.fieldCount < static_cast<std::size_t>(game.flagsField)));
     check(read.flagsText.find_first_of(" \t") == std::string_view::npos);
 }
 
-void file(std::string_view text, const cli::GameProfile &game)
+void file(std::string_view text, cli::TextEncoding encoding, const cli::GameProfile &game)
 {
-    const cli::ScanResult result = cli::scanHandling(text, game);
+    const cli::ScanResult result = cli::scanHandling(text, encoding, game);
     std::size_t previous = 0;
     for (const cli::ScannedVehicle &vehicle : result.vehicles) {
         check(vehicle.line > previous);
-        check((vehicle.value & ~game.allowedBits()) == 0);
+        check(cli::isVehicleLine(vehicle.kind));
         previous = vehicle.line;
     }
-    // Whatever bytes the file holds, scripts get valid JSON.
-    std::ostringstream out;
-    cli::JsonReport(out).scanned("fuzz.cfg", result, game);
-    check(nlohmann::json::accept(out.str()));
+    previous = 0;
+    for (const cli::Problem &problem : result.problems) {
+        check(problem.line >= previous && !problem.message.empty() && !problem.rule.empty());
+        previous = problem.line;
+    }
+    // Whatever bytes the file holds, scripts get valid JSON, from a scan and
+    // from a check alike, and a person gets one line for each problem.
+    std::ostringstream scanJson;
+    cli::JsonReport(scanJson).scanned("fuzz.cfg", result, {}, game);
+    check(nlohmann::json::accept(scanJson.str()));
+    std::ostringstream checkJson;
+    cli::JsonReport report(checkJson);
+    report.checked("fuzz.cfg", result.problems, game);
+    report.checkEnded(1, 0, 0, game);
+    check(nlohmann::json::accept(checkJson.str()));
+    std::ostringstream checkText;
+    cli::TextReport(checkText).checked("fuzz.cfg", result.problems, game);
+    const std::string lines = checkText.str();
+    check(static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'))
+          == result.problems.size());
 }
 
 } // namespace
@@ -75,10 +102,14 @@ void file(std::string_view text, const cli::GameProfile &game)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
+    const cli::DecodedText decoded = cli::decodeText(std::string(text));
+    check(decoded.error.empty() || decoded.text.empty());
     for (const cli::GameProfile *game : {&cli::viceCity, &cli::gta3}) {
         value(text, *game);
         line(text, *game);
-        file(text, *game);
+        file(text, cli::TextEncoding::Plain, *game);
+        if (decoded.error.empty())
+            file(decoded.text, decoded.encoding, *game);
     }
     return 0;
 }

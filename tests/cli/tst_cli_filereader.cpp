@@ -1,10 +1,12 @@
 #include "cli/FileReader.h"
+#include "cli/StreamReader.h"
 #include "support/HandlingText.h"
 #include "support/StdText.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sstream>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +24,9 @@ private Q_SLOTS:
     void tooLarge();
     void stopsAfterTheBlockWithANul();
     void endlessDeviceIsNotReadForever();
+    void wideTextIsReadWhole_data();
+    void wideTextIsReadWhole();
+    void standardInput();
 
 private:
     QString write(const QByteArray &contents);
@@ -86,6 +91,44 @@ void tst_FileReader::endlessDeviceIsNotReadForever()
     const FileContents read = readFileContents("/dev/zero");
     QCOMPARE(read.error, std::string());
     QVERIFY(!read.text.empty());
+}
+
+// UTF-16 and UTF-32 text holds NUL bytes everywhere: with its byte order
+// mark, it is read to the end like any text.
+void tst_FileReader::wideTextIsReadWhole_data()
+{
+    QTest::addColumn<QByteArray>("mark");
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE") << true;
+    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF") << true;
+    QTest::newRow("UTF-32 BE") << QByteArray("\0\0\xFE\xFF", 4) << true;
+    QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF") << false;
+    QTest::newRow("no mark") << QByteArray() << false;
+}
+
+void tst_FileReader::wideTextIsReadWhole()
+{
+    QFETCH(QByteArray, mark);
+    QFETCH(bool, whole);
+    QByteArray contents = mark;
+    while (contents.size() < 3 * 1024 * 1024)
+        contents += QByteArray("A\0", 2);
+    const FileContents read = readFileContents(write(contents).toStdString());
+    QCOMPARE(read.error, std::string());
+    QCOMPARE(read.text.size() == static_cast<std::size_t>(contents.size()), whole);
+}
+
+void tst_FileReader::standardInput()
+{
+    std::istringstream in(std::string(3 * 1024 * 1024, 'B') + "end");
+    const FileContents read = readStreamContents(in, maxFileBytes);
+    QCOMPARE(read.error, std::string());
+    QCOMPARE(read.text.size(), std::size_t{3 * 1024 * 1024 + 3});
+    QVERIFY(read.text.ends_with("Bend"));
+
+    std::istringstream tooMuch(std::string(2 * 1024 * 1024 + 1, 'B'));
+    QCOMPARE(readStreamContents(tooMuch, 2 * 1024 * 1024).error,
+             std::string("fichier trop gros (plus de 2 Mio)"));
 }
 
 QTEST_GUILESS_MAIN(tst_FileReader)

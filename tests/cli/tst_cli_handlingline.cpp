@@ -8,6 +8,7 @@ using namespace bitloom::cli;
 using namespace bitloom::tests;
 
 Q_DECLARE_METATYPE(LineKind)
+Q_DECLARE_METATYPE(const GameProfile *)
 
 namespace {
 
@@ -26,70 +27,88 @@ private Q_SLOTS:
 void tst_HandlingLine::lines_data()
 {
     QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<int>("flagsField");
+    QTest::addColumn<const GameProfile *>("game");
     QTest::addColumn<LineKind>("kind");
     QTest::addColumn<QByteArray>("identifier");
     QTest::addColumn<QByteArray>("flagsText");
     QTest::addColumn<int>("fieldCount");
 
-    const auto vehicle = LineKind::Vehicle;
-    QTest::newRow("vehicle") << landstal << 31 << vehicle << QByteArray("LANDSTAL")
-                             << QByteArray("9047000") << 34;
-    QTest::newRow("gta3 column") << landstal << 30 << vehicle << QByteArray("LANDSTAL")
-                                 << QByteArray("20") << 34;
+    const GameProfile *vc = &viceCity;
+    const auto standard = LineKind::Standard;
+    QTest::newRow("vehicle") << landstal << vc << standard << QByteArray("LANDSTAL")
+                             << QByteArray("9047000") << 33;
+    QTest::newRow("gta3 column") << landstal << &gta3 << standard << QByteArray("LANDSTAL")
+                                 << QByteArray("20") << 33;
     QTest::newRow("tabs and runs of blanks")
-        << QByteArray(landstal).replace(' ', "\t \t") << 31 << vehicle << QByteArray("LANDSTAL")
-        << QByteArray("9047000") << 34;
-    QTest::newRow("leading blanks") << " \t" + landstal << 31 << vehicle << QByteArray("LANDSTAL")
-                                    << QByteArray("9047000") << 34;
-    QTest::newRow("trailing blanks") << landstal + " \t " << 31 << vehicle << QByteArray("LANDSTAL")
-                                     << QByteArray("9047000") << 34;
+        << QByteArray(landstal).replace(' ', "\t \t") << vc << standard << QByteArray("LANDSTAL")
+        << QByteArray("9047000") << 33;
+    QTest::newRow("leading blanks") << " \t" + landstal << vc << standard << QByteArray("LANDSTAL")
+                                    << QByteArray("9047000") << 33;
+    QTest::newRow("trailing blanks") << landstal + " \t " << vc << standard
+                                     << QByteArray("LANDSTAL") << QByteArray("9047000") << 33;
 
     QByteArray endsWithFlags = landstal;
-    endsWithFlags.chop(QByteArray(" 0 1 0").size());
+    endsWithFlags.chop(QByteArray(" 1 1").size());
     QTest::newRow("flags last, Windows ending")
-        << endsWithFlags + "\r" << 31 << vehicle << QByteArray("LANDSTAL") << QByteArray("9047000")
+        << endsWithFlags + "\r" << vc << standard << QByteArray("LANDSTAL") << QByteArray("9047000")
         << 31;
     QByteArray tooShort = endsWithFlags;
     tooShort.chop(QByteArray(" 9047000").size());
     QTest::newRow("one field short")
-        << tooShort << 31 << vehicle << QByteArray("LANDSTAL") << QByteArray() << 30;
+        << tooShort << vc << standard << QByteArray("LANDSTAL") << QByteArray() << 30;
     QTest::newRow("identifier alone")
-        << QByteArray("LANDSTAL") << 31 << vehicle << QByteArray("LANDSTAL") << QByteArray() << 1;
+        << QByteArray("LANDSTAL") << vc << standard << QByteArray("LANDSTAL") << QByteArray() << 1;
 
     const QByteArray none;
-    QTest::newRow("empty") << QByteArray() << 31 << LineKind::Blank << none << none << 0;
-    QTest::newRow("blanks") << QByteArray(" \t ") << 31 << LineKind::Blank << none << none << 0;
-    QTest::newRow("lone CR") << QByteArray("\r") << 31 << LineKind::Blank << none << none << 0;
-    QTest::newRow("comment") << QByteArray("; A B C") << 31 << LineKind::Comment << none << none
+    QTest::newRow("empty") << QByteArray() << vc << LineKind::Blank << none << none << 0;
+    QTest::newRow("blanks") << QByteArray(" \t ") << vc << LineKind::Blank << none << none << 0;
+    QTest::newRow("lone CR") << QByteArray("\r") << vc << LineKind::Blank << none << none << 0;
+    QTest::newRow("comment") << QByteArray("; A B C") << vc << LineKind::Comment << none << none
                              << 0;
-    QTest::newRow("indented comment")
-        << QByteArray("\t;" + landstal) << 31 << LineKind::Comment << none << none << 0;
-    QTest::newRow("end") << QByteArray(";the end") << 31 << LineKind::End << none << none << 0;
+    QTest::newRow("end") << QByteArray(";the end") << vc << LineKind::End << none << none << 0;
     QTest::newRow("end, Windows ending")
-        << QByteArray(";the end\r") << 31 << LineKind::End << none << none << 0;
+        << QByteArray(";the end\r") << vc << LineKind::End << none << none << 0;
+    // The game compares the whole line with the marker.
     QTest::newRow("end, more after")
-        << QByteArray(";the end of it") << 31 << LineKind::End << none << none << 0;
+        << QByteArray(";the end of it") << vc << LineKind::Comment << none << none << 0;
+    QTest::newRow("end, a blank after")
+        << QByteArray(";the end ") << vc << LineKind::Comment << none << none << 0;
     QTest::newRow("not quite the end")
-        << QByteArray(";The End") << 31 << LineKind::Comment << none << none << 0;
-    QTest::newRow("boat") << QByteArray("%" + landstal) << 31 << LineKind::OtherSection << none
-                          << none << 0;
-    QTest::newRow("bike") << QByteArray("! PCJ600 1 2") << 31 << LineKind::OtherSection << none
-                          << none << 0;
-    QTest::newRow("flying") << QByteArray("$ SPARROW 1 2") << 31 << LineKind::OtherSection << none
-                            << none << 0;
+        << QByteArray(";The End") << vc << LineKind::Comment << none << none << 0;
+
+    QTest::newRow("boat") << QByteArray("% PREDATOR 1 2") << vc << LineKind::Boat
+                          << QByteArray("PREDATOR") << none << 4;
+    QTest::newRow("bike") << QByteArray("! BIKE 1 2") << vc << LineKind::Bike << QByteArray("BIKE")
+                          << none << 4;
+    QTest::newRow("flying") << QByteArray("$\tSPARROW\t1 2") << vc << LineKind::Flying
+                            << QByteArray("SPARROW") << none << 4;
+    QTest::newRow("marker alone") << QByteArray("%") << vc << LineKind::Boat << none << none << 1;
+    QTest::newRow("marker against the identifier")
+        << QByteArray("!BIKE 1 2") << vc << LineKind::Bike << QByteArray("1") << none << 3;
+
+    // The game looks at the first column only: a marker after a blank, or
+    // one the game has no section for, begins a standard line.
+    QTest::newRow("indented comment")
+        << "\t;" + landstal << vc << standard << ";" + landstal.left(landstal.indexOf(' '))
+        << QByteArray("9047000") << 33;
+    QTest::newRow("indented end") << QByteArray(" ;the end") << vc << standard << QByteArray(";the")
+                                  << none << 2;
+    QTest::newRow("indented boat")
+        << QByteArray(" % PREDATOR 1") << vc << standard << QByteArray("%") << none << 3;
+    QTest::newRow("boat in gta3") << QByteArray("% PREDATOR 1") << &gta3 << standard
+                                  << QByteArray("%") << none << 3;
 }
 
 void tst_HandlingLine::lines()
 {
     QFETCH(QByteArray, line);
-    QFETCH(int, flagsField);
+    QFETCH(const GameProfile *, game);
     QFETCH(LineKind, kind);
     QFETCH(QByteArray, identifier);
     QFETCH(QByteArray, flagsText);
     QFETCH(int, fieldCount);
 
-    const HandlingLine read = readHandlingLine(view(line), static_cast<std::size_t>(flagsField));
+    const HandlingLine read = readHandlingLine(view(line), *game);
     QCOMPARE(read.kind, kind);
     QCOMPARE(bytes(read.identifier), identifier);
     QCOMPARE(bytes(read.flagsText), flagsText);

@@ -20,10 +20,10 @@ namespace {
 QJsonObject scanReport(const QByteArray &identifier, const QByteArray &file = "handling.cfg")
 {
     ScanResult result;
-    result.vehicles.push_back({1, view(identifier), "1", 1});
+    result.vehicles.push_back({1, LineKind::Standard, view(identifier), "1", 1});
     result.problems.push_back({.message = "m", .line = 2, .identifier = view(identifier)});
     std::ostringstream out;
-    JsonReport(out).scanned(view(file), result, viceCity);
+    JsonReport(out).scanned(view(file), result, {}, viceCity);
 
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes(out.str()), &error);

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <algorithm>
 #include <sstream>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -22,12 +23,13 @@ struct Run {
     QByteArray err;
 };
 
-Run run(const QStringList &arguments)
+Run run(const QStringList &arguments, const QByteArray &input = {})
 {
     const tests::Arguments views(arguments);
+    std::istringstream in(input.toStdString());
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::runProgram(views.list(), out, err);
+    const int status = cli::runProgram(views.list(), in, out, err);
     return {status, tests::bytes(out.str()), tests::bytes(err.str())};
 }
 
@@ -78,6 +80,10 @@ private Q_SLOTS:
     void encodeGivesNoValueForABadName();
     void jsonCarriesTheProblems_data();
     void jsonCarriesTheProblems();
+    void encodeFromAValue_data();
+    void encodeFromAValue();
+    void decodeListsTheFlagsOfExtraBits();
+    void listGivesEveryFlag();
 };
 
 void tst_Program::everyFlagRoundTrips()
@@ -173,8 +179,8 @@ void tst_Program::goodValuesAreReportedBesideBadOnes()
     QCOMPARE(values.size(), 2);
     QCOMPARE(values[0].names, QStringList{u"IS_BUS"_s});
     QCOMPARE(values[1].names, QStringList{u"NO_DOORS"_s});
-    QCOMPARE(decoded.err, QByteArray("bitloom-flags: valeur \"4x\" : caractère non hexadécimal "
-                                     "'x' en position 2 ; le jeu lirait 4\n"));
+    QCOMPARE(decoded.err, QByteArray("bitloom-flags: erreur : valeur \"4x\" : caractère non "
+                                     "hexadécimal 'x' en position 2 ; le jeu lirait 4\n"));
 }
 
 void tst_Program::encodeGivesNoValueForABadName()
@@ -182,7 +188,8 @@ void tst_Program::encodeGivesNoValueForABadName()
     const Run encoded = run({u"encode"_s, u"IS_BUS"_s, u"IS_BSU"_s});
     QCOMPARE(encoded.status, 1);
     QCOMPARE(encoded.out, QByteArray());
-    QCOMPARE(encoded.err, QByteArray("bitloom-flags: flag inconnu \"IS_BSU\"\n"));
+    QCOMPARE(encoded.err, QByteArray("bitloom-flags: erreur : flag inconnu \"IS_BSU\" ; "
+                                     "vouliez-vous dire IS_BUS ?\n"));
 }
 
 void tst_Program::jsonCarriesTheProblems_data()
@@ -197,10 +204,10 @@ void tst_Program::jsonCarriesTheProblems_data()
     QTest::newRow("decode, bad values")
         << QStringList{u"decode"_s, u"40"_s, u"4x"_s, QString(), u"1FFFFFFF"_s, u"zz"_s} << 1
         << QByteArray(R"([
-            {"input": "4x", "message": "valeur \"4x\" : caractère non hexadécimal 'x' en position 2 ; le jeu lirait 4", "gameReads": "4"},
-            {"input": "", "message": "valeur vide"},
-            {"input": "1FFFFFFF", "message": "valeur \"1FFFFFFF\" : bits au-delà des 28 flags de GTA: Vice-City", "gameReads": "1FFFFFFF"},
-            {"input": "zz", "message": "valeur \"zz\" : caractère non hexadécimal 'z' en position 1 ; le jeu ne lirait aucune valeur sûre"}
+            {"input": "4x", "level": "error", "message": "valeur \"4x\" : caractère non hexadécimal 'x' en position 2 ; le jeu lirait 4", "gameReads": "4"},
+            {"input": "", "level": "error", "message": "valeur vide"},
+            {"input": "1FFFFFFF", "level": "warning", "message": "valeur \"1FFFFFFF\" : bits 10000000 au-delà des 28 flags de GTA: Vice-City ; le jeu les ignore et lit les flags FFFFFFF", "gameReads": "1FFFFFFF"},
+            {"input": "zz", "level": "error", "message": "valeur \"zz\" : caractère non hexadécimal 'z' en position 1 ; le jeu ne lirait aucune valeur sûre"}
         ])")
         << true;
     QTest::newRow("encode, all good")
@@ -208,8 +215,8 @@ void tst_Program::jsonCarriesTheProblems_data()
     QTest::newRow("encode, bad names")
         << QStringList{u"--game=gta3"_s, u"encode"_s, u"IS_BUS"_s, u"IS_TRAIN"_s, u"is_bike"_s} << 1
         << QByteArray(R"([
-            {"input": "IS_TRAIN", "message": "flag inconnu \"IS_TRAIN\""},
-            {"input": "is_bike", "message": "le flag \"is_bike\" n'est pas parmi les 16 flags de GTA3"}
+            {"input": "IS_TRAIN", "level": "error", "message": "flag inconnu \"IS_TRAIN\""},
+            {"input": "is_bike", "level": "error", "message": "le flag \"is_bike\" n'est pas parmi les 16 flags de GTA3"}
         ])")
         << false;
 }
@@ -231,6 +238,85 @@ void tst_Program::jsonCarriesTheProblems()
     QCOMPARE(r.err.count('\n'), report[u"problems"].toArray().size());
     if (arguments.contains(u"encode"_s))
         QCOMPARE(report.contains(u"value"), hasValue);
+}
+
+void tst_Program::encodeFromAValue_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+
+    QTest::newRow("add and remove") << QStringList{u"2180"_s, u"+GOOD_IN_SAND"_s, u"-IS_LOW"_s} << 0
+                                    << QByteArray("4002100\n") << QByteArray();
+    QTest::newRow("bare name adds")
+        << QStringList{u"0x40"_s, u"no_doors"_s} << 0 << QByteArray("50\n") << QByteArray();
+    QTest::newRow("removing an unset flag")
+        << QStringList{u"40"_s, u"-IS_LOW"_s} << 0 << QByteArray("40\n") << QByteArray();
+    QTest::newRow("in order") << QStringList{u"0"_s, u"+IS_BUS"_s, u"-IS_BUS"_s, u"IS_BUS"_s} << 0
+                              << QByteArray("40\n") << QByteArray();
+    QTest::newRow("header spelling")
+        << QStringList{u"1000"_s, u"-NEUTRALHANDLING"_s} << 0 << QByteArray("0\n") << QByteArray();
+    // The value comes first only; a name may begin with a digit.
+    QTest::newRow("name with a digit")
+        << QStringList{u"1G_BOOST"_s, u"2G_BOOST"_s} << 0 << QByteArray("3\n") << QByteArray();
+    QTest::newRow("bits beyond the flags")
+        << QStringList{u"40002004"_s, u"+IS_BUS"_s} << 0 << QByteArray("2044\n")
+        << QByteArray("bitloom-flags: avertissement : valeur de départ \"40002004\" : bits "
+                      "40000000 au-delà des 28 flags de GTA: Vice-City, retirés du résultat\n");
+    QTest::newRow("bad value") << QStringList{u"21z0"_s, u"+IS_BUS"_s} << 1 << QByteArray()
+                               << QByteArray("bitloom-flags: erreur : valeur \"21z0\" : caractère "
+                                             "non hexadécimal 'z' en position 3 ; le jeu lirait "
+                                             "21\n");
+    QTest::newRow("misspelt removal")
+        << QStringList{u"2180"_s, u"-IS_LOWW"_s} << 1 << QByteArray()
+        << QByteArray("bitloom-flags: erreur : flag inconnu \"IS_LOWW\" ; vouliez-vous dire "
+                      "IS_LOW ?\n");
+}
+
+void tst_Program::encodeFromAValue()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+
+    const Run r = run(QStringList{u"encode"_s} + arguments);
+    QCOMPARE(r.err, err);
+    QCOMPARE(r.out, out);
+    QCOMPARE(r.status, status);
+}
+
+// The game reads the flags among bits it does not know: a warning, not a failure.
+void tst_Program::decodeListsTheFlagsOfExtraBits()
+{
+    const Run r = run({u"decode"_s, u"--json"_s, u"0x40002004"_s});
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.err, QByteArray("bitloom-flags: avertissement : valeur \"0x40002004\" : bits "
+                               "40000000 au-delà des 28 flags de GTA: Vice-City ; le jeu les "
+                               "ignore et lit les flags 2004\n"));
+    const QJsonObject value = QJsonDocument::fromJson(r.out)[u"values"][0].toObject();
+    QCOMPARE(value[u"value"].toString(), u"2004"_s);
+    QCOMPARE(value[u"extraBits"].toString(), u"40000000"_s);
+    const QList<Decoded> values = decodedValues(r.out);
+    QCOMPARE(values.value(0).names, (QStringList{u"REV_BONNET"_s, u"HAS_NO_ROOF"_s}));
+}
+
+void tst_Program::listGivesEveryFlag()
+{
+    for (const auto &[game, count] : {std::pair{u"vc"_s, 28}, std::pair{u"gta3"_s, 16}}) {
+        const Run r = run({u"list"_s, u"--json"_s, u"--game"_s, game});
+        QCOMPARE(r.status, 0);
+        const QJsonArray list = QJsonDocument::fromJson(r.out)[u"flags"].toArray();
+        QCOMPARE(list.size(), count);
+        for (int bit = 0; bit < count; ++bit) {
+            QCOMPARE(list[bit][u"bit"].toInt(), bit);
+            QCOMPARE(list[bit][u"digit"].toInt(), bit / 4 + 1);
+            QCOMPARE(list[bit][u"mask"].toString().toUInt(nullptr, 16), 1u << bit);
+            QCOMPARE(list[bit][u"name"].toString(), nameOf(bit));
+        }
+        QCOMPARE(list[12][u"aliases"].toArray(), QJsonArray{u"NEUTRALHANDLING"_s});
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Program)

@@ -72,12 +72,17 @@ void tst_FlagsValueReader::refused_data()
 
     const auto notHex = ValueProblem::NotHex;
     const auto above = ValueProblem::AboveFlags;
+    const auto above32 = ValueProblem::Above32Bits;
     QTest::newRow("empty") << QByteArray() << ValueProblem::Empty << 0 << qint64{-1};
     QTest::newRow("trailing letters")
         << QByteArray("9047000xyz") << notHex << 7 << qint64{0x9047000};
     QTest::newRow("no digit") << QByteArray("xyz") << notHex << 0 << qint64{-1};
-    QTest::newRow("prefix alone") << QByteArray("0x") << notHex << 1 << qint64{0};
-    QTest::newRow("prefix then no digit") << QByteArray("0xg1") << notHex << 1 << qint64{0};
+    QTest::newRow("prefix alone") << QByteArray("0x") << ValueProblem::NoDigits << 0 << qint64{0};
+    QTest::newRow("prefix alone, upper case")
+        << QByteArray("0X") << ValueProblem::NoDigits << 0 << qint64{0};
+    // The x is a prefix to the person who wrote it: the Z after it is wrong.
+    QTest::newRow("prefix then no digit") << QByteArray("0xg1") << notHex << 2 << qint64{0};
+    QTest::newRow("prefix then letters") << QByteArray("0xZZ") << notHex << 2 << qint64{0};
     QTest::newRow("prefix twice") << QByteArray("0x0x5") << notHex << 3 << qint64{0};
     QTest::newRow("minus sign") << QByteArray("-1") << notHex << 0 << qint64{0xFFFFFFFF};
     QTest::newRow("plus sign") << QByteArray("+50") << notHex << 0 << qint64{0x50};
@@ -91,9 +96,11 @@ void tst_FlagsValueReader::refused_data()
     QTest::newRow("bit 28") << QByteArray("10000000") << above << 0 << qint64{0x10000000};
     QTest::newRow("32 bits") << QByteArray("FFFFFFFF") << above << 0 << qint64{0xFFFFFFFF};
     // 33 bits whose low 32 are zero: a reader that wraps would take it for 0.
-    QTest::newRow("wraps to zero") << QByteArray("100000000") << above << 0 << qint64{-1};
-    QTest::newRow("wraps to a flag") << QByteArray("1000000001") << above << 0 << qint64{-1};
-    QTest::newRow("very long") << QByteArray(5000, 'F') << above << 0 << qint64{-1};
+    QTest::newRow("wraps to zero") << QByteArray("100000000") << above32 << 0 << qint64{-1};
+    QTest::newRow("wraps to a flag") << QByteArray("1000000001") << above32 << 0 << qint64{-1};
+    QTest::newRow("very long") << QByteArray(5000, 'F') << above32 << 0 << qint64{-1};
+    QTest::newRow("zeros, then 32 bits")
+        << QByteArray("0x000000C0002180") << above << 0 << qint64{0xC0002180};
     QTest::newRow("too long, then letters")
         << QByteArray("100000000xyz") << notHex << 9 << qint64{-1};
 }
@@ -110,6 +117,9 @@ void tst_FlagsValueReader::refused()
     if (problem == ValueProblem::NotHex)
         QCOMPARE(reading.badOffset, static_cast<std::size_t>(badOffset));
     QCOMPARE(gameValueOf(reading), gameValue);
+    // Bits beyond the flags are kept, so that the flags among them can be shown.
+    if (problem == ValueProblem::AboveFlags)
+        QCOMPARE(qint64{reading.value}, gameValue);
 }
 
 void tst_FlagsValueReader::allowedBitsLimitTheValue()
@@ -119,6 +129,7 @@ void tst_FlagsValueReader::allowedBitsLimitTheValue()
     QCOMPARE(readFlagsValue("0x0000FFFF", digitsOneToFour).value, 0xFFFFu);
     QCOMPARE(readFlagsValue("10000", digitsOneToFour).problem, ValueProblem::AboveFlags);
     QCOMPARE(readFlagsValue("9047000", digitsOneToFour).problem, ValueProblem::AboveFlags);
+    QCOMPARE(readFlagsValue("9047000", digitsOneToFour).value, 0x9047000u);
 }
 
 QTEST_GUILESS_MAIN(tst_FlagsValueReader)

@@ -1,0 +1,99 @@
+#include "FileCommands.h"
+
+#include "HandlingScanner.h"
+#include "InputFile.h"
+#include "Messages.h"
+#include "Program.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace bitloom::cli {
+
+namespace {
+
+bool sameIdentifier(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
+    };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+bool asked(std::string_view identifier, std::span<const std::string_view> identifiers)
+{
+    return std::any_of(identifiers.begin(), identifiers.end(),
+                       [&](std::string_view wanted) { return sameIdentifier(identifier, wanted); });
+}
+
+// The lines of the vehicles asked for, their problems and those of the
+// whole file; a warning first for each vehicle the file does not have.
+ScanResult onlyVehicles(ScanResult all, std::span<const std::string_view> identifiers)
+{
+    ScanResult result;
+    for (std::string_view wanted : identifiers) {
+        const bool found
+            = std::any_of(all.vehicles.begin(), all.vehicles.end(), [&](const ScannedVehicle &v) {
+                  return sameIdentifier(v.identifier, wanted);
+              });
+        if (!found)
+            result.problems.push_back(
+                {.level = Level::Warning, .message = messages::notInFile(wanted)});
+    }
+    std::copy_if(all.vehicles.begin(), all.vehicles.end(), std::back_inserter(result.vehicles),
+                 [&](const ScannedVehicle &v) { return asked(v.identifier, identifiers); });
+    std::copy_if(
+        all.problems.begin(), all.problems.end(), std::back_inserter(result.problems),
+        [&](const Problem &p) { return p.identifier.empty() || asked(p.identifier, identifiers); });
+    return result;
+}
+
+} // namespace
+
+int runScan(const CommandContext &context)
+{
+    const GameProfile &game = *context.options.game;
+    const std::span<const std::string_view> operands = context.options.operands;
+    const std::string_view path = operands.front();
+    const std::span<const std::string_view> identifiers = operands.subspan(1);
+
+    const InputFile file = readInputFile(path, context.in);
+    if (!file.error.empty()) {
+        const Problem problem{.message = file.error};
+        context.err << messages::fileProblem(path, problem) << '\n';
+        context.err.flush();
+        context.report.notScanned(path, problem, game);
+        return badInput;
+    }
+    ScanResult result = scanHandling(file.decoded.text, file.decoded.encoding, game);
+    if (!identifiers.empty())
+        result = onlyVehicles(std::move(result), identifiers);
+    for (const Problem &problem : result.problems)
+        context.err << messages::fileProblem(path, problem) << '\n';
+    context.err.flush(); // before the report, when both go to one terminal
+    context.report.scanned(path, result, identifiers, game);
+    return statusFor(result.problems);
+}
+
+int runCheck(const CommandContext &context)
+{
+    const GameProfile &game = *context.options.game;
+    std::size_t errors = 0;
+    std::size_t warnings = 0;
+    for (std::string_view path : context.options.operands) {
+        const InputFile file = readInputFile(path, context.in);
+        std::vector<Problem> problems;
+        if (file.error.empty())
+            problems = scanHandling(file.decoded.text, file.decoded.encoding, game).problems;
+        else
+            problems.push_back({.message = file.error});
+        context.report.checked(path, problems, game);
+        errors += countOf(problems, Level::Error);
+        warnings += countOf(problems, Level::Warning);
+    }
+    context.report.checkEnded(context.options.operands.size(), errors, warnings, game);
+    return errors == 0 ? success : badInput;
+}
+
+} // namespace bitloom::cli
