@@ -59,8 +59,10 @@ ValueInput readFlagsText(std::string_view flagsText, const std::string &subject)
     case flags::ValueProblem::Empty:
         return refuse("Il n'y a pas de valeur : le texte est vide.");
     case flags::ValueProblem::AboveFlags:
+    case flags::ValueProblem::Above32Bits:
         return refuse(subject
                       + " a des bits au-delà des 28 flags : la plus grande valeur est FFFFFFF.");
+    case flags::ValueProblem::NoDigits:
     case flags::ValueProblem::NotHex:
         break;
     }
@@ -70,8 +72,8 @@ ValueInput readFlagsText(std::string_view flagsText, const std::string &subject)
     if ((game & ~flags::allFlagsMask) != 0)
         return refuse(subject + " n'est pas une valeur hexadécimale, et le jeu y lirait "
                       + flags::hexText(game) + ", qui a des bits au-delà des 28 flags.");
-    const char stop = flagsText[reading.badOffset];
-    const std::string where = static_cast<unsigned char>(stop) < 0x80
+    const char stop = reading.badOffset < flagsText.size() ? flagsText[reading.badOffset] : '\0';
+    const std::string where = stop != '\0' && static_cast<unsigned char>(stop) < 0x80
                                   ? " : le jeu s'arrête au caractère '" + std::string(1, stop) + "'"
                                   : " : le jeu s'arrête avant la fin";
     const std::string read = flags::valueText(game);
@@ -102,17 +104,24 @@ ValueInput readValueInput(std::string_view text)
 
     // Several fields: a line of the handling file, read as the game splits it.
     const cli::GameProfile &game = cli::viceCity;
-    const cli::HandlingLine line
-        = cli::readHandlingLine(value, static_cast<std::size_t>(game.flagsField));
-    if (line.kind != cli::LineKind::Vehicle)
-        return refuse(
-            "Cette ligne du fichier handling n'est pas celle d'un véhicule : elle n'a pas "
-            "de colonne \"ae\".");
-    if (line.flagsText.empty())
+    const cli::HandlingLine line = cli::readHandlingLine(value, game);
+    if (line.kind != cli::LineKind::Standard)
+        return refuse("Cette ligne du fichier handling n'est pas la ligne standard d'un véhicule : "
+                      "elle n'a pas de colonne \"ae\".");
+    const auto fields = static_cast<std::size_t>(game.fieldsOf(cli::LineKind::Standard));
+    if (line.fieldCount < static_cast<std::size_t>(game.flagsField))
         return refuse("Ce texte a " + std::to_string(line.fieldCount)
                       + " champs : ce n'est ni une seule valeur, ni une ligne de véhicule du "
                         "fichier handling, dont la colonne \"ae\" est le "
                       + std::to_string(game.flagsField) + "e champ.");
+    // Fields missing before the flags shift them: what stands in column
+    // "ae" is then another column's value.
+    if (line.fieldCount != fields)
+        return refuse("La ligne de " + quoted(line.identifier) + " a "
+                      + std::to_string(line.fieldCount) + " champs, une ligne de véhicule en a "
+                      + std::to_string(fields)
+                      + " : ses colonnes sont décalées, et sa colonne \"ae\" ne se lit pas "
+                        "sûrement.");
     return readFlagsText(line.flagsText, "La colonne \"ae\" de " + quoted(line.identifier) + ", "
                                              + quoted(line.flagsText) + ",");
 }

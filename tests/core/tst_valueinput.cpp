@@ -93,8 +93,12 @@ TEST_CASE("texts with no value, or with bits above the flags, are refused with t
         {"1\n2", "plusieurs lignes"},
         {"12 34", "2 champs"},
         {vehicleLine("2180", 30), "30 champs"},
-        {"; a comment line", "n'est pas celle d'un véhicule"},
-        {"% BOAT 1 2 3", "n'est pas celle d'un véhicule"},
+        {vehicleLine("2180", 32),
+         "a 32 champs, une ligne de véhicule en a 33 : ses colonnes sont décalées"},
+        {vehicleLine("2180", 34), "a 34 champs"},
+        {"! BIKE 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", "pas la ligne standard"},
+        {"; a comment line", "pas la ligne standard"},
+        {"% BOAT 1 2 3", "pas la ligne standard"},
         {vehicleLine("10000000"), "de \"LANDSTAL\", \"10000000\", a des bits"},
     };
     for (const Case &c : cases) {

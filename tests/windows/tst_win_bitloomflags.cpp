@@ -41,30 +41,32 @@ std::string crlfLines(std::initializer_list<std::string_view> lines)
     return text;
 }
 
-// A vehicle line of 34 fields, the flags in the 31st.
+// A standard vehicle line of Vice-City: 33 fields, the flags in the 31st.
 std::string vehicle(std::string_view identifier, std::string_view flags)
 {
     return std::string(identifier)
            + " 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8 0.75 0.5 5 160.0 25.0 4 D 6.2 0.60 0 35.0 "
              "1.4 0.15 0.0 0.25 -0.20 0.5 0.5 25000 20 "
-           + std::string(flags) + " 0 1 0";
+           + std::string(flags) + " 0 1";
 }
 
+// A file with no mistake: LANDSTAL's IS_PLANE has its flying entry.
 const std::string sampleFile = crlfLines({
     "; Vehicle handling, as a modder keeps it",
     vehicle("LANDSTAL", "9047000"),
-    "% PREDATOR 0.8 0.7 0.5 1.0 5.0",
+    "$ LANDSTAL 0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1.0 1.1 1.2 1.3 1.4 1.5 1.6 1.7 1.8",
     vehicle("IDAHO", "0x50"),
     ";the end",
 });
 
 const std::string sampleTable
-    = crlf("ligne  identifiant  ae       flags\n"
-           "2      LANDSTAL     9047000  NEUTRAL_HANDLING HAS_NO_ROOF IS_BIG IS_PLANE FAT_REAR "
-           "SPECIAL_FLIGHT\n"
-           "4      IDAHO        0x50     NO_DOORS IS_BUS\n"
+    = crlf("   ligne  identifiant  ae       lu       flags\n"
+           "   2      LANDSTAL     9047000  9047000  NEUTRAL_HANDLING HAS_NO_ROOF IS_BIG IS_PLANE "
+           "FAT_REAR SPECIAL_FLIGHT\n"
+           "   3      LANDSTAL                       entrée vol ($)\n"
+           "   4      IDAHO        0x50     50       NO_DOORS IS_BUS\n"
            "\n"
-           "véhicules : 2 ; lignes d'autres sections (%, !, $) ignorées : 1\n");
+           "lignes de véhicules : 3 (2 standard, 1 vol) ; 0 erreur (E) ; 0 avertissement (A)\n");
 
 // Outside Windows-1252, the ANSI code page here: only a program that takes
 // its arguments in UTF-16 sees these names.
@@ -117,12 +119,11 @@ TEST_CASE("scan reads a CRLF handling file however its path is written")
 {
     const TempFolder folder(L"bitloom-flags-scan");
     const fs::path plain = folder.write(L"handling.cfg", sampleFile);
-    const fs::path withBom = folder.write(L"bom.cfg", "\xEF\xBB\xBF" + sampleFile);
     const fs::path unusual = folder.write(unusualFolder / L"handling.cfg", sampleFile);
 
     // C:\Users\...\handling.cfg, C:/Users/.../handling.cfg, and so on.
     for (const std::wstring &path :
-         {plain.native(), withSlashes(plain.native()), withBom.native(), unusual.native()}) {
+         {plain.native(), withSlashes(plain.native()), unusual.native()}) {
         CAPTURE(bitloom::win32::toUtf8(path));
         REQUIRE(path.substr(1, 1) == L":"); // a drive letter, as Windows users write paths
         const CapturedRun scanned = run({L"scan", path});
@@ -130,6 +131,13 @@ TEST_CASE("scan reads a CRLF handling file however its path is written")
         CHECK(scanned.status == 0);
         CHECK(scanned.out == sampleTable);
     }
+
+    // Notepad's UTF-8 mark, which the game reads as text of the first line.
+    const fs::path withBom = folder.write(L"bom.cfg", "\xEF\xBB\xBF" + sampleFile);
+    const CapturedRun scanned = run({L"scan", withBom.native()});
+    CHECK(scanned.status == 1);
+    CHECK(scanned.err.find(":1: erreur : marque d'ordre des octets (BOM) UTF-8")
+          != std::string::npos);
 }
 
 // The C runtime's text mode would stop at this byte, the old end-of-file mark.
@@ -143,17 +151,17 @@ TEST_CASE("a Ctrl+Z byte does not end the file")
     CHECK(scanned.err == "");
     CHECK(scanned.status == 0);
     CHECK(scanned.out
-          == crlf("ligne  identifiant  ae    flags\n"
-                  "2      IDAHO        0x50  NO_DOORS IS_BUS\n"
+          == crlf("   ligne  identifiant  ae    lu  flags\n"
+                  "   2      IDAHO        0x50  50  NO_DOORS IS_BUS\n"
                   "\n"
-                  "véhicules : 1 ; lignes d'autres sections (%, !, $) ignorées : 0\n"));
+                  "lignes de véhicules : 1 ; 0 erreur (E) ; 0 avertissement (A)\n"));
 }
 
 TEST_CASE("errors name the file or the text as given, in UTF-8, and end with 1")
 {
     const TempFolder folder(L"bitloom-flags-errors");
     const fs::path badLine = folder.write(
-        unusualFolder / L"bad.cfg", crlfLines({"; x", vehicle("IDAHO", "9047000xyz"), ";the end"}));
+        unusualFolder / L"bad.cfg", crlfLines({"; x", vehicle("IDAHO", "1000xyz"), ";the end"}));
     const std::wstring missing = (folder.path() / unusualFolder / L"absent.cfg").native();
     // A trailing backslash inside quotes is where command lines go wrong.
     const std::wstring directory = (folder.path() / unusualFolder).native() + L"\\";
@@ -163,13 +171,15 @@ TEST_CASE("errors name the file or the text as given, in UTF-8, and end with 1")
         std::string err;
     };
     const Case cases[] = {
-        {{L"scan", missing}, bitloom::win32::toUtf8(missing) + ": fichier introuvable\r\n"},
-        {{L"scan", directory}, bitloom::win32::toUtf8(directory) + ": c'est un dossier, pas un fichier\r\n"},
+        {{L"scan", missing},
+         bitloom::win32::toUtf8(missing) + ": erreur : fichier introuvable\r\n"},
+        {{L"scan", directory},
+         bitloom::win32::toUtf8(directory) + ": erreur : c'est un dossier, pas un fichier\r\n"},
         {{L"scan", badLine.native()},
          bitloom::win32::toUtf8(badLine.native())
-             + crlf(":2: IDAHO : valeur \"9047000xyz\" : caractère non hexadécimal 'x' en "
-                    "position 8 ; le jeu lirait 9047000\n")},
-        {{L"encode", L"NÉANT_Ω"}, crlf("bitloom-flags: flag inconnu \"NÉANT_Ω\"\n")},
+             + crlf(":2: erreur : IDAHO : valeur \"1000xyz\" : caractère non hexadécimal 'x' en "
+                    "position 5 ; le jeu lirait 1000\n")},
+        {{L"encode", L"NÉANT_Ω"}, crlf("bitloom-flags: erreur : flag inconnu \"NÉANT_Ω\"\n")},
     };
     for (const Case &c : cases) {
         CAPTURE(c.err);
@@ -182,9 +192,10 @@ TEST_CASE("errors name the file or the text as given, in UTF-8, and end with 1")
 TEST_CASE("usage errors end with 2")
 {
     const std::pair<std::vector<std::wstring>, std::string> cases[] = {
-        {{}, "commande manquante (decode, encode ou scan)"},
-        {{L"check", L"1"}, "commande inconnue \"check\" (decode, encode ou scan)"},
-        {{L"scan", L"C:\\a.cfg", L"C:\\b.cfg"}, "scan attend un seul fichier"},
+        {{}, "commande manquante (decode, encode, list, scan ou check)"},
+        {{L"frob", L"1"}, "commande inconnue \"frob\" (decode, encode, list, scan ou check)"},
+        {{L"scan"}, "scan attend un fichier"},
+        {{L"--game", L"gta4", L"decode", L"1"}, "jeu inconnu \"gta4\" : --game attend vc ou gta3"},
     };
     for (const auto &[arguments, message] : cases) {
         CAPTURE(message);
