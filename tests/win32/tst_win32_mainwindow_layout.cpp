@@ -3,6 +3,7 @@
 #include "core/ObjectName.h"
 #include "support/Win32MainWindowFixture.h"
 #include "win32/runtime/Dpi.h"
+#include "win32/runtime/Fonts.h"
 #include "win32/runtime/Handles.h"
 #include "win32/runtime/Text.h"
 
@@ -189,6 +190,33 @@ TEST_CASE("every text fits its box, at 96, 144 and 192 dpi")
         checkTextsFit(core::Dpi{dpi});
     }
     window.window().applyDpi(core::standardDpi);
+}
+
+TEST_CASE("the dialog font at 8 pt; the output box asks for Century Gothic 9.75 pt")
+{
+    auto &window = main();
+    const auto faceOf = [](const Control &control) {
+        LOGFONTW font{};
+        GetObjectW(control.font(), sizeof font, &font);
+        return font;
+    };
+    const LOGFONTW dialog = faceOf(window.chkflag(0));
+    CHECK(std::wstring(dialog.lfFaceName) == L"MS Shell Dlg 2");
+    CHECK(dialog.lfHeight == -11); // 8 pt at 96 dpi
+    const LOGFONTW output = faceOf(window.txtOutput());
+    CHECK(output.lfHeight == -13); // 9.75 pt at 96 dpi
+    CHECK(output.lfWeight == FW_NORMAL);
+    CHECK_FALSE(output.lfItalic);
+    // Century Gothic where Windows has it, else its metric twin, else the
+    // dialog font's family.
+    const std::wstring face = output.lfFaceName;
+    if (win32::fontFamilyInstalled(L"Century Gothic"))
+        CHECK(face == L"Century Gothic");
+    else if (win32::fontFamilyInstalled(L"URW Gothic"))
+        CHECK(face == L"URW Gothic");
+    else
+        CHECK(face == L"MS Shell Dlg 2");
+    CHECK_FALSE(win32::fontFamilyInstalled(L"No Such Family Anywhere"));
 }
 
 TEST_CASE("the controls carry the texts of the definition")
