@@ -304,18 +304,12 @@ TEST_CASE("each flag box has a tooltip with its place in the value")
     const HWND tips = toolTipsOf(window.handle());
     REQUIRE(tips != nullptr);
     CHECK(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == flags::flagCount);
-    CHECK(toolTipText(tips, window.handle(), window.chkflag(0).handle())
-          == L"0x1 : 1er chiffre, valeur 1");
     CHECK(toolTipText(tips, window.handle(), window.chkflag(7).handle())
           == L"0x80 : 2e chiffre, valeur 8");
     for (int bit = 0; bit < flags::flagCount; ++bit) {
         CAPTURE(bit);
-        const HWND box = window.chkflag(bit).handle();
-        CHECK(toolTipText(tips, window.handle(), box) == win32::toWide(core::flagToolTip(bit)));
-        // The tool is the box's window, watched by the tooltip itself.
-        TTTOOLINFOW tool = toolOf(window.handle(), box, nullptr);
-        REQUIRE(SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
-        CHECK((tool.uFlags & (TTF_IDISHWND | TTF_SUBCLASS)) == (TTF_IDISHWND | TTF_SUBCLASS));
+        CHECK(toolTipText(tips, window.handle(), window.chkflag(bit).handle())
+              == win32::toWide(core::flagToolTip(bit)));
     }
     CHECK(window.chkflag(7).text() == L"IS_LOW");
 }
