@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "Style.h"
 #include "core/ProgramVersion.h"
 
 #include <QApplication>
@@ -39,6 +40,10 @@ void initializeProgram(QApplication &application)
     if (translator->load(french, u"qtbase"_s, u"_"_s,
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
+
+    // Fusion, whatever the desktop's style: the twips were checked against its
+    // metrics. Group boxes take the classic look (see Style).
+    QApplication::setStyle(new Style);
 
     // An Arial-metric dialog font, fully hinted as on the classic Windows
     // desktop: so measured, every caption and description fits its box.

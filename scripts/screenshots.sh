@@ -37,12 +37,20 @@ mkdir -p "$out"
 xdotool windowactivate --sync "$window"
 shoot "$window" single-summary.png
 
-# Pick "2e Chiffre" in the pane list, then tick two flags.
+# Pick "3e Chiffre" in the pane list, then tick two flags.
 xdotool key --window "$window" Down Down Down
 sleep 0.3
 xdotool key --window "$window" Tab space Tab space
 sleep 0.3
 shoot "$window" single-digit.png
+
+# The mouse resting on the second box's caption (window coordinates, below
+# the menu bar) until its tooltip shows.
+xdotool mousemove --window "$window" 150 110
+sleep 1.5
+shoot "$window" tooltip.png
+xdotool mousemove 0 0
+sleep 0.3
 
 xdotool key --window "$window" ctrl+w
 sleep 0.5
@@ -71,4 +79,9 @@ geometry=$(xwininfo -id "$(xwininfo -id "$window" -children | awk '/Parent windo
 import -window root -crop "$geometry" +repage "$out/edition-menu.png"
 xdotool key Escape
 sleep 0.3
+# The quit question in the window manager's own frame: its whole title.
+xdotool key --window "$window" ctrl+q
+question=$(xdotool search --sync --onlyvisible --name '^Confirmation pour Quitter\?$' | head -n 1)
+sleep 0.5
+shoot "$question" quit.png
 kill %3 2>/dev/null || true

@@ -2,6 +2,7 @@
 
 #include "AboutWindow.h"
 #include "ValueDialog.h"
+#include "core/FlagToolTip.h"
 #include "core/MainWindowDefinition.h"
 #include "core/ObjectName.h"
 #include "runtime/CheckBox.h"
@@ -187,9 +188,11 @@ void MainWindow::buildDigitPanes(QWidget *client)
 
         for (int bit : flags::bitsOfDigit(digit)) {
             const flags::Flag &flag = flags::flagAt(bit);
-            m_flagBoxes[static_cast<std::size_t>(bit)] = placed(
-                new runtime::CheckBox(toQString(flag.name), pane), indexedName("chkflag", bit),
-                {def::chkflagRect(bit), def::chkflagTabIndex(bit), flag.name});
+            auto *box = placed(new runtime::CheckBox(toQString(flag.name), pane),
+                               indexedName("chkflag", bit),
+                               {def::chkflagRect(bit), def::chkflagTabIndex(bit), flag.name});
+            box->setToolTip(toQString(core::flagToolTip(bit)));
+            m_flagBoxes[static_cast<std::size_t>(bit)] = box;
             placed(
                 wrappedLabel(toQString(flag.description), pane), indexedName("lblDescription", bit),
                 {def::lblDescriptionRect(bit), def::lblDescriptionTabIndex(bit), flag.description});

@@ -1,4 +1,5 @@
 #include "core/AboutCaption.h"
+#include "core/FlagToolTip.h"
 #include "core/MainWindowDefinition.h"
 #include "core/MenuDefinition.h"
 #include "core/ObjectName.h"
@@ -7,6 +8,7 @@
 #include <doctest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -57,6 +59,34 @@ TEST_CASE("every control of a digit pane lies inside the pane")
             CHECK(rect.left + rect.width < def::paneSize.width);
             CHECK(rect.top + rect.height < def::paneSize.height);
         }
+    }
+}
+
+TEST_CASE("each flag's tooltip gives its mask, its digit and the digit's value")
+{
+    CHECK(flagToolTip(0) == "0x1 : 1er chiffre, valeur 1");
+    CHECK(flagToolTip(3) == "0x8 : 1er chiffre, valeur 8");
+    CHECK(flagToolTip(7) == "0x80 : 2e chiffre, valeur 8");
+    CHECK(flagToolTip(17) == "0x20000 : 5e chiffre, valeur 2");
+    CHECK(flagToolTip(27) == "0x8000000 : 7e chiffre, valeur 8");
+    CHECK_THROWS_AS(flagToolTip(28), std::out_of_range);
+    CHECK_THROWS_AS(flagToolTip(-1), std::out_of_range);
+
+    // Read back, every tooltip adds up: the digit's value in its place is the mask.
+    for (int bit = 0; bit < bitloom::flags::flagCount; ++bit) {
+        const std::string text = flagToolTip(bit);
+        CAPTURE(text);
+        unsigned mask = 0;
+        int digit = 0;
+        char ordinal[4]{};
+        unsigned value = 0;
+        REQUIRE(std::sscanf(text.c_str(), "0x%X : %d%3[er] chiffre, valeur %u", &mask, &digit,
+                            ordinal, &value)
+                == 4);
+        CHECK(mask == 1u << bit);
+        CHECK(std::string(ordinal) == (digit == 1 ? "er" : "e"));
+        CHECK(value <= 8);
+        CHECK((value << 4 * (digit - 1)) == mask);
     }
 }
 

@@ -22,6 +22,9 @@ private Q_SLOTS:
     void enterAnswersYes();
     void looksLikeAFrenchQuestion();
     void escapeAndCloseDoNothing();
+    void wideEnoughForItsTitle_data();
+    void wideEnoughForItsTitle();
+    void shortTitleLeavesTheSizeAlone();
 };
 
 namespace {
@@ -29,6 +32,18 @@ namespace {
 QAbstractButton *button(QWidget *box, QMessageBox::StandardButton which)
 {
     return qobject_cast<QMessageBox *>(box)->button(which);
+}
+
+// The size of the box as shown, answered No.
+QSize shownSize(const QString &message, const QString &title)
+{
+    QSize size;
+    const ModalAnswer answer([&](QWidget *box) {
+        size = box->size();
+        button(box, QMessageBox::No)->click();
+    });
+    QuestionBox::ask(message, title);
+    return size;
 }
 
 } // namespace
@@ -109,6 +124,39 @@ void tst_QuestionBox::escapeAndCloseDoNothing()
     QCOMPARE(QuestionBox::ask(u"Question ?"_s, u"Titre"_s), Answer::Yes);
     QVERIFY(openAfterEscape);
     QVERIFY(openAfterClose);
+}
+
+void tst_QuestionBox::wideEnoughForItsTitle_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::newRow("quit") << u"Confirmation pour Quitter?"_s;
+    QTest::newRow("long") << u"Une question dont le titre est bien plus long que son message ?"_s;
+}
+
+// Title bars draw bold, larger fonts than dialogs, beside an icon and buttons:
+// the box has room for its title in a bold 11-point font, the largest common
+// default, and a hundred pixels more for the icon and three buttons.
+void tst_QuestionBox::wideEnoughForItsTitle()
+{
+    QFETCH(QString, title);
+    const int width = shownSize(u"Vous êtes sûr ?"_s, title).width();
+    for (const QString &family : {u"DejaVu Sans"_s, u"Liberation Sans"_s}) {
+        QFont font(family, 11, QFont::Bold);
+        const int needed = QFontMetrics(font).horizontalAdvance(title) + 100;
+        QVERIFY2(width >= needed, qPrintable(family % u": "_s % QString::number(width) % u" < "_s
+                                             % QString::number(needed)));
+    }
+}
+
+// A title shorter than the message changes nothing: the box keeps the size
+// Qt gives it.
+void tst_QuestionBox::shortTitleLeavesTheSizeAlone()
+{
+    const QString message = u"Une question bien plus longue que son titre, sur une seule ligne ?"_s;
+    QMessageBox plain(QMessageBox::Question, u"T"_s, message, QMessageBox::Yes | QMessageBox::No);
+    plain.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&plain));
+    QCOMPARE(shownSize(message, u"T"_s), plain.size());
 }
 
 QTEST_MAIN(tst_QuestionBox)

@@ -1,3 +1,4 @@
+#include "core/FlagToolTip.h"
 #include "flags/FlagCatalogue.h"
 #include "runtime/Line.h"
 #include "runtime/Text.h"
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStyleOptionButton>
+#include <QToolTip>
 #include <set>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +35,8 @@ private Q_SLOTS:
     void labelsShowTheirWholeText();
     void captionsFitTheirControls();
     void fixedWindowWithIcon();
+    void flagToolTips();
+    void hoverShowsTheToolTip();
 
 private:
     tests::MainWindowFixture m_main;
@@ -351,6 +355,32 @@ void tst_MainWindowLayout::fixedWindowWithIcon()
     const QList<QSize> sizes = window->windowIcon().availableSizes();
     QVERIFY(sizes.contains(QSize(16, 16)));
     QVERIFY(sizes.contains(QSize(32, 32)));
+}
+
+// Each box says where its flag sits in the value; nothing else has a tooltip.
+void tst_MainWindowLayout::flagToolTips()
+{
+    QCOMPARE(m_main.chkflag(7)->toolTip(), u"0x80 : 2e chiffre, valeur 8"_s);
+    for (int bit = 0; bit < flags::flagCount; ++bit)
+        QCOMPARE(m_main.chkflag(bit)->toolTip(), runtime::toQString(core::flagToolTip(bit)));
+    for (QWidget *widget : m_main.window()->findChildren<QWidget *>()) {
+        if (!qobject_cast<runtime::CheckBox *>(widget))
+            QVERIFY2(widget->toolTip().isEmpty(), qPrintable(widget->objectName()));
+    }
+}
+
+void tst_MainWindowLayout::hoverShowsTheToolTip()
+{
+    m_main.mnuPane(2)->trigger();
+    QCheckBox *box = m_main.chkflag(7);
+    QVERIFY(box->isVisible());
+    const QPoint at = box->rect().center();
+    QHelpEvent hover(QEvent::ToolTip, at, box->mapToGlobal(at));
+    QApplication::sendEvent(box, &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), u"0x80 : 2e chiffre, valeur 8"_s);
+    QToolTip::hideText();
+    m_main.reset();
 }
 
 QTEST_MAIN(tst_MainWindowLayout)

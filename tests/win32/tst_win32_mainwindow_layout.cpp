@@ -1,3 +1,4 @@
+#include "core/FlagToolTip.h"
 #include "core/MainWindowDefinition.h"
 #include "core/MenuDefinition.h"
 #include "core/ObjectName.h"
@@ -8,6 +9,8 @@
 #include "win32/runtime/Text.h"
 
 #include <doctest.h>
+
+#include <commctrl.h>
 
 #include <set>
 
@@ -286,4 +289,96 @@ TEST_CASE("Tab runs through the controls in their tab order")
         at = GetNextDlgTabItem(window.handle(), at, FALSE);
         CHECK(at == next);
     }
+}
+
+namespace {
+
+// The tooltip control that the window owns, found as Windows lists it.
+HWND toolTipsOf(HWND window)
+{
+    struct Search {
+        HWND owner;
+        HWND found;
+    } search{window, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM lParam) -> BOOL {
+            auto *s = reinterpret_cast<Search *>(lParam);
+            wchar_t name[64]{};
+            GetClassNameW(candidate, name, 64);
+            if (std::wstring(name) == TOOLTIPS_CLASSW && GetWindow(candidate, GW_OWNER) == s->owner)
+                s->found = candidate;
+            return s->found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TTTOOLINFOW toolOf(HWND window, HWND control, wchar_t *text)
+{
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    return tool;
+}
+
+std::wstring toolTipText(HWND tips, HWND window, HWND control)
+{
+    wchar_t text[128]{};
+    TTTOOLINFOW tool = toolOf(window, control, text);
+    SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+} // namespace
+
+TEST_CASE("each flag box has a tooltip with its place in the value")
+{
+    auto &window = main();
+    const HWND tips = toolTipsOf(window.handle());
+    REQUIRE(tips != nullptr);
+    CHECK(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == flags::flagCount);
+    CHECK(toolTipText(tips, window.handle(), window.chkflag(7).handle())
+          == L"0x80 : 2e chiffre, valeur 8");
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        CAPTURE(bit);
+        CHECK(toolTipText(tips, window.handle(), window.chkflag(bit).handle())
+              == win32::toWide(core::flagToolTip(bit)));
+    }
+    CHECK(window.chkflag(7).text() == L"IS_LOW");
+}
+
+TEST_CASE("the mouse resting on a flag box shows its tooltip")
+{
+    auto &window = main();
+    window.reset();
+    window.choose("mnuPane", 2);
+    const HWND tips = toolTipsOf(window.handle());
+    REQUIRE(tips != nullptr);
+    const HWND box = window.chkflag(7).handle();
+    const RECT place = window.placeOf(box);
+    POINT at{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    ClientToScreen(window.handle(), &at);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+
+    const DWORD start = GetTickCount();
+    while (!IsWindowVisible(tips) && GetTickCount() - start < 5000) {
+        tests::settle();
+        Sleep(20);
+    }
+    REQUIRE(IsWindowVisible(tips));
+    wchar_t text[128]{};
+    TTTOOLINFOW shown = toolOf(nullptr, nullptr, text);
+    REQUIRE(SendMessageW(tips, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&shown)));
+    CHECK(shown.uId == reinterpret_cast<UINT_PTR>(box));
+    CHECK(std::wstring(text) == L"0x80 : 2e chiffre, valeur 8");
+    SendMessageW(tips, TTM_POP, 0, 0);
+    window.reset();
 }

@@ -2,6 +2,7 @@
 
 #include "AboutWindow.h"
 #include "ValueDialog.h"
+#include "core/FlagToolTip.h"
 #include "core/MainWindowDefinition.h"
 #include "core/ObjectName.h"
 #include "win32/runtime/Dpi.h"
@@ -139,6 +140,7 @@ void MainWindow::buildSummaryPane()
 
 void MainWindow::buildDigitPanes()
 {
+    m_toolTips.emplace(handle());
     for (int digit = 1; digit <= flags::digitCount; ++digit) {
         auto &box = stacked(
             add<GroupBox>(core::objectName("fraPane", digit), toWide(flags::digitCaption(digit))),
@@ -153,6 +155,7 @@ void MainWindow::buildDigitPanes()
                           def::chkflagTabIndex(bit));
             check.setGeometry(def::chkflagRect(bit));
             pane.addControl(check);
+            m_toolTips->add(check.handle(), toWide(core::flagToolTip(bit)));
             m_flagBoxes[static_cast<std::size_t>(bit)] = &check;
 
             auto &description = stacked(

@@ -9,6 +9,7 @@
 #include "core/MainWindowControls.h"
 #include "flags/FlagCatalogue.h"
 #include "win32/runtime/Frame.h"
+#include "win32/runtime/ToolTips.h"
 #include "win32/runtime/Window.h"
 
 #include <array>
@@ -89,6 +90,7 @@ private:
     LockedEdit *m_output = nullptr;
     PushButton *m_resetButton = nullptr;
     std::array<CheckBox *, flags::flagCount> m_flagBoxes{};
+    std::optional<ToolTips> m_toolTips;
     std::vector<Rule *> m_windowRules;
     std::vector<std::pair<int, HWND>> m_stacking;
 
