@@ -51,11 +51,17 @@ std::optional<std::string> RandomUser::failureOf(std::uint32_t seed, int length)
     if (failedAt == 0)
         return name + "wrong before any action: " + *failure;
 
+    const std::string broken = name + *failure + " after action " + std::to_string(failedAt);
+    // Where the failure outlives it (the program ended), every replay would
+    // fail at once: there is nothing to shrink.
+    if (const auto fresh = run({}))
+        return broken + ", " + describe(actions[failedAt - 1])
+               + "; and then the start is wrong too, so the run is not shrunk: " + *fresh;
+
     actions.resize(failedAt);
     const std::vector<RandomAction> shortest = shrink(actions);
-    std::string report = name + *failure + " after action " + std::to_string(failedAt)
-                         + ". Shortest failing run (" + std::to_string(shortest.size())
-                         + " actions):";
+    std::string report
+        = broken + ". Shortest failing run (" + std::to_string(shortest.size()) + " actions):";
     for (const RandomAction &action : shortest)
         report += "\n    " + describe(action);
     if (const auto again = run(shortest))
@@ -95,7 +101,8 @@ std::vector<RandomAction> RandomUser::shrink(std::vector<RandomAction> actions)
                            actions.begin() + static_cast<std::ptrdiff_t>(start + chunk),
                            actions.end());
             --runs;
-            if (run(shorter))
+            std::size_t failedAt = 0;
+            if (run(shorter, &failedAt) && failedAt > 0)
                 actions = std::move(shorter);
             else
                 start += chunk;

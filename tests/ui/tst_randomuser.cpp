@@ -199,6 +199,9 @@ std::optional<std::string> tst_RandomUser::check(const RandomUserModel &model)
         return std::optional<std::string>(what.toStdString());
     };
 
+    if (runtime::programHasEnded() || !m_main.window()->isVisible())
+        return fail(u"the program has ended"_s);
+
     // The output box holds the value of the checked boxes, in the right form.
     flags::FlagStates states{};
     for (int bit = 0; bit < 28; ++bit)
@@ -262,8 +265,6 @@ std::optional<std::string> tst_RandomUser::check(const RandomUserModel &model)
     if (auto *about = m_main.window()->findChild<QDialog *>(u"frmAbout"_s);
         about && about->isVisible())
         return fail(u"the About window is still open"_s);
-    if (runtime::programHasEnded() || !m_main.window()->isVisible())
-        return fail(u"the program has ended"_s);
     return std::nullopt;
 }
 
