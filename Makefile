@@ -28,13 +28,22 @@ test-sanitize: setup
 	cmake --build --preset asan
 	ctest --preset asan
 
-# The random-user test at length, 50 seeds of 4,000 actions; then the
-# companion command's parsers under libFuzzer for a bounded time.
+# The random-user test at length, 50 seeds of 4,000 actions; the Win32
+# window's under Wine, 10 seeds of 1,000 actions with real input (about ten
+# minutes; the Windows tools are installed first, as for test-windows); then
+# the companion command's parsers under libFuzzer for a bounded time.
 STRESS_SEEDS ?= 50
 STRESS_ACTIONS ?= 4000
+WINDOWS_STRESS_SEEDS ?= 10
+WINDOWS_STRESS_ACTIONS ?= 1000
 stress: build
 	QT_QPA_PLATFORM=offscreen BITLOOM_RANDOM_SEEDS=$(STRESS_SEEDS) \
 	    BITLOOM_RANDOM_ACTIONS=$(STRESS_ACTIONS) $(BUILD_DIR)/tests/ui/tst_randomuser
+	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
+	cmake --preset windows
+	cmake --build --preset windows --target tst_win32_randomuser
+	BITLOOM_RANDOM_SEEDS=$(WINDOWS_STRESS_SEEDS) BITLOOM_RANDOM_ACTIONS=$(WINDOWS_STRESS_ACTIONS) \
+	    sh scripts/wine-run.sh build/windows/bin/tst_win32_randomuser.exe
 	@sh scripts/setup.sh clang libclang-rt-14-dev
 	sh scripts/fuzz-cli.sh
 

@@ -13,8 +13,14 @@ namespace bitloom::tests {
 void sendKeys(std::initializer_list<WORD> keys);
 // The same, then lets the program handle what came.
 void pressKeys(std::initializer_list<WORD> keys);
-// A left click at a point of the window's client area.
+// A left click at a point of the window's client area, as the pointer makes
+// it; whatever message loop runs handles it.
+void sendClick(HWND window, POINT client);
+// The same, then lets the program handle what came.
 void clickAt(HWND window, POINT client);
+// A left click on the window's close box, found where the window says it is
+// (WM_NCHITTEST), in this program or another; false when none was found.
+bool sendCloseBoxClick(HWND window);
 // Handles whatever the program has been sent, repeatedly for a short while,
 // so that input reaches it through the X server.
 void settle();

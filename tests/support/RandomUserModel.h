@@ -1,0 +1,35 @@
+// What the program should show after the random user's actions, kept apart
+// from any window: the front ends' windows are checked against it.
+#pragma once
+
+#include "support/RandomAction.h"
+
+#include <array>
+#include <cstdint>
+
+namespace bitloom::tests {
+
+struct RandomUserModel {
+    std::uint32_t flags = 0;
+    bool wide = false;
+    int listIndex = -1;
+    // The summary pane shows, its item checked.
+    std::array<bool, 8> visible{true};
+    std::array<bool, 8> checked{true};
+
+    // Whether the control the action needs shows: a box on a hidden pane, the
+    // list in wide view or a hidden reset button cannot be clicked.
+    bool canPerform(const RandomAction &action) const;
+    // What a performed action changes. Space and Tab act on the focused
+    // control, which only the window knows: its test calls the steps below.
+    void apply(const RandomAction &action);
+
+    void toggle(int bit);
+    void pickList(int item);
+    void resetFlags();
+    void selectPane(int pane);
+    void singleView();
+    void wideView();
+};
+
+} // namespace bitloom::tests
