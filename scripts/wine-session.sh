@@ -87,6 +87,13 @@ make_prefix() {
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f
         wineserver --wait
     } </dev/null >"$dir/wineboot.log" 2>&1 9>&-
+    # Wine's own Windows fonts (MS Sans Serif, Tahoma, Marlett for the title
+    # bar's buttons), as Windows has them: Debian's Wine does not look in its
+    # fonts folder by itself, and would draw with whatever the system
+    # substitutes, whose metrics are not Windows'.
+    if [ -d /usr/share/wine/fonts ]; then
+        cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
     touch "$WINEPREFIX/.bitloom-ready"
 }
 

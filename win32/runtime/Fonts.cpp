@@ -7,7 +7,12 @@ namespace bitloom::win32 {
 
 namespace {
 
-constexpr std::wstring_view dialogFamily = L"MS Shell Dlg 2";
+// Windows' classic dialog font: "MS Shell Dlg", which Windows maps to
+// Microsoft Sans Serif (MS Sans Serif before Windows 2000). Asked for by name
+// first, so that a system that maps "MS Shell Dlg" elsewhere (Wine: Tahoma,
+// a wider face) still draws the same font.
+constexpr std::wstring_view dialogFamily = L"MS Shell Dlg";
+constexpr std::wstring_view dialogFaces[] = {L"Microsoft Sans Serif", L"MS Sans Serif"};
 
 UniqueFont createFont(std::wstring_view family, double points, core::Dpi dpi)
 {
@@ -15,6 +20,9 @@ UniqueFont createFont(std::wstring_view family, double points, core::Dpi dpi)
     font.lfHeight = -static_cast<LONG>(std::lround(points * dpi.value / 72.0));
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
+    // Outline fonts only: they scale with the resolution, where a bitmap face
+    // of the same name jumps from one drawn size to the next.
+    font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     family.copy(font.lfFaceName, LF_FACESIZE - 1);
     return UniqueFont(CreateFontIndirectW(&font));
@@ -30,6 +38,10 @@ int CALLBACK foundFamily(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM fo
 
 UniqueFont dialogFont(int points, core::Dpi dpi)
 {
+    for (std::wstring_view face : dialogFaces) {
+        if (fontFamilyInstalled(face))
+            return createFont(face, points, dpi);
+    }
     return createFont(dialogFamily, points, dpi);
 }
 
@@ -51,7 +63,7 @@ UniqueFont firstInstalledFont(std::initializer_list<std::wstring_view> families,
         if (fontFamilyInstalled(family))
             return createFont(family, points, dpi);
     }
-    return createFont(dialogFamily, points, dpi);
+    return dialogFont(static_cast<int>(points), dpi);
 }
 
 } // namespace bitloom::win32

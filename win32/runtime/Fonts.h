@@ -9,12 +9,13 @@
 
 namespace bitloom::win32 {
 
-// The Windows dialog font ("MS Shell Dlg 2", Tahoma on every Windows since
-// 2000) at the given size.
+// Windows' dialog font ("MS Shell Dlg": Microsoft Sans Serif) at the given
+// size. The windows are laid out for its metrics, those of the classic
+// dialog font; Tahoma ("MS Shell Dlg 2") is wider, and would cut their texts.
 UniqueFont dialogFont(int points, core::Dpi dpi);
 
 // The first of the families that is installed, at the given size; the dialog
-// font's family where none is.
+// font where none is.
 UniqueFont firstInstalledFont(std::initializer_list<std::wstring_view> families, double points,
                               core::Dpi dpi);
 
