@@ -49,7 +49,8 @@ CapturedRun runCaptured(const std::filesystem::path &program,
     const ChildProcess child(program, arguments, out.get(), err.get());
     const std::optional<DWORD> status = child.wait(milliseconds);
     if (!status)
-        throw std::runtime_error(win32::toUtf8(program.filename().native()) + " did not end in time");
+        throw std::runtime_error(win32::toUtf8(program.filename().native())
+                                 + " did not end in time");
     return {*status, readAll(out.get()), readAll(err.get())};
 }
 

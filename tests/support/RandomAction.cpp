@@ -1,5 +1,8 @@
 #include "support/RandomAction.h"
 
+#include "flags/FlagsValue.h"
+
+#include <algorithm>
 #include <array>
 #include <random>
 #include <utility>
@@ -10,7 +13,7 @@ namespace {
 
 // How often each kind is drawn, out of the sum of all weights. The kinds that
 // wait for an animated click or a modal window are drawn rarely.
-constexpr std::array<std::pair<ActionKind, unsigned>, 17> weights{{
+constexpr std::array<std::pair<ActionKind, unsigned>, 21> weights{{
     {ActionKind::ClickBox, 300},
     {ActionKind::SpaceOnFocus, 40},
     {ActionKind::PickList, 100},
@@ -28,6 +31,10 @@ constexpr std::array<std::pair<ActionKind, unsigned>, 17> weights{{
     {ActionKind::About, 4},
     {ActionKind::QuitNo, 2},
     {ActionKind::MinimizeRestore, 3},
+    {ActionKind::Undo, 40},
+    {ActionKind::Redo, 25},
+    {ActionKind::CopyValue, 10},
+    {ActionKind::PasteValue, 15},
 }};
 
 constexpr unsigned totalWeight()
@@ -49,7 +56,13 @@ constexpr unsigned argumentCount(ActionKind kind)
     case ActionKind::About:
         return 8;
     case ActionKind::QuitNo:
+    case ActionKind::Undo:
+    case ActionKind::Redo:
+    case ActionKind::CopyValue:
         return 2;
+    case ActionKind::PasteValue:
+        // A value, and how it is written.
+        return 1u << 28;
     default:
         return 1;
     }
@@ -79,6 +92,31 @@ std::vector<RandomAction> drawActions(std::uint32_t seed, int count)
         actions.push_back({kind, static_cast<int>(arg)});
     }
     return actions;
+}
+
+bool pasteIsRefused(const RandomAction &action)
+{
+    return action.arg % 13 == 0;
+}
+
+std::string pastedText(const RandomAction &action)
+{
+    // Built by appending: GCC 12 warns wrongly (-Wrestrict) on the
+    // concatenations of a literal and a string here.
+    const std::string hex = flags::hexText(static_cast<std::uint32_t>(action.arg));
+    std::string text;
+    if (pasteIsRefused(action)) {
+        text.append("1").append(7 - std::min<std::size_t>(hex.size(), 7), '0').append(hex);
+        return text;
+    }
+    switch (action.arg % 3) {
+    case 0:
+        return hex;
+    case 1:
+        return text.append("0x0").append(hex);
+    default:
+        return text.append("  ").append(hex).append("\r\n");
+    }
 }
 
 std::string describe(const RandomAction &action)
@@ -122,6 +160,18 @@ std::string describe(const RandomAction &action)
         return std::string("quit (") + (action.byKey() ? "Ctrl+Q" : "menu") + "), answered No";
     case ActionKind::MinimizeRestore:
         return "minimize and restore";
+    case ActionKind::Undo:
+        return action.byKey() ? "Ctrl+Z" : "menu mnuEditUndo";
+    case ActionKind::Redo:
+        return action.byKey() ? "Ctrl+Y" : "menu mnuEditRedo";
+    case ActionKind::CopyValue:
+        return action.byKey() ? "Ctrl+C" : "menu mnuEditCopy";
+    case ActionKind::PasteValue:
+        return std::string("paste \"")
+            .append(pastedText(action))
+            .append("\" (")
+            .append(action.byKey() ? "Ctrl+V" : "menu")
+            .append(")");
     }
     return {};
 }

@@ -26,6 +26,10 @@ enum class ActionKind : std::uint8_t {
     About,
     QuitNo,
     MinimizeRestore,
+    Undo,
+    Redo,
+    CopyValue,
+    PasteValue,
 };
 
 // How the About window is closed.
@@ -37,10 +41,28 @@ struct RandomAction {
     // for About and QuitNo, how the window is opened and closed.
     int arg = 0;
 
-    // About and QuitNo: by F1 or Ctrl+Q rather than from the menu.
-    bool byKey() const { return kind == ActionKind::About ? arg < 4 : arg != 0; }
+    // About and QuitNo: by F1 or Ctrl+Q rather than from the menu; Undo,
+    // Redo, CopyValue and PasteValue: by their shortcut.
+    bool byKey() const
+    {
+        switch (kind) {
+        case ActionKind::About:
+            return arg < 4;
+        case ActionKind::PasteValue:
+            return arg % 2 == 0;
+        default:
+            return arg != 0;
+        }
+    }
     AboutClose aboutClose() const { return static_cast<AboutClose>(arg % 4); }
 };
+
+// What a PasteValue action puts on the clipboard first: a value of the 28
+// flags, written as the user might; now and then one with a bit above them,
+// which the window refuses with a message.
+std::string pastedText(const RandomAction &action);
+// Whether the window refuses that text.
+bool pasteIsRefused(const RandomAction &action);
 
 // The same seed gives the same actions on every system.
 std::vector<RandomAction> drawActions(std::uint32_t seed, int count);

@@ -1,6 +1,7 @@
 #include "support/RandomUserModel.h"
 
 #include "flags/FlagCatalogue.h"
+#include "flags/FlagsValue.h"
 
 namespace bitloom::tests {
 
@@ -18,10 +19,26 @@ bool RandomUserModel::canPerform(const RandomAction &action) const
     }
 }
 
-void RandomUserModel::apply(const RandomAction &action)
+void RandomUserModel::apply(const RandomAction &action, bool outputFocused)
 {
     if (!canPerform(action))
         return;
+    if (outputFocused && action.byKey()) {
+        switch (action.kind) {
+        case ActionKind::Undo:
+        case ActionKind::Redo:
+            return;
+        case ActionKind::CopyValue:
+            // The box copies its own selection.
+            clipboard.reset();
+            return;
+        case ActionKind::PasteValue:
+            clipboard = pastedText(action);
+            return;
+        default:
+            break;
+        }
+    }
     switch (action.kind) {
     case ActionKind::ClickBox:
         toggle(action.arg);
@@ -50,14 +67,59 @@ void RandomUserModel::apply(const RandomAction &action)
         if (visible[0])
             resetFlags();
         return;
+    case ActionKind::Undo:
+        undo();
+        return;
+    case ActionKind::Redo:
+        redo();
+        return;
+    case ActionKind::CopyValue:
+        clipboard = flags::valueText(flags);
+        return;
+    case ActionKind::PasteValue:
+        clipboard = pastedText(action);
+        if (!pasteIsRefused(action))
+            change(static_cast<std::uint32_t>(action.arg));
+        return;
     default:
         return;
     }
 }
 
+void RandomUserModel::change(std::uint32_t value)
+{
+    // The window keeps its newest thousand steps.
+    constexpr std::size_t kept = 1000;
+    if (value == flags)
+        return;
+    undoSteps.push_back(flags);
+    if (undoSteps.size() > kept)
+        undoSteps.erase(undoSteps.begin());
+    redoSteps.clear();
+    flags = value;
+}
+
+void RandomUserModel::undo()
+{
+    if (undoSteps.empty())
+        return;
+    redoSteps.push_back(flags);
+    flags = undoSteps.back();
+    undoSteps.pop_back();
+}
+
+void RandomUserModel::redo()
+{
+    if (redoSteps.empty())
+        return;
+    undoSteps.push_back(flags);
+    flags = redoSteps.back();
+    redoSteps.pop_back();
+}
+
 void RandomUserModel::toggle(int bit)
 {
-    flags ^= flags::maskOf(bit);
+    change(flags ^ flags::maskOf(bit));
 }
 
 void RandomUserModel::pickList(int item)
@@ -68,7 +130,7 @@ void RandomUserModel::pickList(int item)
 
 void RandomUserModel::resetFlags()
 {
-    flags = 0;
+    change(0);
 }
 
 void RandomUserModel::selectPane(int pane)

@@ -6,6 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace bitloom::tests {
 
@@ -16,13 +19,25 @@ struct RandomUserModel {
     // The summary pane shows, its item checked.
     std::array<bool, 8> visible{true};
     std::array<bool, 8> checked{true};
+    // The values Undo goes back to, newest last, and those Redo brings back.
+    std::vector<std::uint32_t> undoSteps;
+    std::vector<std::uint32_t> redoSteps;
+    // What the clipboard should hold, where the test knows it.
+    std::optional<std::string> clipboard;
 
     // Whether the control the action needs shows: a box on a hidden pane, the
     // list in wide view or a hidden reset button cannot be clicked.
     bool canPerform(const RandomAction &action) const;
     // What a performed action changes. Space and Tab act on the focused
     // control, which only the window knows: its test calls the steps below.
-    void apply(const RandomAction &action);
+    // The Edition menu's shortcuts do nothing in the output box, which keeps
+    // its editing keys: outputFocused says the keys went there.
+    void apply(const RandomAction &action, bool outputFocused = false);
+
+    // Every change of the flags is one step Undo takes back.
+    void change(std::uint32_t value);
+    void undo();
+    void redo();
 
     void toggle(int bit);
     void pickList(int item);

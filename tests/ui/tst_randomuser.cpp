@@ -7,6 +7,7 @@
 #include "support/ModalAnswer.h"
 #include "support/RandomUser.h"
 
+#include <QClipboard>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -33,6 +34,7 @@ private Q_SLOTS:
 private:
     void restart() override;
     void perform(const RandomAction &action, RandomUserModel &model) override;
+    void editCommand(const RandomAction &action, RandomUserModel &model);
     std::optional<std::string> check(const RandomUserModel &model) override;
 
     tests::MainWindowFixture m_main;
@@ -189,8 +191,41 @@ void tst_RandomUser::perform(const RandomAction &action, RandomUserModel &model)
         window->showNormal();
         QApplication::setActiveWindow(window);
         break;
+    case ActionKind::Undo:
+    case ActionKind::Redo:
+    case ActionKind::CopyValue:
+    case ActionKind::PasteValue:
+        editCommand(action, model);
+        return;
     }
     model.apply(action);
+}
+
+void tst_RandomUser::editCommand(const RandomAction &action, RandomUserModel &model)
+{
+    struct Command {
+        const char16_t *item;
+        Qt::Key key;
+    };
+    const Command command = action.kind == ActionKind::Undo   ? Command{u"mnuEditUndo", Qt::Key_Z}
+                            : action.kind == ActionKind::Redo ? Command{u"mnuEditRedo", Qt::Key_Y}
+                            : action.kind == ActionKind::CopyValue
+                                ? Command{u"mnuEditCopy", Qt::Key_C}
+                                : Command{u"mnuEditPaste", Qt::Key_V};
+    if (action.kind == ActionKind::PasteValue)
+        QGuiApplication::clipboard()->setText(QString::fromStdString(tests::pastedText(action)));
+    // A refused value is said in a message, which the user closes.
+    const tests::ModalAnswer answer(
+        [](QWidget *box) { qobject_cast<QMessageBox *>(box)->button(QMessageBox::Ok)->click(); });
+    // The keys go where the focus is, as a user's do.
+    QWidget *focus = QApplication::focusWidget();
+    const bool outputFocused = focus == m_main.txtOutput();
+    if (action.byKey())
+        QTest::keyClick(focus ? focus : m_main.window(), command.key, Qt::ControlModifier);
+    else
+        m_main.action(QString::fromUtf16(command.item))->trigger();
+    QApplication::setActiveWindow(m_main.window());
+    model.apply(action, outputFocused);
 }
 
 std::optional<std::string> tst_RandomUser::check(const RandomUserModel &model)
@@ -259,6 +294,16 @@ std::optional<std::string> tst_RandomUser::check(const RandomUserModel &model)
         if (visible == 1 && m_main.fraPane(pane)->isVisible() && !m_main.mnuPane(pane)->isChecked())
             return fail(u"pane %1 shows, another is checked"_s.arg(pane));
     }
+
+    // Undo and Redo are offered when there is a step to take.
+    if (m_main.action(u"mnuEditUndo"_s)->isEnabled() == model.undoSteps.empty())
+        return fail(u"Annuler enabled wrongly"_s);
+    if (m_main.action(u"mnuEditRedo"_s)->isEnabled() == model.redoSteps.empty())
+        return fail(u"Rétablir enabled wrongly"_s);
+    if (model.clipboard
+        && QGuiApplication::clipboard()->text() != QString::fromStdString(*model.clipboard))
+        return fail(u"clipboard holds %1, expected %2"_s.arg(
+            QGuiApplication::clipboard()->text(), QString::fromStdString(*model.clipboard)));
 
     if (QApplication::activeModalWidget())
         return fail(u"a modal window is still open"_s);

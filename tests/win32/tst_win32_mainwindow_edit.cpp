@@ -1,3 +1,4 @@
+#include "support/Win32Clipboard.h"
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
 
@@ -8,6 +9,9 @@
 
 using namespace bitloom;
 using flags::CheckState;
+using tests::clipboardText;
+using tests::setClipboard;
+using tests::setClipboardText;
 using tests::windowText;
 
 namespace {
@@ -16,34 +20,6 @@ tests::Win32MainWindowFixture &main()
 {
     static tests::Win32MainWindowFixture fixture;
     return fixture;
-}
-
-void setClipboard(UINT format, const void *bytes, std::size_t size)
-{
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(data), bytes, size);
-    GlobalUnlock(data);
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    SetClipboardData(format, data);
-    CloseClipboard();
-}
-
-void setClipboardText(const std::wstring &text)
-{
-    setClipboard(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-}
-
-std::wstring clipboardText()
-{
-    std::wstring text;
-    OpenClipboard(nullptr);
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t *>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
 }
 
 std::wstring output()

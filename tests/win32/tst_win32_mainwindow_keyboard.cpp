@@ -1,9 +1,11 @@
+#include "support/Win32Clipboard.h"
 #include "support/Win32MainWindowFixture.h"
 
 #include <doctest.h>
 
 using namespace bitloom;
 using flags::CheckState;
+using tests::clipboardText;
 
 namespace {
 
@@ -11,21 +13,6 @@ tests::Win32MainWindowFixture &main()
 {
     static tests::Win32MainWindowFixture fixture;
     return fixture;
-}
-
-std::wstring clipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "flags/FlagsValue.h"
 #include "support/RandomUser.h"
+#include "support/Win32Clipboard.h"
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
 #include "win32/runtime/Text.h"
@@ -65,6 +66,7 @@ private:
     // Opens a modal window by the action and answers it as the step says.
     void answerModal(const RandomAction &action, tests::Win32ModalAnswer::Step step);
     void closeAbout(HWND about, tests::AboutClose way);
+    void editCommand(const RandomAction &action, RandomUserModel &model);
 
     // What went wrong during an action that the window no longer shows.
     std::optional<std::string> m_pending;
@@ -202,8 +204,40 @@ void Win32RandomUser::perform(const RandomAction &action, RandomUserModel &model
         ShowWindow(window, SW_RESTORE);
         tests::settle();
         break;
+    case ActionKind::Undo:
+    case ActionKind::Redo:
+    case ActionKind::CopyValue:
+    case ActionKind::PasteValue:
+        editCommand(action, model);
+        return;
     }
     model.apply(action);
+}
+
+void Win32RandomUser::editCommand(const RandomAction &action, RandomUserModel &model)
+{
+    struct Command {
+        const char *item;
+        WORD key;
+    };
+    const Command command = action.kind == ActionKind::Undo        ? Command{"mnuEditUndo", 'Z'}
+                            : action.kind == ActionKind::Redo      ? Command{"mnuEditRedo", 'Y'}
+                            : action.kind == ActionKind::CopyValue ? Command{"mnuEditCopy", 'C'}
+                                                                   : Command{"mnuEditPaste", 'V'};
+    if (action.kind == ActionKind::PasteValue)
+        tests::setClipboardText(win32::toWide(tests::pastedText(action)));
+    // A refused value is said in a message, which the user closes.
+    const tests::Win32ModalAnswer answer(main().handle(),
+                                         [](HWND) { tests::sendKeys({VK_RETURN}); });
+    const bool outputFocused = GetFocus() == main().txtOutput().handle();
+    if (action.byKey())
+        tests::pressKeys({VK_CONTROL, command.key});
+    else
+        main().choose(command.item);
+    if (action.kind == ActionKind::PasteValue && tests::pasteIsRefused(action) && !outputFocused
+        && !answer.answered())
+        m_pending = tests::describe(action) + ": no message said the value was refused";
+    model.apply(action, outputFocused);
 }
 
 std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
@@ -228,6 +262,16 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
         return fail("a question is still open");
     if (!IsWindowEnabled(window))
         return fail("the main window takes no input, as under a modal window");
+
+    // Undo and Redo are offered when there is a step to take.
+    const auto &menu = main().window().menuBar();
+    if (menu.isEnabled(core::menuItem("mnuEditUndo")) == model.undoSteps.empty())
+        return fail("Annuler enabled wrongly");
+    if (menu.isEnabled(core::menuItem("mnuEditRedo")) == model.redoSteps.empty())
+        return fail("Rétablir enabled wrongly");
+    if (model.clipboard && win32::toUtf8(tests::clipboardText()) != *model.clipboard)
+        return fail("clipboard holds " + win32::toUtf8(tests::clipboardText()) + ", expected "
+                    + *model.clipboard);
 
     // The output box holds the value of the checked boxes, in the right form.
     flags::FlagStates states{};

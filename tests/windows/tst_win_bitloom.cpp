@@ -2,6 +2,7 @@
 // program, driven with the keyboard and the mouse through Windows' input
 // queue, and read from outside through window messages.
 #include "support/ChildProcess.h"
+#include "support/Win32Clipboard.h"
 #include "support/Win32Input.h"
 #include "win32/runtime/Text.h"
 
@@ -74,29 +75,6 @@ HWND waitForWindow(DWORD processId, const wchar_t *title)
 HWND outputBox(HWND window)
 {
     return FindWindowExW(window, nullptr, L"Edit", nullptr);
-}
-
-std::wstring clipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-void emptyClipboard()
-{
-    if (OpenClipboard(nullptr)) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
 }
 
 // The program handles input in its own time: what read() gives once it is
@@ -172,12 +150,12 @@ TEST_CASE("bitloom.exe: its window, the keyboard, the clipboard, F1, and Ctrl+Q 
         tests::sendKeys({key});
     CHECK(soon(value, "5") == "5");
 
-    emptyClipboard();
+    tests::setClipboardText(L"");
     tests::sendKeys({VK_MENU, 'D'});
     tests::sendKeys({VK_CONTROL, 'A'});
     tests::sendKeys({VK_CONTROL, 'C'});
     const auto clipboard = [] {
-        return win32::toUtf8(clipboardText());
+        return win32::toUtf8(tests::clipboardText());
     };
     CHECK(soon(clipboard, "5") == "5");
 
