@@ -94,4 +94,11 @@ private:
     std::unique_ptr<win32::MainWindow> m_window;
 };
 
+// The test program's one window, made at its first use.
+inline Win32MainWindowFixture &mainWindow()
+{
+    static Win32MainWindowFixture fixture;
+    return fixture;
+}
+
 } // namespace bitloom::tests

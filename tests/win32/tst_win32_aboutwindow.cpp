@@ -12,12 +12,6 @@ using tests::windowText;
 
 namespace {
 
-tests::Win32MainWindowFixture &main()
-{
-    static tests::Win32MainWindowFixture fixture;
-    return fixture;
-}
-
 // What the About window showed, read while it was up.
 struct Seen {
     std::wstring title;
@@ -36,13 +30,13 @@ Seen read(HWND about)
 {
     Seen seen;
     seen.title = windowText(about);
-    auto *window = main().window().aboutWindow();
+    auto *window = tests::mainWindow().window().aboutWindow();
     const auto &text = *window->find<win32::LockedEdit>("txtAbout");
     const auto &button = *window->find<win32::PushButton>("Command1");
     seen.text = text.text();
     seen.button = button.text();
     seen.buttonFocused = GetFocus() == button.handle();
-    seen.mainDisabled = !IsWindowEnabled(main().handle());
+    seen.mainDisabled = !IsWindowEnabled(tests::mainWindow().handle());
     seen.style = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_STYLE));
     seen.extendedStyle = static_cast<DWORD>(GetWindowLongPtrW(about, GWL_EXSTYLE));
     RECT client;
@@ -69,7 +63,7 @@ Seen openAbout(std::vector<tests::Win32ModalAnswer::Step> then)
         seen = read(about);
     }};
     steps.insert(steps.end(), then.begin(), then.end());
-    const tests::Win32ModalAnswer answer(main().handle(), steps);
+    const tests::Win32ModalAnswer answer(tests::mainWindow().handle(), steps);
     tests::pressKeys({VK_F1});
     REQUIRE(answer.answered());
     CHECK_FALSE(answer.gaveUp());
@@ -78,7 +72,7 @@ Seen openAbout(std::vector<tests::Win32ModalAnswer::Step> then)
 
 bool aboutIsOpen()
 {
-    auto *window = main().window().aboutWindow();
+    auto *window = tests::mainWindow().window().aboutWindow();
     return window && window->handle() && IsWindowVisible(window->handle());
 }
 
@@ -87,7 +81,7 @@ bool aboutIsOpen()
 TEST_CASE(
     "F1 opens the About window: caption, text, the close button focused, the main window idle")
 {
-    main().reset();
+    tests::mainWindow().reset();
     const Seen seen = openAbout({[](HWND) {
         tests::sendKeys({VK_ESCAPE});
     }});
@@ -105,7 +99,7 @@ TEST_CASE(
     CHECK((seen.style & WS_SYSMENU) != 0);
     CHECK((seen.style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) == 0);
     CHECK_FALSE(aboutIsOpen());
-    CHECK(IsWindowEnabled(main().handle()));
+    CHECK(IsWindowEnabled(tests::mainWindow().handle()));
 }
 
 TEST_CASE("the button, Enter, Esc and the close box each close it")
@@ -113,7 +107,11 @@ TEST_CASE("the button, Enter, Esc and the close box each close it")
     const std::vector<std::pair<const char *, tests::Win32ModalAnswer::Step>> ways{
         {"button",
          [](HWND) {
-             main().window().aboutWindow()->find<win32::PushButton>("Command1")->click();
+             tests::mainWindow()
+                 .window()
+                 .aboutWindow()
+                 ->find<win32::PushButton>("Command1")
+                 ->click();
          }},
         {"Enter",
          [](HWND) {
@@ -134,36 +132,38 @@ TEST_CASE("the button, Enter, Esc and the close box each close it")
     };
     for (const auto &[way, close] : ways) {
         CAPTURE(way);
-        main().reset();
+        tests::mainWindow().reset();
         openAbout({close});
         CHECK_FALSE(aboutIsOpen());
-        CHECK(IsWindowEnabled(main().handle()));
+        CHECK(IsWindowEnabled(tests::mainWindow().handle()));
     }
 }
 
 TEST_CASE("each opening loads the one About window afresh")
 {
-    main().reset();
+    tests::mainWindow().reset();
     openAbout({[](HWND) {
         tests::sendKeys({VK_ESCAPE});
     }});
-    const win32::AboutWindow *first = main().window().aboutWindow();
+    const win32::AboutWindow *first = tests::mainWindow().window().aboutWindow();
     const int loads = first->loads();
 
     // Select some text, then close; the next opening shows none of it.
-    const Seen again = openAbout(
-        {[](HWND) {
-             SendMessageW(
-                 main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->handle(),
-                 EM_SETSEL, 3, 9);
-         },
-         [](HWND) {
-             tests::sendKeys({VK_ESCAPE});
-         }});
+    const Seen again = openAbout({[](HWND) {
+                                      SendMessageW(tests::mainWindow()
+                                                       .window()
+                                                       .aboutWindow()
+                                                       ->find<win32::LockedEdit>("txtAbout")
+                                                       ->handle(),
+                                                   EM_SETSEL, 3, 9);
+                                  },
+                                  [](HWND) {
+                                      tests::sendKeys({VK_ESCAPE});
+                                  }});
     const Seen third = openAbout({[](HWND) {
         tests::sendKeys({VK_RETURN});
     }});
-    CHECK(main().window().aboutWindow() == first);
+    CHECK(tests::mainWindow().window().aboutWindow() == first);
     CHECK(first->loads() == loads + 2);
     CHECK(third.selection.first == third.selection.second);
     CHECK(third.title == again.title);
@@ -185,17 +185,24 @@ TEST_CASE("each opening loads the one About window afresh")
 
 TEST_CASE("typing in the About text changes nothing")
 {
-    main().reset();
+    tests::mainWindow().reset();
     std::wstring after;
-    openAbout(
-        {[](HWND) {
-             SetFocus(main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->handle());
-             tests::sendKeys({'X'});
-             tests::sendKeys({VK_DELETE});
-         },
-         [&after](HWND) {
-             after = main().window().aboutWindow()->find<win32::LockedEdit>("txtAbout")->text();
-             tests::sendKeys({VK_ESCAPE});
-         }});
+    openAbout({[](HWND) {
+                   SetFocus(tests::mainWindow()
+                                .window()
+                                .aboutWindow()
+                                ->find<win32::LockedEdit>("txtAbout")
+                                ->handle());
+                   tests::sendKeys({'X'});
+                   tests::sendKeys({VK_DELETE});
+               },
+               [&after](HWND) {
+                   after = tests::mainWindow()
+                               .window()
+                               .aboutWindow()
+                               ->find<win32::LockedEdit>("txtAbout")
+                               ->text();
+                   tests::sendKeys({VK_ESCAPE});
+               }});
     CHECK(after == win32::toWide(core::aboutWindow::aboutText));
 }

@@ -16,15 +16,9 @@ using tests::windowText;
 
 namespace {
 
-tests::Win32MainWindowFixture &main()
-{
-    static tests::Win32MainWindowFixture fixture;
-    return fixture;
-}
-
 std::wstring output()
 {
-    return main().txtOutput().text();
+    return tests::mainWindow().txtOutput().text();
 }
 
 // The static text of a message box: its message.
@@ -46,14 +40,15 @@ std::wstring messageOf(HWND box)
 TEST_CASE(
     "Ctrl+V ticks the flags of the clipboard's value; Esc clears them, Ctrl+Z brings them back")
 {
-    main().reset();
+    tests::mainWindow().reset();
     setClipboardText(L"9047000");
     tests::pressKeys({VK_CONTROL, 'V'});
     CHECK(output() == L"9047000");
     for (int bit = 0; bit < flags::flagCount; ++bit) {
         CAPTURE(bit);
         const bool set = bit == 12 || bit == 13 || bit == 14 || bit == 18 || bit == 24 || bit == 27;
-        CHECK(main().chkflag(bit).value() == (set ? CheckState::Checked : CheckState::Unchecked));
+        CHECK(tests::mainWindow().chkflag(bit).value()
+              == (set ? CheckState::Checked : CheckState::Unchecked));
     }
     tests::pressKeys({VK_ESCAPE});
     CHECK(output() == L"0");
@@ -65,26 +60,26 @@ TEST_CASE(
 
 TEST_CASE("Undo and Redo are greyed with nothing to undo or redo, and so are their shortcuts")
 {
-    main().reset();
-    CHECK_FALSE(main().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
-    CHECK_FALSE(main().window().menuBar().isEnabled(core::menuItem("mnuEditRedo")));
-    main().chkflag(6).setValue(CheckState::Checked);
-    CHECK(main().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
+    tests::mainWindow().reset();
+    CHECK_FALSE(tests::mainWindow().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
+    CHECK_FALSE(tests::mainWindow().window().menuBar().isEnabled(core::menuItem("mnuEditRedo")));
+    tests::mainWindow().chkflag(6).setValue(CheckState::Checked);
+    CHECK(tests::mainWindow().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
     tests::pressKeys({VK_CONTROL, 'Z'});
     CHECK(output() == L"0");
-    CHECK(main().window().menuBar().isEnabled(core::menuItem("mnuEditRedo")));
-    CHECK_FALSE(main().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
+    CHECK(tests::mainWindow().window().menuBar().isEnabled(core::menuItem("mnuEditRedo")));
+    CHECK_FALSE(tests::mainWindow().window().menuBar().isEnabled(core::menuItem("mnuEditUndo")));
 }
 
 TEST_CASE("a value the game reads differently is asked about in French")
 {
     for (const bool yes : {true, false}) {
         CAPTURE(yes);
-        main().reset();
+        tests::mainWindow().reset();
         setClipboardText(L"12G4");
         std::wstring message;
         std::wstring yesText;
-        const tests::Win32ModalAnswer answer(main().handle(), [&](HWND box) {
+        const tests::Win32ModalAnswer answer(tests::mainWindow().handle(), [&](HWND box) {
             message = messageOf(box);
             yesText = windowText(GetDlgItem(box, IDYES));
             tests::sendKeys({VK_MENU, WORD(yes ? 'O' : 'N')});
@@ -115,8 +110,8 @@ TEST_CASE("refused texts say why and change nothing, at once")
     };
     for (const Case &c : cases) {
         CAPTURE(c.name);
-        main().reset();
-        main().chkflag(9).setValue(CheckState::Checked);
+        tests::mainWindow().reset();
+        tests::mainWindow().chkflag(9).setValue(CheckState::Checked);
         if (std::string(c.name) == "no text") {
             const BITMAPINFOHEADER image{
                 sizeof(BITMAPINFOHEADER), 1, 1, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
@@ -125,7 +120,7 @@ TEST_CASE("refused texts say why and change nothing, at once")
             setClipboardText(c.text);
         }
         std::wstring message;
-        const tests::Win32ModalAnswer answer(main().handle(), [&message](HWND box) {
+        const tests::Win32ModalAnswer answer(tests::mainWindow().handle(), [&message](HWND box) {
             message = messageOf(box);
             tests::sendKeys({VK_RETURN});
         });
@@ -140,15 +135,15 @@ TEST_CASE("refused texts say why and change nothing, at once")
 
 TEST_CASE("Ctrl+C copies the value from anywhere; in the output box, its selection")
 {
-    main().reset();
-    main().chkflag(27).setValue(CheckState::Checked);
+    tests::mainWindow().reset();
+    tests::mainWindow().chkflag(27).setValue(CheckState::Checked);
     setClipboardText(L"avant");
-    SetFocus(main().lstPane().handle());
+    SetFocus(tests::mainWindow().lstPane().handle());
     tests::pressKeys({VK_CONTROL, 'C'});
     CHECK(clipboardText() == L"8000000");
 
-    SetFocus(main().txtOutput().handle());
-    SendMessageW(main().txtOutput().handle(), EM_SETSEL, 0, 2);
+    SetFocus(tests::mainWindow().txtOutput().handle());
+    SendMessageW(tests::mainWindow().txtOutput().handle(), EM_SETSEL, 0, 2);
     tests::pressKeys({VK_CONTROL, 'C'});
     CHECK(clipboardText() == L"80");
     // The other editing keys do nothing there.
@@ -160,12 +155,12 @@ TEST_CASE("Ctrl+C copies the value from anywhere; in the output box, its selecti
 
 TEST_CASE("the value window reads what is typed; Annuler and Esc leave everything")
 {
-    main().reset();
+    tests::mainWindow().reset();
     std::wstring title;
     std::wstring buttons;
     bool textsFit = true;
     const tests::Win32ModalAnswer typed(
-        main().handle(),
+        tests::mainWindow().handle(),
         {[&](HWND window) {
              title = windowText(window);
              for (HWND child = GetWindow(window, GW_CHILD); child;
@@ -190,7 +185,7 @@ TEST_CASE("the value window reads what is typed; Annuler and Esc leave everythin
          [](HWND) {
              tests::sendKeys({VK_RETURN});
          }});
-    main().choose("mnuEditType");
+    tests::mainWindow().choose("mnuEditType");
     CHECK(typed.answered());
     CHECK(title == L"Saisir une valeur");
     CHECK(textsFit);
@@ -198,11 +193,12 @@ TEST_CASE("the value window reads what is typed; Annuler and Esc leave everythin
     CHECK(buttons.find(L"|Annuler|") != std::wstring::npos);
     CHECK(output() == L"2180");
 
-    const tests::Win32ModalAnswer cancelled(main().handle(), {[](HWND) { tests::sendKeys({'F'}); },
-                                                              [](HWND) {
-                                                                  tests::sendKeys({VK_ESCAPE});
-                                                              }});
-    main().choose("mnuEditType");
+    const tests::Win32ModalAnswer cancelled(tests::mainWindow().handle(),
+                                            {[](HWND) { tests::sendKeys({'F'}); },
+                                             [](HWND) {
+                                                 tests::sendKeys({VK_ESCAPE});
+                                             }});
+    tests::mainWindow().choose("mnuEditType");
     CHECK(cancelled.answered());
     CHECK(output() == L"2180");
 }

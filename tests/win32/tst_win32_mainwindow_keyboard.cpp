@@ -7,20 +7,10 @@ using namespace bitloom;
 using flags::CheckState;
 using tests::clipboardText;
 
-namespace {
-
-tests::Win32MainWindowFixture &main()
-{
-    static tests::Win32MainWindowFixture fixture;
-    return fixture;
-}
-
-} // namespace
-
 TEST_CASE(
     "flags ticked from the keyboard; Alt+D, select all and copy put the value on the clipboard")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     CHECK(GetFocus() == window.lstPane().handle());
     tests::pressKeys({VK_CONTROL, 'W'});
@@ -47,7 +37,7 @@ TEST_CASE(
 
 TEST_CASE("the output box can be selected and copied, never changed")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     window.chkflag(4).setValue(CheckState::Checked);
     SetFocus(window.txtOutput().handle());
@@ -69,7 +59,7 @@ TEST_CASE("the output box can be selected and copied, never changed")
 
 TEST_CASE("the shortcuts run their items with no menu open")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     tests::pressKeys({VK_CONTROL, 'W'});
     CHECK(window.itemChecked("mnuViewWide"));
@@ -83,7 +73,7 @@ TEST_CASE("the shortcuts run their items with no menu open")
 
 TEST_CASE("Alt+R and Esc reset while the summary shows, and do nothing on a digit pane")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     for (WORD key : {WORD{'R'}, WORD{VK_ESCAPE}}) {
         CAPTURE(key);
         window.reset();
@@ -109,7 +99,7 @@ TEST_CASE("Alt+R and Esc reset while the summary shows, and do nothing on a digi
 
 TEST_CASE("Alt+D does nothing while the summary is hidden")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     window.choose("mnuPane", 2);
     SetFocus(window.chkflag(4).handle());
@@ -119,7 +109,7 @@ TEST_CASE("Alt+D does nothing while the summary is hidden")
 
 TEST_CASE("in wide view Tab goes from bit 26 to the reset button, then to bit 27")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     window.choose("mnuViewWide");
     SetFocus(window.chkflag(26).handle());
@@ -131,7 +121,7 @@ TEST_CASE("in wide view Tab goes from bit 26 to the reset button, then to bit 27
 
 TEST_CASE("the list follows the arrow keys, choosing panes as it goes")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     SetFocus(window.lstPane().handle());
     tests::pressKeys({VK_DOWN});

@@ -20,12 +20,6 @@ using win32::Control;
 
 namespace {
 
-tests::Win32MainWindowFixture &main()
-{
-    static tests::Win32MainWindowFixture fixture;
-    return fixture;
-}
-
 // The size of a text in the control's own font: one line, or wrapped within
 // a width.
 SIZE textSize(const Control &control, const std::wstring &text, int wrapWidth = 0,
@@ -76,7 +70,7 @@ std::string frameOf(const std::string &control)
 void checkPlaces(core::Dpi dpi)
 {
     CAPTURE(dpi.value);
-    auto &window = main();
+    auto &window = tests::mainWindow();
     const RECT list = window.placeOf(window.lstPane().handle());
     CHECK(list.left == core::toPixels(120, dpi));
     CHECK(list.top == core::toPixels(240, dpi));
@@ -97,7 +91,7 @@ void checkPlaces(core::Dpi dpi)
 void checkTextsFit(core::Dpi dpi)
 {
     CAPTURE(dpi.value);
-    auto &window = main();
+    auto &window = tests::mainWindow();
     for (int bit = 0; bit < flags::flagCount; ++bit) {
         CAPTURE(bit);
         const auto &box = window.chkflag(bit);
@@ -144,7 +138,7 @@ void checkTextsFit(core::Dpi dpi)
 
 TEST_CASE("the window opens in single view: 313 by 297 pixels below the menu bar at 96 dpi")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     REQUIRE(window.window().layoutDpi() == core::standardDpi);
     CHECK(window.clientPixels().cx == 313);
     CHECK(window.clientPixels().cy == 297);
@@ -158,7 +152,8 @@ TEST_CASE("the window opens in single view: 313 by 297 pixels below the menu bar
 
 TEST_CASE("a fixed frame with the system menu, minimise and close, and the program's icon")
 {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(main().handle(), GWL_STYLE));
+    const auto style
+        = static_cast<DWORD>(GetWindowLongPtrW(tests::mainWindow().handle(), GWL_STYLE));
     CHECK((style & WS_SYSMENU) != 0);
     CHECK((style & WS_MINIMIZEBOX) != 0);
     CHECK((style & WS_MAXIMIZEBOX) == 0);
@@ -167,7 +162,7 @@ TEST_CASE("a fixed frame with the system menu, minimise and close, and the progr
 
 TEST_CASE("every control stands where its twips put it, at 96 and at 192 dpi")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     window.choose("mnuViewWide");
     checkPlaces(core::standardDpi);
@@ -200,7 +195,7 @@ bool outlineFont(const Control &control)
 
 TEST_CASE("every text fits its box, at 96, 144 and 192 dpi")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     window.choose("mnuViewWide");
     checkTextsFit(core::standardDpi);
@@ -220,7 +215,7 @@ TEST_CASE("every text fits its box, at 96, 144 and 192 dpi")
 
 TEST_CASE("the dialog font at 8 pt; the output box asks for Century Gothic 9.75 pt")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     const auto faceOf = [](const Control &control) {
         LOGFONTW font{};
         GetObjectW(control.font(), sizeof font, &font);
@@ -253,7 +248,7 @@ TEST_CASE("the dialog font at 8 pt; the output box asks for Century Gothic 9.75 
 
 TEST_CASE("the controls carry the texts of the definition")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     CHECK(window.control<Control>("lblOutput").text() == L"&Données du Flag:");
     CHECK(window.cmdClearAll().text() == L"&Réinitialiser les Flags");
     CHECK(window.fraPane(0).text() == L"Résumé");
@@ -270,7 +265,7 @@ TEST_CASE("the controls carry the texts of the definition")
 
 TEST_CASE("the menu bar reads as defined, shortcuts shown beside their items")
 {
-    const HMENU bar = GetMenu(main().handle());
+    const HMENU bar = GetMenu(tests::mainWindow().handle());
     REQUIRE(GetMenuItemCount(bar) == 4);
     const auto text = [](HMENU menu, int position) {
         std::wstring caption(128, L'\0');
@@ -303,7 +298,7 @@ TEST_CASE("the menu bar reads as defined, shortcuts shown beside their items")
 
 TEST_CASE("Tab runs through the controls in their tab order")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     window.choose("mnuViewWide");
     std::vector<HWND> expected{window.lstPane().handle(), window.txtOutput().handle()};
@@ -365,7 +360,7 @@ std::wstring toolTipText(HWND tips, HWND window, HWND control)
 
 TEST_CASE("each flag box has a tooltip with its place in the value")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     const HWND tips = toolTipsOf(window.handle());
     REQUIRE(tips != nullptr);
     CHECK(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == flags::flagCount);
@@ -381,7 +376,7 @@ TEST_CASE("each flag box has a tooltip with its place in the value")
 
 TEST_CASE("the mouse resting on a flag box shows its tooltip")
 {
-    auto &window = main();
+    auto &window = tests::mainWindow();
     window.reset();
     window.choose("mnuPane", 2);
     const HWND tips = toolTipsOf(window.handle());

@@ -24,12 +24,6 @@ using tests::RandomUserModel;
 
 namespace {
 
-tests::Win32MainWindowFixture &main()
-{
-    static tests::Win32MainWindowFixture fixture;
-    return fixture;
-}
-
 POINT centreOf(const RECT &rect)
 {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -75,20 +69,21 @@ private:
 void Win32RandomUser::restart()
 {
     m_pending.reset();
-    if (IsIconic(main().handle()))
-        ShowWindow(main().handle(), SW_RESTORE);
-    main().reset();
+    if (IsIconic(tests::mainWindow().handle()))
+        ShowWindow(tests::mainWindow().handle(), SW_RESTORE);
+    tests::mainWindow().reset();
     // A click where the last run clicked, so soon after, would be a double
     // click, which Wine's list takes for no pick: first a click in the
     // window's margin, where no control stands.
-    tests::clickAt(main().handle(), {2, 4});
+    tests::clickAt(tests::mainWindow().handle(), {2, 4});
 }
 
 void Win32RandomUser::closeAbout(HWND about, tests::AboutClose way)
 {
     switch (way) {
     case tests::AboutClose::Button: {
-        const auto *button = main().window().aboutWindow()->find<win32::PushButton>("Command1");
+        const auto *button
+            = tests::mainWindow().window().aboutWindow()->find<win32::PushButton>("Command1");
         RECT rect;
         GetClientRect(button->handle(), &rect);
         tests::sendClick(button->handle(), centreOf(rect));
@@ -108,17 +103,17 @@ void Win32RandomUser::closeAbout(HWND about, tests::AboutClose way)
 
 void Win32RandomUser::answerModal(const RandomAction &action, tests::Win32ModalAnswer::Step step)
 {
-    const tests::Win32ModalAnswer answer(main().handle(), std::move(step));
+    const tests::Win32ModalAnswer answer(tests::mainWindow().handle(), std::move(step));
     if (action.kind == ActionKind::About) {
         if (action.byKey())
             tests::pressKeys({VK_F1});
         else
-            main().choose("mnuAbout");
+            tests::mainWindow().choose("mnuAbout");
     } else {
         if (action.byKey())
             tests::pressKeys({VK_CONTROL, 'Q'});
         else
-            main().choose("mnuFileExit");
+            tests::mainWindow().choose("mnuFileExit");
     }
     if (!answer.answered() || answer.gaveUp())
         m_pending = tests::describe(action) + ": the window did not come up or did not close";
@@ -128,23 +123,24 @@ void Win32RandomUser::perform(const RandomAction &action, RandomUserModel &model
 {
     if (!model.canPerform(action))
         return;
-    const HWND window = main().handle();
+    const HWND window = tests::mainWindow().handle();
     switch (action.kind) {
     case ActionKind::ClickBox: {
-        const RECT rect = main().placeOf(main().chkflag(action.arg).handle());
+        const RECT rect
+            = tests::mainWindow().placeOf(tests::mainWindow().chkflag(action.arg).handle());
         tests::clickAt(window, {rect.left + 6, (rect.top + rect.bottom) / 2});
         break;
     }
     case ActionKind::SpaceOnFocus: {
         const HWND focus = GetFocus();
-        const HWND list = main().lstPane().handle();
+        const HWND list = tests::mainWindow().lstPane().handle();
         const auto current = static_cast<int>(SendMessageW(list, LB_GETCARETINDEX, 0, 0));
         tests::pressKeys({VK_SPACE});
         for (int bit = 0; bit < flags::flagCount; ++bit) {
-            if (focus == main().chkflag(bit).handle())
+            if (focus == tests::mainWindow().chkflag(bit).handle())
                 model.toggle(bit);
         }
-        if (focus == main().cmdClearAll().handle())
+        if (focus == tests::mainWindow().cmdClearAll().handle())
             model.resetFlags();
         else if (focus == list && model.listIndex < 0)
             // Space selects the list's current item.
@@ -153,19 +149,19 @@ void Win32RandomUser::perform(const RandomAction &action, RandomUserModel &model
     }
     case ActionKind::PickList: {
         RECT rect;
-        SendMessageW(main().lstPane().handle(), LB_GETITEMRECT, static_cast<WPARAM>(action.arg),
-                     reinterpret_cast<LPARAM>(&rect));
-        tests::clickAt(main().lstPane().handle(), centreOf(rect));
+        SendMessageW(tests::mainWindow().lstPane().handle(), LB_GETITEMRECT,
+                     static_cast<WPARAM>(action.arg), reinterpret_cast<LPARAM>(&rect));
+        tests::clickAt(tests::mainWindow().lstPane().handle(), centreOf(rect));
         break;
     }
     case ActionKind::MenuPane:
-        main().choose("mnuPane", action.arg);
+        tests::mainWindow().choose("mnuPane", action.arg);
         break;
     case ActionKind::ViewSingle:
-        main().choose("mnuViewSingle");
+        tests::mainWindow().choose("mnuViewSingle");
         break;
     case ActionKind::ViewWide:
-        main().choose("mnuViewWide");
+        tests::mainWindow().choose("mnuViewWide");
         break;
     case ActionKind::ShortcutSingle:
         tests::pressKeys({VK_CONTROL, 'S'});
@@ -174,10 +170,11 @@ void Win32RandomUser::perform(const RandomAction &action, RandomUserModel &model
         tests::pressKeys({VK_CONTROL, 'W'});
         break;
     case ActionKind::ResetButton:
-        tests::clickAt(window, centreOf(main().placeOf(main().cmdClearAll().handle())));
+        tests::clickAt(window, centreOf(tests::mainWindow().placeOf(
+                                   tests::mainWindow().cmdClearAll().handle())));
         break;
     case ActionKind::ResetMenu:
-        main().choose("mnuFileClear");
+        tests::mainWindow().choose("mnuFileClear");
         break;
     case ActionKind::AltR:
         tests::pressKeys({VK_MENU, 'R'});
@@ -227,13 +224,13 @@ void Win32RandomUser::editCommand(const RandomAction &action, RandomUserModel &m
     if (action.kind == ActionKind::PasteValue)
         tests::setClipboardText(win32::toWide(tests::pastedText(action)));
     // A refused value is said in a message, which the user closes.
-    const tests::Win32ModalAnswer answer(main().handle(),
+    const tests::Win32ModalAnswer answer(tests::mainWindow().handle(),
                                          [](HWND) { tests::sendKeys({VK_RETURN}); });
-    const bool outputFocused = GetFocus() == main().txtOutput().handle();
+    const bool outputFocused = GetFocus() == tests::mainWindow().txtOutput().handle();
     if (action.byKey())
         tests::pressKeys({VK_CONTROL, command.key});
     else
-        main().choose(command.item);
+        tests::mainWindow().choose(command.item);
     if (action.kind == ActionKind::PasteValue && tests::pasteIsRefused(action) && !outputFocused
         && !answer.answered())
         m_pending = tests::describe(action) + ": no message said the value was refused";
@@ -250,7 +247,7 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
     const auto number = [](int value) {
         return std::to_string(value);
     };
-    const HWND window = main().handle();
+    const HWND window = tests::mainWindow().handle();
 
     if (win32::programHasEnded() || !IsWindowVisible(window))
         return fail("the program has ended");
@@ -264,7 +261,7 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
         return fail("the main window takes no input, as under a modal window");
 
     // Undo and Redo are offered when there is a step to take.
-    const auto &menu = main().window().menuBar();
+    const auto &menu = tests::mainWindow().window().menuBar();
     if (menu.isEnabled(core::menuItem("mnuEditUndo")) == model.undoSteps.empty())
         return fail("Annuler enabled wrongly");
     if (menu.isEnabled(core::menuItem("mnuEditRedo")) == model.redoSteps.empty())
@@ -276,8 +273,8 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
     // The output box holds the value of the checked boxes, in the right form.
     flags::FlagStates states{};
     for (int bit = 0; bit < flags::flagCount; ++bit)
-        states[static_cast<std::size_t>(bit)] = main().chkflag(bit).value();
-    const std::string text = win32::toUtf8(main().txtOutput().text());
+        states[static_cast<std::size_t>(bit)] = tests::mainWindow().chkflag(bit).value();
+    const std::string text = win32::toUtf8(tests::mainWindow().txtOutput().text());
     const std::string expected = flags::valueText(flags::flagsValue(states));
     if (text != expected)
         return fail("output " + text + ", boxes make " + expected);
@@ -289,18 +286,18 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
         return fail("output " + text + " is badly formed");
 
     // View mode: one of the two items checked, list and client size to match.
-    const bool single = main().itemChecked("mnuViewSingle");
-    if (single == main().itemChecked("mnuViewWide"))
+    const bool single = tests::mainWindow().itemChecked("mnuViewSingle");
+    if (single == tests::mainWindow().itemChecked("mnuViewWide"))
         return fail("both or neither view items checked");
     if (single == model.wide)
         return fail("wrong view mode");
-    if (main().lstPane().isVisible() != single)
+    if (tests::mainWindow().lstPane().isVisible() != single)
         return fail("list visibility does not match the view");
-    if (main().lstPane().listIndex() != model.listIndex)
-        return fail("list choice " + number(main().lstPane().listIndex()) + ", expected "
-                    + number(model.listIndex));
-    const core::Dpi dpi = main().window().layoutDpi();
-    const SIZE client = main().clientPixels();
+    if (tests::mainWindow().lstPane().listIndex() != model.listIndex)
+        return fail("list choice " + number(tests::mainWindow().lstPane().listIndex())
+                    + ", expected " + number(model.listIndex));
+    const core::Dpi dpi = tests::mainWindow().window().layoutDpi();
+    const SIZE client = tests::mainWindow().clientPixels();
     const SIZE expectedClient = single
                                     ? SIZE{core::toPixels(4695, dpi), core::toPixels(4455, dpi)}
                                     : SIZE{core::toPixels(14100, dpi), core::toPixels(8790, dpi)};
@@ -313,14 +310,14 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
     int visible = 0;
     int checked = 0;
     for (int pane = 0; pane < core::paneCount; ++pane) {
-        const RECT at = main().placeOf(main().fraPane(pane).handle());
+        const RECT at = tests::mainWindow().placeOf(tests::mainWindow().fraPane(pane).handle());
         const POINT place
             = single ? POINT{1200, 120} : POINT{120 + 3495 * (pane % 4), pane < 4 ? 120 : 4455};
         if (at.left != core::toPixels(place.x, dpi) || at.top != core::toPixels(place.y, dpi))
             return fail("pane " + number(pane) + " at the wrong place");
         const auto index = static_cast<std::size_t>(pane);
-        const bool shows = main().fraPane(pane).isVisible();
-        const bool itemChecked = main().itemChecked("mnuPane", pane);
+        const bool shows = tests::mainWindow().fraPane(pane).isVisible();
+        const bool itemChecked = tests::mainWindow().itemChecked("mnuPane", pane);
         if (shows != model.visible[index])
             return fail("pane " + number(pane) + " visibility");
         if (itemChecked != model.checked[index])
@@ -334,8 +331,8 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
         return fail(number(checked) + " pane items checked");
     // Where one pane shows, the menu checks that pane.
     for (int pane = 0; pane < core::paneCount; ++pane) {
-        if (visible == 1 && main().fraPane(pane).isVisible()
-            && !main().itemChecked("mnuPane", pane))
+        if (visible == 1 && tests::mainWindow().fraPane(pane).isVisible()
+            && !tests::mainWindow().itemChecked("mnuPane", pane))
             return fail("pane " + number(pane) + " shows, another is checked");
     }
 
