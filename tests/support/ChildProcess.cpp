@@ -96,4 +96,33 @@ std::optional<DWORD> ChildProcess::wait(DWORD milliseconds) const
     return status;
 }
 
+std::wstring textOf(HWND window)
+{
+    wchar_t text[256] = L"";
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &copied);
+    return text;
+}
+
+HWND visibleWindowTitled(DWORD processId, const wchar_t *title)
+{
+    struct Search {
+        DWORD processId;
+        const wchar_t *title;
+        HWND found;
+    } search{processId, title, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto &s = *reinterpret_cast<Search *>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s.processId && IsWindowVisible(window) && textOf(window) == s.title)
+                s.found = window;
+            return s.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 } // namespace bitloom::wintest

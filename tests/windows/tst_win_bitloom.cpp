@@ -14,6 +14,8 @@
 
 using namespace bitloom;
 using wintest::ChildProcess;
+using wintest::textOf;
+using wintest::visibleWindowTitled;
 
 namespace {
 
@@ -31,37 +33,6 @@ bool waitFor(const std::function<bool()> &condition, DWORD milliseconds = 5000)
         Sleep(20);
     }
     return true;
-}
-
-// A window's text, asked of the window itself: an edit box of another
-// process keeps its text where only WM_GETTEXT reads it.
-std::wstring textOf(HWND window)
-{
-    wchar_t text[256] = L"";
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, &copied);
-    return text;
-}
-
-HWND visibleWindowTitled(DWORD processId, const wchar_t *title)
-{
-    struct Search {
-        DWORD processId;
-        const wchar_t *title;
-        HWND found;
-    } search{processId, title, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto &s = *reinterpret_cast<Search *>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s.processId && IsWindowVisible(window) && textOf(window) == s.title)
-                s.found = window;
-            return s.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 HWND waitForWindow(DWORD processId, const wchar_t *title)

@@ -93,28 +93,6 @@ struct LibraryCloser {
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
 
-HWND visibleWindowTitled(DWORD processId, const wchar_t *title)
-{
-    struct Search {
-        DWORD processId;
-        const wchar_t *title;
-        HWND found;
-    } search{processId, title, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto &s = *reinterpret_cast<Search *>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t text[64] = L"";
-            GetWindowTextW(window, text, 64);
-            if (owner == s.processId && IsWindowVisible(window) && std::wstring(text) == s.title)
-                s.found = window;
-            return s.found == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 } // namespace
 
 TEST_CASE("the version record: the project's version, in French")
