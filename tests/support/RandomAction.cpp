@@ -94,6 +94,20 @@ std::vector<RandomAction> drawActions(std::uint32_t seed, int count)
     return actions;
 }
 
+EditCommand editCommand(const RandomAction &action)
+{
+    switch (action.kind) {
+    case ActionKind::Undo:
+        return {"mnuEditUndo", 'Z'};
+    case ActionKind::Redo:
+        return {"mnuEditRedo", 'Y'};
+    case ActionKind::CopyValue:
+        return {"mnuEditCopy", 'C'};
+    default:
+        return {"mnuEditPaste", 'V'};
+    }
+}
+
 bool pasteIsRefused(const RandomAction &action)
 {
     return action.arg % 13 == 0;

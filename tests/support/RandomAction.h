@@ -57,6 +57,14 @@ struct RandomAction {
     AboutClose aboutClose() const { return static_cast<AboutClose>(arg % 4); }
 };
 
+// The Edition menu's item an Undo, Redo, CopyValue or PasteValue action
+// chooses ("mnuEditUndo"), and the letter of its Ctrl shortcut ('Z').
+struct EditCommand {
+    const char *item;
+    char key;
+};
+EditCommand editCommand(const RandomAction &action);
+
 // What a PasteValue action puts on the clipboard first: a value of the 28
 // flags, written as the user might; now and then one with a bit above them,
 // which the window refuses with a message.

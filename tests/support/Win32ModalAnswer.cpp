@@ -76,12 +76,4 @@ void CALLBACK Win32ModalAnswer::poll(HWND, UINT, UINT_PTR, DWORD)
     }
 }
 
-std::wstring windowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 } // namespace bitloom::tests

@@ -41,7 +41,4 @@ private:
     bool m_gaveUp = false;
 };
 
-// The text of a window or control.
-std::wstring windowText(HWND window);
-
 } // namespace bitloom::tests

@@ -203,15 +203,7 @@ void tst_RandomUser::perform(const RandomAction &action, RandomUserModel &model)
 
 void tst_RandomUser::editCommand(const RandomAction &action, RandomUserModel &model)
 {
-    struct Command {
-        const char16_t *item;
-        Qt::Key key;
-    };
-    const Command command = action.kind == ActionKind::Undo   ? Command{u"mnuEditUndo", Qt::Key_Z}
-                            : action.kind == ActionKind::Redo ? Command{u"mnuEditRedo", Qt::Key_Y}
-                            : action.kind == ActionKind::CopyValue
-                                ? Command{u"mnuEditCopy", Qt::Key_C}
-                                : Command{u"mnuEditPaste", Qt::Key_V};
+    const tests::EditCommand command = tests::editCommand(action);
     if (action.kind == ActionKind::PasteValue)
         QGuiApplication::clipboard()->setText(QString::fromStdString(tests::pastedText(action)));
     // A refused value is said in a message, which the user closes.
@@ -221,9 +213,10 @@ void tst_RandomUser::editCommand(const RandomAction &action, RandomUserModel &mo
     QWidget *focus = QApplication::focusWidget();
     const bool outputFocused = focus == m_main.txtOutput();
     if (action.byKey())
-        QTest::keyClick(focus ? focus : m_main.window(), command.key, Qt::ControlModifier);
+        QTest::keyClick(focus ? focus : m_main.window(), Qt::Key(Qt::Key_A + (command.key - 'A')),
+                        Qt::ControlModifier);
     else
-        m_main.action(QString::fromUtf16(command.item))->trigger();
+        m_main.action(QString::fromLatin1(command.item))->trigger();
     QApplication::setActiveWindow(m_main.window());
     model.apply(action, outputFocused);
 }

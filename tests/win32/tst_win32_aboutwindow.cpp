@@ -1,4 +1,5 @@
 #include "core/AboutWindowDefinition.h"
+#include "support/ChildProcess.h"
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
 #include "win32/runtime/Handles.h"
@@ -8,7 +9,7 @@
 #include <doctest.h>
 
 using namespace bitloom;
-using tests::windowText;
+using wintest::textOf;
 
 namespace {
 
@@ -29,7 +30,7 @@ struct Seen {
 Seen read(HWND about)
 {
     Seen seen;
-    seen.title = windowText(about);
+    seen.title = textOf(about);
     auto *window = tests::mainWindow().window().aboutWindow();
     const auto &text = *window->find<win32::LockedEdit>("txtAbout");
     const auto &button = *window->find<win32::PushButton>("Command1");

@@ -1,3 +1,4 @@
+#include "support/ChildProcess.h"
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
 
@@ -17,7 +18,7 @@ TEST_CASE("quit answered No leaves the window as it was")
         CAPTURE(byShortcut);
         std::wstring title;
         const tests::Win32ModalAnswer answer(tests::mainWindow().handle(), [&title](HWND box) {
-            title = tests::windowText(box);
+            title = wintest::textOf(box);
             tests::sendKeys({VK_MENU, 'N'});
         });
         if (byShortcut)

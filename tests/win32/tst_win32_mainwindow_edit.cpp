@@ -1,3 +1,4 @@
+#include "support/ChildProcess.h"
 #include "support/Win32Clipboard.h"
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
@@ -12,7 +13,7 @@ using flags::CheckState;
 using tests::clipboardText;
 using tests::setClipboard;
 using tests::setClipboardText;
-using tests::windowText;
+using wintest::textOf;
 
 namespace {
 
@@ -28,7 +29,7 @@ std::wstring messageOf(HWND box)
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t name[16]{};
         GetClassNameW(child, name, 16);
-        const std::wstring text = windowText(child);
+        const std::wstring text = textOf(child);
         if (lstrcmpiW(name, L"Static") == 0 && text.size() > longest.size())
             longest = text;
     }
@@ -81,7 +82,7 @@ TEST_CASE("a value the game reads differently is asked about in French")
         std::wstring yesText;
         const tests::Win32ModalAnswer answer(tests::mainWindow().handle(), [&](HWND box) {
             message = messageOf(box);
-            yesText = windowText(GetDlgItem(box, IDYES));
+            yesText = textOf(GetDlgItem(box, IDYES));
             tests::sendKeys({VK_MENU, WORD(yes ? 'O' : 'N')});
         });
         tests::pressKeys({VK_CONTROL, 'V'});
@@ -162,10 +163,10 @@ TEST_CASE("the value window reads what is typed; Annuler and Esc leave everythin
     const tests::Win32ModalAnswer typed(
         tests::mainWindow().handle(),
         {[&](HWND window) {
-             title = windowText(window);
+             title = textOf(window);
              for (HWND child = GetWindow(window, GW_CHILD); child;
                   child = GetWindow(child, GW_HWNDNEXT)) {
-                 const std::wstring text = windowText(child);
+                 const std::wstring text = textOf(child);
                  buttons += text + L"|";
                  // Each text on one line within its control.
                  RECT box;

@@ -1,3 +1,4 @@
+#include "support/ChildProcess.h"
 #include "support/Win32Input.h"
 #include "support/Win32ModalAnswer.h"
 #include "win32/runtime/QuestionBox.h"
@@ -5,7 +6,7 @@
 #include <doctest.h>
 
 using namespace bitloom;
-using tests::windowText;
+using wintest::textOf;
 
 namespace {
 
@@ -21,9 +22,9 @@ struct Seen {
 Seen read(HWND box)
 {
     Seen seen;
-    seen.title = windowText(box);
-    seen.yes = windowText(GetDlgItem(box, IDYES));
-    seen.no = windowText(GetDlgItem(box, IDNO));
+    seen.title = textOf(box);
+    seen.yes = textOf(GetDlgItem(box, IDYES));
+    seen.no = textOf(GetDlgItem(box, IDNO));
     const auto code = SendMessageW(GetDlgItem(box, IDYES), WM_GETDLGCODE, 0, 0);
     seen.yesIsDefault = (code & DLGC_DEFPUSHBUTTON) != 0;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -213,14 +213,7 @@ void Win32RandomUser::perform(const RandomAction &action, RandomUserModel &model
 
 void Win32RandomUser::editCommand(const RandomAction &action, RandomUserModel &model)
 {
-    struct Command {
-        const char *item;
-        WORD key;
-    };
-    const Command command = action.kind == ActionKind::Undo        ? Command{"mnuEditUndo", 'Z'}
-                            : action.kind == ActionKind::Redo      ? Command{"mnuEditRedo", 'Y'}
-                            : action.kind == ActionKind::CopyValue ? Command{"mnuEditCopy", 'C'}
-                                                                   : Command{"mnuEditPaste", 'V'};
+    const tests::EditCommand command = tests::editCommand(action);
     if (action.kind == ActionKind::PasteValue)
         tests::setClipboardText(win32::toWide(tests::pastedText(action)));
     // A refused value is said in a message, which the user closes.
@@ -228,7 +221,7 @@ void Win32RandomUser::editCommand(const RandomAction &action, RandomUserModel &m
                                          [](HWND) { tests::sendKeys({VK_RETURN}); });
     const bool outputFocused = GetFocus() == tests::mainWindow().txtOutput().handle();
     if (action.byKey())
-        tests::pressKeys({VK_CONTROL, command.key});
+        tests::pressKeys({VK_CONTROL, static_cast<WORD>(command.key)});
     else
         tests::mainWindow().choose(command.item);
     if (action.kind == ActionKind::PasteValue && tests::pasteIsRefused(action) && !outputFocused

@@ -235,8 +235,8 @@ const wchar_t *registeredRuleClass()
 Rule::Rule(HWND parent, int id, std::string name, Line line, int systemColour)
     : Control(parent, id, std::move(name), {registeredRuleClass(), WS_DISABLED}, {})
     , m_line(line)
-    , m_systemColour(systemColour)
 {
+    // Its painting reads the colour from the window.
     SetWindowLongPtrW(handle(), GWLP_USERDATA, systemColour);
 }
 

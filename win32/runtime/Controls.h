@@ -107,12 +107,10 @@ public:
     };
     Rule(HWND parent, int id, std::string name, Line line, int systemColour);
 
-    int systemColour() const { return m_systemColour; }
     void place(POINT origin, core::Dpi dpi) override;
 
 private:
     Line m_line;
-    int m_systemColour;
 };
 
 } // namespace bitloom::win32

@@ -119,6 +119,16 @@ void Window::moveFocus(HWND control)
         SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
+void Window::showControls(HFONT font)
+{
+    const core::Dpi resolution = dpi();
+    for (const auto &control : m_controls) {
+        control->setFont(font);
+        control->place({0, 0}, resolution);
+        control->setVisible(true);
+    }
+}
+
 void Window::placeOver(HWND owner, core::TwipsSize client, DWORD style, DWORD extendedStyle)
 {
     const core::Dpi resolution = dpi();

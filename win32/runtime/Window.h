@@ -65,6 +65,9 @@ protected:
     // Gives a control the focus as the keyboard does.
     void moveFocus(HWND control);
 
+    // Gives every control the font, places it at its geometry within the
+    // client area at the window's resolution, and shows it.
+    void showControls(HFONT font);
     // Sizes the window for its client area at its resolution and centres it
     // over its owner.
     void placeOver(HWND owner, core::TwipsSize client, DWORD style, DWORD extendedStyle);

@@ -33,7 +33,6 @@ void AboutWindow::load(HWND owner)
     ++m_loads;
     create({L"BitloomAboutWindow", nullptr}, windowStyle, windowExtendedStyle,
            toWide(core::aboutCaption(core::programVersion)), owner, nullptr);
-    const core::Dpi dpi = this->dpi();
 
     // The button first: it has the focus when the window opens.
     auto &button = add<PushButton>("Command1", toWide(def::command1Caption), true);
@@ -44,13 +43,8 @@ void AboutWindow::load(HWND owner)
     add<LockedEdit>("txtAbout", toWide(def::aboutText), LockedEdit::Lines::Many)
         .setGeometry(def::txtAbout);
 
-    m_font = dialogFont(core::mainWindow::dialogFontPointSize, dpi);
-    for (const auto &control : controls()) {
-        control->setFont(m_font.get());
-        control->place({0, 0}, dpi);
-        control->setVisible(true);
-    }
-
+    m_font = dialogFont(core::mainWindow::dialogFontPointSize, dpi());
+    showControls(m_font.get());
     placeOver(owner, def::clientSize, windowStyle, windowExtendedStyle);
 }
 

@@ -13,7 +13,6 @@
 #include "win32/runtime/Text.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <cwchar>
 

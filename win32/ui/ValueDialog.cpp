@@ -39,11 +39,7 @@ std::optional<std::string> ValueDialog::ask(HWND owner)
     };
 
     m_font = dialogFont(core::mainWindow::dialogFontPointSize, dpi());
-    for (const auto &control : controls()) {
-        control->setFont(m_font.get());
-        control->place({0, 0}, dpi());
-        control->setVisible(true);
-    }
+    showControls(m_font.get());
     placeOver(owner, def::clientSize, windowStyle, windowExtendedStyle);
     runModal(owner, value.handle());
     return m_typed;
