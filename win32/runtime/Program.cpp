@@ -38,6 +38,51 @@ bool isEditingKey(const MSG &message)
     return lstrcmpiW(windowClass, L"Edit") == 0;
 }
 
+// A typed character that the focused control does not take. A dialog would
+// read a bare letter as an access key, pressing a button or moving the focus
+// at a keystroke meant for nothing; here, as in the Qt program, only Alt
+// with the letter does.
+bool isStrayCharacter(const MSG &message)
+{
+    if (message.message != WM_CHAR || message.wParam < L' ')
+        return false;
+    const auto code = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
+                                   reinterpret_cast<LPARAM>(&message));
+    return (code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) == 0;
+}
+
+// Whether a title of the window's menu bar has that access key.
+bool menuBarHasAccessKey(HWND window, wchar_t key)
+{
+    const HMENU bar = GetMenu(window);
+    const auto upper = [](wchar_t c) {
+        return static_cast<wchar_t>(reinterpret_cast<UINT_PTR>(
+            CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(c)))));
+    };
+    for (int item = 0; bar && item < GetMenuItemCount(bar); ++item) {
+        wchar_t title[64]{};
+        GetMenuStringW(bar, static_cast<UINT>(item), title, 64, MF_BYPOSITION);
+        for (const wchar_t *c = title; *c; ++c) {
+            // "&&" is an ampersand shown as it is.
+            if (*c == L'&' && *++c != L'&' && *c && upper(*c) == upper(key))
+                return true;
+            if (!*c)
+                break;
+        }
+    }
+    return false;
+}
+
+// Alt with a letter or digit that is no control's access key (IsDialogMessage
+// found none) and no menu's: Windows would beep at it; the Qt program lets it
+// pass unheard, and so does this one.
+bool isUnusedAccessKey(HWND root, const MSG &message)
+{
+    return message.message == WM_SYSCHAR
+           && IsCharAlphaNumericW(static_cast<wchar_t>(message.wParam))
+           && !menuBarHasAccessKey(root, static_cast<wchar_t>(message.wParam));
+}
+
 void handle(MSG &message)
 {
     const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
@@ -45,7 +90,9 @@ void handle(MSG &message)
         if (found->second && !isEditingKey(message)
             && TranslateAcceleratorW(root, found->second, &message))
             return;
-        if (IsDialogMessageW(root, &message))
+        if (isStrayCharacter(message))
+            return;
+        if (IsDialogMessageW(root, &message) || isUnusedAccessKey(root, message))
             return;
     }
     TranslateMessage(&message);
