@@ -91,7 +91,14 @@ LRESULT CALLBACK ListBox::watchClicks(HWND window, UINT message, WPARAM wParam, 
     // A second click soon after the first comes as a double click.
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
         list->m_pickedDuringPress = false;
+    // A key picks an item only where it moves the selection; some lists
+    // report a change for Up on the first item all the same.
+    const bool key = message == WM_KEYDOWN || message == WM_CHAR;
+    if (key)
+        list->m_indexBeforeKey = list->listIndex();
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    if (key)
+        list->m_indexBeforeKey = noKey;
     // A click on the item already selected changes no selection, so Windows
     // reports nothing; yet it is a pick all the same.
     if (message == WM_LBUTTONUP && !list->m_pickedDuringPress && list->onClick) {
@@ -133,7 +140,7 @@ int ListBox::listIndex() const
 
 void ListBox::notify(WORD code)
 {
-    if (code != LBN_SELCHANGE)
+    if (code != LBN_SELCHANGE || (m_indexBeforeKey != noKey && listIndex() == m_indexBeforeKey))
         return;
     m_pickedDuringPress = true;
     if (onClick)

@@ -62,6 +62,9 @@ private:
     static LRESULT CALLBACK watchClicks(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR self);
     bool m_pickedDuringPress = false;
+    // The selection before the key being handled, if any.
+    static constexpr int noKey = -2;
+    int m_indexBeforeKey = noKey;
 };
 
 // Text that wraps at word boundaries within its width. An ampersand marks an

@@ -187,11 +187,16 @@ void Window::moveFocus(HWND control)
 void Window::keepFocusVisible(HWND focusBefore)
 {
     // A control that hid while it had the focus: Windows hands the focus to
-    // the bare window, where keys reach nothing. It goes on to the next
-    // control in tab order that shows, as Tab would take it.
-    if (!m_handle || !focusBefore || !IsChild(m_handle, focusBefore) || IsWindowVisible(focusBefore)
-        || canTakeFocus(m_handle, GetFocus()))
+    // the bare window, where keys reach nothing. Once the command is done it
+    // goes back to that control if it shows again, or on to the next control
+    // in tab order that shows, as Tab would take it.
+    if (!m_handle || GetActiveWindow() != m_handle || canTakeFocus(m_handle, GetFocus())
+        || !focusBefore || !IsChild(m_handle, focusBefore))
         return;
+    if (canTakeFocus(m_handle, focusBefore)) {
+        SetFocus(focusBefore);
+        return;
+    }
     const HWND next = GetNextDlgTabItem(m_handle, focusBefore, FALSE);
     if (canTakeFocus(m_handle, next))
         moveFocus(next);
