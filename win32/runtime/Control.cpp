@@ -1,6 +1,32 @@
 #include "Control.h"
 
+#include <map>
+#include <string>
+
 namespace bitloom::win32 {
+
+namespace {
+
+// The class a control is made of. Windows looks a class name up in the
+// program's manifest at every creation, to find the common controls' version
+// it names, and under Wine that look-up costs more than the rest of the
+// creation: the class found once serves for every control of its kind.
+LPCWSTR windowClass(const wchar_t *name)
+{
+    static std::map<std::wstring, ATOM, std::less<>> atoms;
+    auto found = atoms.find(name);
+    if (found == atoms.end()) {
+        WNDCLASSEXW info{};
+        info.cbSize = sizeof info;
+        found = atoms
+                    .emplace(name, static_cast<ATOM>(
+                                       GetClassInfoExW(GetModuleHandleW(nullptr), name, &info)))
+                    .first;
+    }
+    return found->second ? MAKEINTATOM(found->second) : name;
+}
+
+} // namespace
 
 Control::Control(HWND parent, int id, std::string name, const Placement &where, ControlStyle style,
                  std::wstring_view text)
@@ -15,7 +41,7 @@ Control::Control(HWND parent, int id, std::string name, const Placement &where, 
     const DWORD visible = where.visible ? DWORD{WS_VISIBLE} : 0;
     const DWORD group = where.startsGroup ? DWORD{WS_GROUP} : 0;
     m_handle = CreateWindowExW(
-        style.extendedStyle, style.windowClass, caption.c_str(),
+        style.extendedStyle, windowClass(style.windowClass), caption.c_str(),
         WS_CHILD | style.style | visible | group, m_placed.left, m_placed.top,
         m_placed.right - m_placed.left, m_placed.bottom - m_placed.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
