@@ -24,9 +24,10 @@ namespace {
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD windowExtendedStyle = WS_EX_CONTROLPARENT;
 
-// The tooltips are made once the first frame is on screen: it does not
-// need them.
-constexpr UINT_PTR toolTipsTimer = 1;
+// What the first frame does not show, the digit panes' boxes and
+// descriptions and the boxes' tooltips, is made once it is on screen: a
+// timer goes off after the window has painted.
+constexpr UINT_PTR afterFirstFrameTimer = 1;
 
 HICON programIcon()
 {
@@ -73,6 +74,18 @@ bool startsGroup(const def::ControlEntry &entry)
     }
 }
 
+// The first frame needs the list, the summary pane and the frames; the digit
+// panes' controls, hidden at first, come after it.
+MainWindow::Stage stageOf(const def::ControlEntry &entry)
+{
+    return entry.pane <= 0 ? MainWindow::Stage::FirstFrame : MainWindow::Stage::DigitPanes;
+}
+
+std::string objectName(const def::ControlEntry &entry)
+{
+    return entry.index < 0 ? std::string(entry.name) : core::objectName(entry.name, entry.index);
+}
+
 } // namespace
 
 MainWindow::MainWindow()
@@ -80,9 +93,9 @@ MainWindow::MainWindow()
     create({L"BitloomMainWindow", programIcon()}, windowStyle, windowExtendedStyle,
            toWide(def::caption), nullptr, m_menuBar.handle());
     applyFonts();
-    buildControls();
+    buildControls(Stage::FirstFrame);
     connectHandlers();
-    SetTimer(handle(), toolTipsTimer, USER_TIMER_MINIMUM, nullptr);
+    SetTimer(handle(), afterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 
     handleKeyboardOf(handle(), m_menuBar.shortcuts());
     m_behaviour.load();
@@ -121,9 +134,13 @@ POINT MainWindow::paneOrigin(int pane) const
 
 Placement MainWindow::placement(const def::ControlEntry &entry, bool groupStart) const
 {
-    // The summary pane and the list show at first, the digit panes not.
+    // The summary pane and the list show at first, the digit panes not; a
+    // pane's control shows with its frame.
     const int pane = entry.kind == ControlKind::Frame ? entry.index : entry.pane;
-    const bool visible = pane <= 0;
+    const bool visible
+        = entry.kind != ControlKind::Frame && pane >= 0 && m_panes[static_cast<std::size_t>(pane)]
+              ? m_panes[static_cast<std::size_t>(pane)]->isVisible()
+              : pane <= 0;
     const HFONT font
         = entry.kind == ControlKind::OutputBox ? m_outputFont.get() : m_dialogFont.get();
     return {entry.rect,  entry.kind == ControlKind::Frame ? POINT{0, 0} : paneOrigin(entry.pane),
@@ -133,8 +150,7 @@ Placement MainWindow::placement(const def::ControlEntry &entry, bool groupStart)
 
 Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
 {
-    const std::string name
-        = entry.index < 0 ? std::string(entry.name) : core::objectName(entry.name, entry.index);
+    const std::string name = objectName(entry);
     const Placement where = placement(entry, groupStart);
     const std::wstring text = toWide(entry.text);
     switch (entry.kind) {
@@ -162,12 +178,14 @@ Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
     throw std::logic_error("unknown kind of control");
 }
 
-void MainWindow::buildControls()
+void MainWindow::buildControls(Stage stage)
 {
     PaneControls paneControls;
     bool firstLabel = true;
+    // Where the next control goes in the z-order: after the last one met.
+    HWND previous = HWND_TOP;
     for (const Layer layer : {Layer::Keyboard, Layer::Labels, Layer::Frames}) {
-        if (layer == Layer::Frames)
+        if (layer == Layer::Frames && stage == Stage::FirstFrame)
             buildRules(paneControls);
         for (const def::ControlEntry &entry : def::controls) {
             if (layerOf(entry) != layer)
@@ -175,16 +193,40 @@ void MainWindow::buildControls()
             // The first label closes the last group of the arrow keys.
             const bool groupStart
                 = layer == Layer::Labels ? std::exchange(firstLabel, false) : startsGroup(entry);
+            if (stageOf(entry) != stage) {
+                if (const Control *made = findControl(objectName(entry)))
+                    previous = made->handle();
+                continue;
+            }
             Control &control = addControl(entry, groupStart);
+            if (stage == Stage::DigitPanes)
+                SetWindowPos(control.handle(), previous, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            previous = control.handle();
             if (entry.kind == ControlKind::Frame) {
                 Frame &pane = m_panes[static_cast<std::size_t>(entry.index)].emplace(
                     static_cast<GroupBox &>(control));
                 for (Control *member : paneControls[static_cast<std::size_t>(entry.index)])
                     pane.addControl(*member);
+            } else if (entry.pane >= 0 && m_panes[static_cast<std::size_t>(entry.pane)]) {
+                m_panes[static_cast<std::size_t>(entry.pane)]->addControl(control);
             } else if (entry.pane >= 0) {
                 paneControls[static_cast<std::size_t>(entry.pane)].push_back(&control);
             }
         }
+    }
+}
+
+void MainWindow::buildDigitPanes()
+{
+    if (m_digitPanesBuilt)
+        return;
+    m_digitPanesBuilt = true;
+    buildControls(Stage::DigitPanes);
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        m_flagBoxes[static_cast<std::size_t>(bit)]->onClick = [this, bit] {
+            m_behaviour.flagClicked(bit);
+        };
     }
 }
 
@@ -214,11 +256,6 @@ void MainWindow::addToolTips()
 
 void MainWindow::connectHandlers()
 {
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        m_flagBoxes[static_cast<std::size_t>(bit)]->onClick = [this, bit] {
-            m_behaviour.flagClicked(bit);
-        };
-    }
     m_resetButton->onClick = [this] {
         m_behaviour.resetFlags();
     };
@@ -263,8 +300,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_TIMER:
-        if (wParam == toolTipsTimer) {
-            KillTimer(handle(), toolTipsTimer);
+        if (wParam == afterFirstFrameTimer) {
+            KillTimer(handle(), afterFirstFrameTimer);
+            buildDigitPanes();
             addToolTips();
             return 0;
         }
@@ -304,11 +342,13 @@ void MainWindow::menuCommand(int id)
 
 flags::CheckState MainWindow::flag(int bit) const
 {
+    const_cast<MainWindow *>(this)->buildDigitPanes();
     return m_flagBoxes.at(static_cast<std::size_t>(bit))->value();
 }
 
 void MainWindow::setFlag(int bit, flags::CheckState state)
 {
+    buildDigitPanes();
     m_flagBoxes.at(static_cast<std::size_t>(bit))->setValue(state);
 }
 
@@ -379,6 +419,8 @@ std::optional<std::string> MainWindow::askForValue()
 
 void MainWindow::setPaneVisible(int pane, bool visible)
 {
+    if (visible)
+        buildDigitPanes();
     m_panes.at(static_cast<std::size_t>(pane))->setVisible(visible);
     repaintLater();
 }

@@ -42,12 +42,17 @@ public:
     // session.
     void forgetEditHistory();
 
+    // Which controls are made before the first frame, and which after.
+    enum class Stage { FirstFrame, DigitPanes };
+
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void menuCommand(int id) override;
 
 private:
-    void buildControls();
+    void buildControls(Stage stage);
+    // The digit panes' controls, once.
+    void buildDigitPanes();
     Control &addControl(const core::mainWindow::ControlEntry &entry, bool startsGroup);
     Placement placement(const core::mainWindow::ControlEntry &entry, bool startsGroup) const;
     // Each pane's controls, gathered while they are made, before their frame.
@@ -95,6 +100,7 @@ private:
     std::array<CheckBox *, flags::flagCount> m_flagBoxes{};
     std::vector<Rule *> m_windowRules;
     std::optional<ToolTips> m_toolTips;
+    bool m_digitPanesBuilt = false;
 
     std::unique_ptr<AboutWindow> m_aboutWindow;
     std::unique_ptr<ValueDialog> m_valueDialog;
