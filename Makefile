@@ -50,12 +50,20 @@ stress: build
 # Start-up to the first frame and peak memory against a bare Qt window, and
 # the in-process cost of a click, a reset and a view switch: one table. Its
 # own release build, in build/bench, on a virtual X server of its own that
-# does not reset between probes.
+# does not reset between probes. Then bitloom.exe beside a bare Win32 window,
+# both cross-built alike, started in turn under Wine with a warm wineserver
+# (the Windows tools are installed first, as for test-windows).
 BENCH_RUNS ?= 15
 bench: setup
 	cmake --preset bench
 	cmake --build --preset bench
 	xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' build/bench/bench/bitloom-bench $(BENCH_RUNS)
+	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
+	cmake --preset windows -DBITLOOM_BENCH=ON
+	cmake --build --preset windows --target start-bench
+	sh scripts/wine-session.sh start build/windows/wine
+	sh scripts/wine-run.sh build/windows/bin/start-bench.exe $(BENCH_RUNS); \
+	    status=$$?; sh scripts/wine-session.sh stop build/windows/wine; exit $$status
 
 # A Debian package of a release build, in build/release/package, built with
 # Debian's hardening flags; help2man writes bitloom-flags' manual page under a

@@ -8,7 +8,9 @@
 #include "Twips.h"
 #include "flags/FlagCatalogue.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace bitloom::core::mainWindow {
@@ -44,16 +46,21 @@ inline constexpr int dialogFontPointSize = 8;
 inline constexpr std::string_view outputFontFamily = "Century Gothic";
 inline constexpr double outputFontPointSize = 9.75;
 
-// Two-tone separator rules: from x1 to x2 at height y, pen width in pixels.
+// Two-tone separator rules: a shadow line (element 0) and a highlight line
+// (element 1) from x1 to x2 at height y in their container (a pane, or -1 for
+// the window), each with its pen width in pixels at 96 dpi.
 struct Rule {
+    std::string_view name;
+    int pane;
     int x1;
     int x2;
     int y;
     int shadowPixels;
     int highlightPixels;
 };
-inline constexpr Rule linSummarySplitter{120, 3240, 1560, 2, 1};
-inline constexpr Rule linMenuSplitter{0, 15240, 0, 1, 3};
+inline constexpr Rule linSummarySplitter{"linSummarySplitter", 0, 120, 3240, 1560, 2, 1};
+inline constexpr Rule linMenuSplitter{"linMenuSplitter", -1, 0, 15240, 0, 1, 3};
+inline constexpr std::array<Rule, 2> rules{linSummarySplitter, linMenuSplitter};
 
 // The digit panes share the summary pane's size; their place depends on the view.
 inline constexpr TwipsSize paneSize{fraPane0.rect.width, fraPane0.rect.height};
@@ -89,6 +96,71 @@ constexpr int lblDescriptionTabIndex(int bit)
 {
     return bit == 27 ? 69 : 6 + 9 * (flags::digitOf(bit) - 1) + 2 * rowOf(bit);
 }
+
+// What kind of control an entry of the list below is.
+enum class ControlKind : std::uint8_t { List, Frame, Label, OutputBox, Button, FlagBox };
+
+// One control of the main window: its object name (with its index in a
+// control array), the pane that holds it (-1: the window itself), where it
+// stands in twips within that container, its tab index and its text. An
+// ampersand in a label's or a button's text marks its access key.
+struct ControlEntry {
+    ControlKind kind;
+    std::string_view name;
+    int index;
+    int pane;
+    TwipsRect rect;
+    int tabIndex;
+    std::string_view text;
+};
+
+inline constexpr int controlCount = 6 + paneCount + 2 * flags::flagCount;
+
+namespace detail {
+
+constexpr std::array<ControlEntry, controlCount> controlsInTabOrder()
+{
+    std::array<ControlEntry, controlCount> list{{
+        {ControlKind::List, "lstPane", -1, -1, lstPane.rect, lstPane.tabIndex, lstPane.text},
+        {ControlKind::Frame, "fraPane", 0, -1, fraPane0.rect, fraPane0.tabIndex, fraPane0.text},
+        {ControlKind::Label, "lblIntroduction", -1, 0, lblIntroduction.rect,
+         lblIntroduction.tabIndex, lblIntroduction.text},
+        {ControlKind::Label, "lblOutput", -1, 0, lblOutput.rect, lblOutput.tabIndex,
+         lblOutput.text},
+        {ControlKind::OutputBox, "txtOutput", -1, 0, txtOutput.rect, txtOutput.tabIndex,
+         txtOutput.text},
+        {ControlKind::Label, "lblInstructions", -1, 0, lblInstructions.rect,
+         lblInstructions.tabIndex, lblInstructions.text},
+        {ControlKind::Button, "cmdClearAll", -1, 0, cmdClearAll.rect, cmdClearAll.tabIndex,
+         cmdClearAll.text},
+    }};
+    std::size_t next = 7;
+    for (int digit = 1; digit <= flags::digitCount; ++digit) {
+        list[next++] = {ControlKind::Frame,
+                        "fraPane",
+                        digit,
+                        -1,
+                        {0, 0, paneSize.width, paneSize.height},
+                        fraPaneTabIndex(digit),
+                        flags::digitCaption(digit)};
+        for (int bit : flags::bitsOfDigit(digit)) {
+            const flags::Flag &flag = flags::flagAt(bit);
+            list[next++] = {ControlKind::FlagBox, "chkflag", bit, digit, chkflagRect(bit),
+                            chkflagTabIndex(bit), flag.name};
+            list[next++] = {
+                ControlKind::Label,          "lblDescription", bit, digit, lblDescriptionRect(bit),
+                lblDescriptionTabIndex(bit), flag.description};
+        }
+    }
+    std::sort(list.begin(), list.end(),
+              [](const ControlEntry &a, const ControlEntry &b) { return a.tabIndex < b.tabIndex; });
+    return list;
+}
+
+} // namespace detail
+
+// Every control of the main window but the rules and the menus, in tab order.
+inline constexpr std::array<ControlEntry, controlCount> controls = detail::controlsInTabOrder();
 
 // Where single view puts every pane, and the margin around panes.
 inline constexpr TwipsPoint singleViewPanePosition{1200, 120};

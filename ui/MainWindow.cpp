@@ -15,6 +15,7 @@
 #include "runtime/Text.h"
 #include "runtime/Twips.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <algorithm>
@@ -238,7 +240,7 @@ void MainWindow::buildMenus()
             action->setCheckable(item.checkable);
             action->setChecked(item.checkedAtStart);
             runtime::connectHandler(action, &QAction::triggered, this,
-                                    [this, &item] { m_behaviour.run(item); });
+                                    [this, &item] { runMenuItem(item); });
             if (item.command == core::Command::ShowPane)
                 m_paneItems[static_cast<std::size_t>(item.index)] = action;
             else if (item.command == core::Command::SingleView)
@@ -263,6 +265,26 @@ void MainWindow::buildTabOrder()
     });
     for (std::size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::runMenuItem(const core::MenuItem &item)
+{
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    m_behaviour.run(item);
+    // A control that hid with the focus: Qt hands it on at once, maybe to a
+    // control that hides in turn, and in the end to none. Once the command
+    // is done it goes back to that control if it shows again, or on to the
+    // next control in tab order that shows, as Tab would take it.
+    const QWidget *now = QApplication::focusWidget();
+    if (!focus || !isActiveWindow() || (now && now->isVisible()))
+        return;
+    QWidget *next = focus;
+    while (!(next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus))) {
+        next = next->nextInFocusChain();
+        if (next == focus)
+            return;
+    }
+    next->setFocus(Qt::TabFocusReason);
 }
 
 void MainWindow::connectHandlers()

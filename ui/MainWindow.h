@@ -46,6 +46,7 @@ private:
     void buildDigitPanes(QWidget *client);
     void buildRules(QWidget *client);
     void buildMenus();
+    void runMenuItem(const core::MenuItem &item);
     void buildTabOrder();
     void connectHandlers();
 

@@ -13,7 +13,7 @@ namespace {
 
 // How often each kind is drawn, out of the sum of all weights. The kinds that
 // wait for an animated click or a modal window are drawn rarely.
-constexpr std::array<std::pair<ActionKind, unsigned>, 21> weights{{
+constexpr std::array<std::pair<ActionKind, unsigned>, 24> weights{{
     {ActionKind::ClickBox, 300},
     {ActionKind::SpaceOnFocus, 40},
     {ActionKind::PickList, 100},
@@ -35,6 +35,9 @@ constexpr std::array<std::pair<ActionKind, unsigned>, 21> weights{{
     {ActionKind::Redo, 25},
     {ActionKind::CopyValue, 10},
     {ActionKind::PasteValue, 15},
+    {ActionKind::BareLetter, 25},
+    {ActionKind::Arrow, 40},
+    {ActionKind::SwitchAway, 3},
 }};
 
 constexpr unsigned totalWeight()
@@ -55,6 +58,10 @@ constexpr unsigned argumentCount(ActionKind kind)
     case ActionKind::MenuPane:
     case ActionKind::About:
         return 8;
+    case ActionKind::BareLetter:
+        return 5;
+    case ActionKind::Arrow:
+        return 4;
     case ActionKind::QuitNo:
     case ActionKind::Undo:
     case ActionKind::Redo:
@@ -180,6 +187,14 @@ std::string describe(const RandomAction &action)
         return action.byKey() ? "Ctrl+Y" : "menu mnuEditRedo";
     case ActionKind::CopyValue:
         return action.byKey() ? "Ctrl+C" : "menu mnuEditCopy";
+    case ActionKind::BareLetter:
+        return std::string("the letter ") + action.letter() + " alone";
+    case ActionKind::Arrow: {
+        static constexpr std::array<const char *, 4> arrows{"Up", "Down", "Left", "Right"};
+        return arrows[static_cast<std::size_t>(action.arrow())];
+    }
+    case ActionKind::SwitchAway:
+        return "another program activated, then this window again";
     case ActionKind::PasteValue:
         return std::string("paste \"")
             .append(pastedText(action))

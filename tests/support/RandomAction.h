@@ -30,7 +30,15 @@ enum class ActionKind : std::uint8_t {
     Redo,
     CopyValue,
     PasteValue,
+    BareLetter,
+    Arrow,
+    SwitchAway,
 };
+
+// The letters typed without Alt: among them the access keys of the reset
+// button and the output box's label, which only Alt makes work.
+inline constexpr char bareLetters[] = "RDFQA";
+enum class ArrowKey : std::uint8_t { Up, Down, Left, Right };
 
 // How the About window is closed.
 enum class AboutClose : std::uint8_t { Button, Enter, Escape, CloseBox };
@@ -55,6 +63,8 @@ struct RandomAction {
         }
     }
     AboutClose aboutClose() const { return static_cast<AboutClose>(arg % 4); }
+    char letter() const { return bareLetters[arg % 5]; }
+    ArrowKey arrow() const { return static_cast<ArrowKey>(arg % 4); }
 };
 
 // The Edition menu's item an Undo, Redo, CopyValue or PasteValue action

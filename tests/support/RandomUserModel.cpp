@@ -128,6 +128,12 @@ void RandomUserModel::pickList(int item)
     selectPane(item);
 }
 
+void RandomUserModel::keyOnList(int before, int after)
+{
+    if (after != before && after >= 0)
+        pickList(after);
+}
+
 void RandomUserModel::resetFlags()
 {
     change(0);

@@ -41,6 +41,8 @@ struct RandomUserModel {
 
     void toggle(int bit);
     void pickList(int item);
+    // A key went to the list: where it moved the selection, that is a pick.
+    void keyOnList(int before, int after);
     void resetFlags();
     void selectPane(int pane);
     void singleView();

@@ -17,7 +17,7 @@ INPUT key(WORD virtualKey, bool up)
     return input;
 }
 
-void sendScreenClick(POINT screen)
+void sendScreenClick(POINT screen, bool right = false)
 {
     // Every event carries the place, so none lands where the pointer was.
     const LONG x = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
@@ -29,12 +29,89 @@ void sendScreenClick(POINT screen)
         input.mi.dy = y;
     }
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    const DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    const DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    inputs[1].mi.dwFlags = down | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = up | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(3, inputs, sizeof(INPUT));
 }
 
+// The items of the popup menu that shows, read from inside the menu's own
+// loop by a thread timer; then the menu is closed.
+std::vector<std::wstring> *menuItems = nullptr;
+
+void CALLBACK readShownMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    const HWND popup = FindWindowW(L"#32768", nullptr);
+    if (!popup || !IsWindowVisible(popup) || !menuItems)
+        return;
+    KillTimer(nullptr, timer);
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    for (int item = 0; item < GetMenuItemCount(menu); ++item) {
+        wchar_t text[128]{};
+        GetMenuStringW(menu, static_cast<UINT>(item), text, 128, MF_BYPOSITION);
+        menuItems->push_back(text);
+    }
+    EndMenu();
+}
+
+// A plain window of this program standing for another program's, out of the
+// main window's way.
+HWND otherWindow()
+{
+    static const HWND window = [] {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"AnotherProgram";
+        RegisterClassW(&windowClass);
+        return CreateWindowExW(
+            0, L"AnotherProgram", L"Un autre programme", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+            GetSystemMetrics(SM_CXSCREEN) - 260, GetSystemMetrics(SM_CYSCREEN) - 200, 240, 160,
+            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }();
+    return window;
+}
+
 } // namespace
+
+void rightClickAt(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    sendScreenClick(client, true);
+    settle();
+}
+
+std::vector<std::wstring> contextMenuOf(HWND control)
+{
+    std::vector<std::wstring> items;
+    menuItems = &items;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, readShownMenu);
+    RECT rect;
+    GetClientRect(control, &rect);
+    rightClickAt(control, {rect.right / 2, rect.bottom / 2});
+    const DWORD start = GetTickCount();
+    while (items.empty() && GetTickCount() - start < 3000)
+        settle();
+    KillTimer(nullptr, timer);
+    menuItems = nullptr;
+    settle();
+    return items;
+}
+
+void switchAwayAndBack(HWND window)
+{
+    const HWND other = otherWindow();
+    ShowWindow(other, SW_SHOWNOACTIVATE);
+    clickAt(other, {120, 60});
+    TITLEBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    GetTitleBarInfo(window, &bar);
+    // The middle of the caption, clear of the icon and the buttons.
+    sendScreenClick({(bar.rcTitleBar.left + bar.rcTitleBar.right) / 2,
+                     (bar.rcTitleBar.top + bar.rcTitleBar.bottom) / 2});
+    settle();
+}
 
 void sendKeys(std::initializer_list<WORD> keys)
 {

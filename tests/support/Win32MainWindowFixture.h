@@ -74,6 +74,15 @@ public:
         return rect;
     }
 
+    // Whether the keyboard focus is on a control of the window that takes it
+    // and shows: never a label, a frame, a hidden control or the bare window.
+    bool focusIsUsable() const
+    {
+        const HWND focus = GetFocus();
+        return focus && IsChild(handle(), focus) && IsWindowVisible(focus)
+               && (GetWindowLongPtrW(focus, GWL_STYLE) & WS_TABSTOP);
+    }
+
     // Back to the state of a fresh start: no flag set, single view, the
     // summary pane shown with its menu item checked, no list choice, nothing
     // to undo, the focus on the list.

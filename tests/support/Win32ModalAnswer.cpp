@@ -49,15 +49,17 @@ Win32ModalAnswer::~Win32ModalAnswer()
 void CALLBACK Win32ModalAnswer::poll(HWND, UINT, UINT_PTR, DWORD)
 {
     Win32ModalAnswer *self = current;
-    if (!self || self->m_answered || self->m_gaveUp)
+    if (!self || self->m_gaveUp)
         return;
     Search search{self->m_mainWindow, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), findModal, reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
+    if (search.found && !self->m_answered) {
         const Step &step = self->m_steps[self->m_nextStep++];
         self->m_answered = self->m_nextStep == self->m_steps.size();
+        self->m_started = GetTickCount();
         step(search.found);
-    } else if (GetTickCount() - self->m_started > 5000) {
+    } else if ((search.found || !self->m_answered) && GetTickCount() - self->m_started > 5000) {
+        // Nothing came up, or the answer left it open.
         self->m_gaveUp = true;
         // A question box closes only on an answer; anything else on Esc.
         EnumThreadWindows(

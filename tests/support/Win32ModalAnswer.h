@@ -14,9 +14,10 @@ namespace bitloom::tests {
 // Calls the answer once with the first window of this thread, other than the
 // given one, that shows and is active while this object lives. Given several
 // steps, it calls each in turn on a later tick, so that the window handles
-// what one step sent before the next looks. After a few seconds it gives up
-// and closes whatever it finds, so that a wrong answer fails the test instead
-// of hanging it.
+// what one step sent before the next looks. When no window comes up, or one
+// still shows a few seconds after the last step, it gives up and closes
+// whatever it finds, so that a wrong answer fails the test instead of
+// hanging it.
 class Win32ModalAnswer {
 public:
     using Step = std::function<void(HWND)>;

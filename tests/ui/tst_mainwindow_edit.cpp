@@ -213,12 +213,16 @@ void tst_MainWindowEdit::valueWindowReadsTheTypedValue()
     QVERIFY(texts.contains(u"OK"_s) && texts.contains(u"Annuler"_s));
     QCOMPARE(output(), u"2180"_s);
 
-    const tests::ModalAnswer cancelled([](QWidget *window) {
+    // Opened again, the line is empty: nothing of the last value is left.
+    QString shownAtOpening = u"?"_s;
+    const tests::ModalAnswer cancelled([&shownAtOpening](QWidget *window) {
+        shownAtOpening = window->findChild<QLineEdit *>(u"txtValue"_s)->text();
         QTest::keyClicks(window->focusWidget(), u"FF"_s);
         QTest::keyClick(window->focusWidget(), Qt::Key_Escape);
     });
     m_main.action(u"mnuEditType"_s)->trigger();
     QVERIFY(cancelled.answered());
+    QCOMPARE(shownAtOpening, QString());
     QCOMPARE(output(), u"2180"_s);
 }
 

@@ -38,6 +38,8 @@ private:
     std::optional<std::string> check(const RandomUserModel &model) override;
 
     tests::MainWindowFixture m_main;
+    // What went wrong during an action that the window no longer shows.
+    std::optional<std::string> m_pending;
 };
 
 namespace {
@@ -69,6 +71,7 @@ void tst_RandomUser::initTestCase()
 
 void tst_RandomUser::restart()
 {
+    m_pending.reset();
     m_main.window()->showNormal();
     m_main.reset();
 }
@@ -197,6 +200,26 @@ void tst_RandomUser::perform(const RandomAction &action, RandomUserModel &model)
     case ActionKind::PasteValue:
         editCommand(action, model);
         return;
+    case ActionKind::BareLetter:
+    case ActionKind::Arrow: {
+        static constexpr Qt::Key arrows[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+        const Qt::Key pressed = action.kind == ActionKind::Arrow
+                                    ? arrows[static_cast<std::size_t>(action.arrow())]
+                                    : Qt::Key(Qt::Key_A + (action.letter() - 'A'));
+        const int before = m_main.lstPane()->listIndex();
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : window, pressed);
+        model.keyOnList(before, m_main.lstPane()->listIndex());
+        return;
+    }
+    case ActionKind::SwitchAway: {
+        QWidget *focus = QApplication::focusWidget();
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(window);
+        if (QApplication::focusWidget() != focus)
+            m_pending = tests::describe(action) + ": the focus did not come back to its control";
+        return;
+    }
     }
     model.apply(action);
 }
@@ -226,6 +249,8 @@ std::optional<std::string> tst_RandomUser::check(const RandomUserModel &model)
     const auto fail = [](const QString &what) {
         return std::optional<std::string>(what.toStdString());
     };
+    if (m_pending)
+        return m_pending;
 
     if (runtime::programHasEnded() || !m_main.window()->isVisible())
         return fail(u"the program has ended"_s);
@@ -300,6 +325,12 @@ std::optional<std::string> tst_RandomUser::check(const RandomUserModel &model)
 
     if (QApplication::activeModalWidget())
         return fail(u"a modal window is still open"_s);
+    // Keys go to the focused control: one of the window's that shows and
+    // takes them.
+    const QWidget *focus = QApplication::focusWidget();
+    if (!focus || focus->window() != m_main.window() || !focus->isVisible()
+        || focus->focusPolicy() == Qt::NoFocus)
+        return fail(u"the focus is on no control that takes it"_s);
     if (auto *about = m_main.window()->findChild<QDialog *>(u"frmAbout"_s);
         about && about->isVisible())
         return fail(u"the About window is still open"_s);

@@ -207,3 +207,90 @@ TEST_CASE("typing in the About text changes nothing")
                }});
     CHECK(after == win32::toWide(core::aboutWindow::aboutText));
 }
+
+namespace {
+
+// Where a control stands in its window's client area, in pixels.
+RECT placeIn(HWND window, HWND control)
+{
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+struct Layout {
+    SIZE client{};
+    RECT button{};
+    LONG fontHeight = 0;
+};
+
+Layout layoutOf(HWND about)
+{
+    Layout layout;
+    RECT client;
+    GetClientRect(about, &client);
+    layout.client = {client.right, client.bottom};
+    const auto &button
+        = *tests::mainWindow().window().aboutWindow()->find<win32::PushButton>("Command1");
+    layout.button = placeIn(about, button.handle());
+    LOGFONTW font{};
+    GetObjectW(button.font(), sizeof font, &font);
+    layout.fontHeight = font.lfHeight;
+    return layout;
+}
+
+void checkLayout(const Layout &layout, core::Dpi dpi)
+{
+    CAPTURE(dpi.value);
+    const auto &def = core::aboutWindow::command1;
+    CHECK(layout.client.cx == core::toPixels(core::aboutWindow::clientSize.width, dpi));
+    CHECK(layout.client.cy == core::toPixels(core::aboutWindow::clientSize.height, dpi));
+    CHECK(layout.button.left == core::toPixels(def.left, dpi));
+    CHECK(layout.button.top == core::toPixels(def.top, dpi));
+    CHECK(layout.button.right - layout.button.left == core::toPixels(def.width, dpi));
+    // 8 points at that resolution.
+    CHECK(layout.fontHeight == -MulDiv(8, dpi.value, 72));
+}
+
+} // namespace
+
+TEST_CASE("the About window opens at its owner's resolution and follows it to another")
+{
+    auto &main = tests::mainWindow();
+    main.reset();
+    main.window().applyDpi(core::Dpi{144});
+    Layout opened;
+    Layout moved;
+    openAbout({[&opened](HWND about) {
+                   opened = layoutOf(about);
+                   // As when the window is dragged onto a monitor at 200 %.
+                   RECT suggested;
+                   GetWindowRect(about, &suggested);
+                   SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(192, 192),
+                                reinterpret_cast<LPARAM>(&suggested));
+               },
+               [&moved](HWND about) {
+                   moved = layoutOf(about);
+                   tests::sendKeys({VK_ESCAPE});
+               }});
+    main.window().applyDpi(core::standardDpi);
+    checkLayout(opened, core::Dpi{144});
+    checkLayout(moved, core::Dpi{192});
+}
+
+TEST_CASE("the About text's right-click menu is French: copy and select all")
+{
+    tests::mainWindow().reset();
+    std::vector<std::wstring> items;
+    openAbout({[&items](HWND) {
+        items = tests::contextMenuOf(tests::mainWindow()
+                                         .window()
+                                         .aboutWindow()
+                                         ->find<win32::LockedEdit>("txtAbout")
+                                         ->handle());
+        tests::sendKeys({VK_ESCAPE});
+    }});
+    CHECK(items
+          == std::vector<std::wstring>{L"&Copier\tCtrl+C", L"", L"Tout sélectionner\tCtrl+A"});
+}

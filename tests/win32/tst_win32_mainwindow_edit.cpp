@@ -194,12 +194,18 @@ TEST_CASE("the value window reads what is typed; Annuler and Esc leave everythin
     CHECK(buttons.find(L"|Annuler|") != std::wstring::npos);
     CHECK(output() == L"2180");
 
+    // Opened again, the line is empty: nothing of the last value is left.
+    std::wstring shownAtOpening = L"?";
     const tests::Win32ModalAnswer cancelled(tests::mainWindow().handle(),
-                                            {[](HWND) { tests::sendKeys({'F'}); },
+                                            {[&shownAtOpening](HWND) {
+                                                 shownAtOpening = textOf(GetFocus());
+                                                 tests::sendKeys({'F'});
+                                             },
                                              [](HWND) {
                                                  tests::sendKeys({VK_ESCAPE});
                                              }});
     tests::mainWindow().choose("mnuEditType");
     CHECK(cancelled.answered());
+    CHECK(shownAtOpening.empty());
     CHECK(output() == L"2180");
 }

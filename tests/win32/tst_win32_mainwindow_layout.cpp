@@ -193,6 +193,85 @@ bool outlineFont(const Control &control)
 
 } // namespace
 
+namespace {
+
+// Counts the fonts a control is given while it still holds one that has been
+// deleted: drawn meanwhile, it would fall back on the system font.
+LRESULT CALLBACK watchFonts(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR counts)
+{
+    if (message == WM_SETFONT) {
+        auto *seen = reinterpret_cast<std::pair<int, int> *>(counts);
+        ++seen->first;
+        const auto held = reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0));
+        if (held && GetObjectType(held) != OBJ_FONT)
+            ++seen->second;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST_CASE("at a new resolution each control takes its new font before the old one is deleted")
+{
+    auto &window = tests::mainWindow();
+    const std::vector<HWND> watched{window.chkflag(0).handle(), window.txtOutput().handle(),
+                                    window.lstPane().handle()};
+    std::pair<int, int> seen{0, 0}; // fonts given, of which over a deleted one
+    for (HWND control : watched)
+        SetWindowSubclass(control, watchFonts, 0, reinterpret_cast<DWORD_PTR>(&seen));
+    window.window().applyDpi(core::Dpi{144});
+    window.window().applyDpi(core::standardDpi);
+    for (HWND control : watched)
+        RemoveWindowSubclass(control, watchFonts, 0);
+    CHECK(seen.first == 6);
+    CHECK(seen.second == 0);
+}
+
+TEST_CASE("each rule shows its shadow row above its highlight row at 100, 125, 150 and 200 %")
+{
+    auto &window = tests::mainWindow();
+    window.reset();
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+    for (const int dpi : {96, 120, 144, 192}) {
+        CAPTURE(dpi);
+        const core::Dpi resolution{dpi};
+        window.window().applyDpi(resolution);
+        RedrawWindow(window.handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        tests::settle();
+        // A pixel row at 96 dpi, at this resolution.
+        const int row = core::toPixels(core::twipsPerPixel, resolution);
+        const auto context = win32::windowDeviceContext(window.handle());
+        const auto colourAt = [&context](int x, int y) {
+            return GetPixel(context.get(), x, y);
+        };
+
+        // The menu rule along the client area's top edge, none of it cut off.
+        const int x = core::toPixels(600, resolution);
+        for (int y = 0; y < row; ++y) {
+            CAPTURE(y);
+            CHECK(colourAt(x, y) == shadow);
+            CHECK(colourAt(x, row + y) == highlight);
+        }
+        CHECK(colourAt(x, 2 * row) != highlight);
+
+        // The summary pane's rule, its highlight on the rule's own row.
+        const RECT pane = window.placeOf(window.fraPane(0).handle());
+        const int ruleRow = pane.top + core::toPixels(def::linSummarySplitter.y, resolution);
+        const int ruleX = pane.left + core::toPixels(600, resolution);
+        CHECK(colourAt(ruleX, ruleRow - row - 1) != shadow);
+        for (int y = 0; y < row; ++y) {
+            CAPTURE(y);
+            CHECK(colourAt(ruleX, ruleRow - row + y) == shadow);
+            CHECK(colourAt(ruleX, ruleRow + y) == highlight);
+        }
+        CHECK(colourAt(ruleX, ruleRow + row) != highlight);
+    }
+    window.window().applyDpi(core::standardDpi);
+}
+
 TEST_CASE("every text fits its box, at 96, 144 and 192 dpi")
 {
     auto &window = tests::mainWindow();

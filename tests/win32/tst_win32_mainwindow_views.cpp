@@ -138,15 +138,21 @@ TEST_CASE("reset from the menu and from the button clear every flag")
     }
 }
 
-TEST_CASE("a click on a box ticks it and shows the value")
+TEST_CASE("a click on a clear or grayed box ticks it and shows the value; another clears it")
 {
-    tests::mainWindow().reset();
-    tests::mainWindow().choose("mnuPane", 2);
-    auto &box = tests::mainWindow().chkflag(7);
-    const RECT rect = tests::mainWindow().placeOf(box.handle());
-    tests::clickAt(tests::mainWindow().handle(), {rect.left + 6, (rect.top + rect.bottom) / 2});
-    CHECK(box.value() == CheckState::Checked);
-    CHECK(tests::mainWindow().txtOutput().text() == L"80");
-    tests::clickAt(tests::mainWindow().handle(), {rect.left + 6, (rect.top + rect.bottom) / 2});
-    CHECK(tests::mainWindow().txtOutput().text() == L"0");
+    for (const CheckState start : {CheckState::Unchecked, CheckState::Grayed}) {
+        CAPTURE(static_cast<int>(start));
+        tests::mainWindow().reset();
+        tests::mainWindow().choose("mnuPane", 2);
+        auto &box = tests::mainWindow().chkflag(7);
+        box.setValue(start);
+        const RECT rect = tests::mainWindow().placeOf(box.handle());
+        const POINT mark{rect.left + 6, (rect.top + rect.bottom) / 2};
+        tests::clickAt(tests::mainWindow().handle(), mark);
+        CHECK(box.value() == CheckState::Checked);
+        CHECK(tests::mainWindow().txtOutput().text() == L"80");
+        tests::clickAt(tests::mainWindow().handle(), mark);
+        CHECK(box.value() == CheckState::Unchecked);
+        CHECK(tests::mainWindow().txtOutput().text() == L"0");
+    }
 }

@@ -207,6 +207,24 @@ void Win32RandomUser::perform(const RandomAction &action, RandomUserModel &model
     case ActionKind::PasteValue:
         editCommand(action, model);
         return;
+    case ActionKind::BareLetter:
+    case ActionKind::Arrow: {
+        static constexpr WORD arrows[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT};
+        const WORD key = action.kind == ActionKind::Arrow
+                             ? arrows[static_cast<std::size_t>(action.arrow())]
+                             : static_cast<WORD>(action.letter());
+        const int before = tests::mainWindow().lstPane().listIndex();
+        tests::pressKeys({key});
+        model.keyOnList(before, tests::mainWindow().lstPane().listIndex());
+        return;
+    }
+    case ActionKind::SwitchAway: {
+        const HWND focus = GetFocus();
+        tests::switchAwayAndBack(window);
+        if (GetForegroundWindow() != window || GetFocus() != focus)
+            m_pending = tests::describe(action) + ": the focus did not come back to its control";
+        return;
+    }
     }
     model.apply(action);
 }
@@ -329,9 +347,10 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
             return fail("pane " + number(pane) + " shows, another is checked");
     }
 
-    // Keys go to the focused control: never one that does not show.
-    if (const HWND focus = GetFocus(); focus && IsChild(window, focus) && !IsWindowVisible(focus))
-        return fail("the focus is on a hidden control");
+    // Keys go to the focused control: one that shows and takes them, never a
+    // label, a frame or the bare window.
+    if (!tests::mainWindow().focusIsUsable())
+        return fail("the focus is on no control that takes it");
     return std::nullopt;
 }
 

@@ -1,19 +1,23 @@
 #include "Controls.h"
 
 #include "EventHandler.h"
+#include "core/RuleBands.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace bitloom::win32 {
 
 using flags::CheckState;
 
-CheckBox::CheckBox(HWND parent, int id, std::string name, std::wstring_view caption)
+CheckBox::CheckBox(HWND parent, int id, std::string name, const Placement &where,
+                   std::wstring_view caption)
     // A manual box: the click toggles it here, so that a grayed box, set by
     // the program, becomes checked like any other clear one.
-    : Control(parent, id, std::move(name), {L"BUTTON", BS_3STATE | WS_TABSTOP}, caption)
+    : Control(parent, id, std::move(name), where, {L"BUTTON", BS_3STATE | WS_TABSTOP}, caption)
 {
 }
 
@@ -47,12 +51,13 @@ void CheckBox::notify(WORD code)
         setValue(value() == CheckState::Checked ? CheckState::Unchecked : CheckState::Checked);
 }
 
-PushButton::PushButton(HWND parent, int id, std::string name, std::wstring_view caption,
-                       bool isDefault)
+PushButton::PushButton(HWND parent, int id, std::string name, const Placement &where,
+                       std::wstring_view caption, bool isDefault)
     : Control(
-        parent, id, std::move(name),
+        parent, id, std::move(name), where,
         {L"BUTTON", (isDefault ? DWORD{BS_DEFPUSHBUTTON} : DWORD{BS_PUSHBUTTON}) | WS_TABSTOP},
         caption)
+    , m_isDefault(isDefault)
 {
 }
 
@@ -67,8 +72,8 @@ void PushButton::notify(WORD code)
         onClick();
 }
 
-ListBox::ListBox(HWND parent, int id, std::string name)
-    : Control(parent, id, std::move(name),
+ListBox::ListBox(HWND parent, int id, std::string name, const Placement &where)
+    : Control(parent, id, std::move(name), where,
               {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_TABSTOP, WS_EX_CLIENTEDGE}, {})
 {
     SetWindowSubclass(handle(), watchClicks, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -86,7 +91,14 @@ LRESULT CALLBACK ListBox::watchClicks(HWND window, UINT message, WPARAM wParam, 
     // A second click soon after the first comes as a double click.
     if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
         list->m_pickedDuringPress = false;
+    // A key picks an item only where it moves the selection; some lists
+    // report a change for Up on the first item all the same.
+    const bool key = message == WM_KEYDOWN || message == WM_CHAR;
+    if (key)
+        list->m_indexBeforeKey = list->listIndex();
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    if (key)
+        list->m_indexBeforeKey = noKey;
     // A click on the item already selected changes no selection, so Windows
     // reports nothing; yet it is a pick all the same.
     if (message == WM_LBUTTONUP && !list->m_pickedDuringPress && list->onClick) {
@@ -128,37 +140,76 @@ int ListBox::listIndex() const
 
 void ListBox::notify(WORD code)
 {
-    if (code != LBN_SELCHANGE)
+    if (code != LBN_SELCHANGE || (m_indexBeforeKey != noKey && listIndex() == m_indexBeforeKey))
         return;
     m_pickedDuringPress = true;
     if (onClick)
         onClick();
 }
 
-Label::Label(HWND parent, int id, std::string name, std::wstring_view text, AccessKey accessKey)
-    : Control(parent, id, std::move(name),
+Label::Label(HWND parent, int id, std::string name, const Placement &where, std::wstring_view text,
+             AccessKey accessKey)
+    : Control(parent, id, std::move(name), where,
               {L"STATIC", SS_LEFT | (accessKey == AccessKey::None ? DWORD{SS_NOPREFIX} : 0)}, text)
 {
 }
 
-LockedEdit::LockedEdit(HWND parent, int id, std::string name, std::wstring_view text, Lines lines)
-    : Control(parent, id, std::move(name),
+namespace {
+
+// The items of a locked box's right-click menu, as the Qt program shows them.
+enum ContextCommand : UINT_PTR { copyCommand = 1, selectAllCommand = 2 };
+constexpr wchar_t copyItem[] = L"&Copier\tCtrl+C";
+constexpr wchar_t selectAllItem[] = L"Tout sélectionner\tCtrl+A";
+
+void showContextMenu(HWND edit, LPARAM where)
+{
+    POINT at{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+    if (where == -1) {
+        // From the keyboard (Shift+F10, the menu key): at the box.
+        RECT box;
+        GetWindowRect(edit, &box);
+        at = {box.left + 4, box.bottom};
+    }
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const int length = GetWindowTextLengthW(edit);
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING | (start != end ? MF_ENABLED : MF_GRAYED), copyCommand, copyItem);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    const bool allSelected = start == 0 && static_cast<int>(end) == length;
+    AppendMenuW(menu, MF_STRING | (length > 0 && !allSelected ? MF_ENABLED : MF_GRAYED),
+                selectAllCommand, selectAllItem);
+    const auto chosen = static_cast<UINT_PTR>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, edit, nullptr));
+    DestroyMenu(menu);
+    if (chosen == copyCommand)
+        SendMessageW(edit, WM_COPY, 0, 0);
+    else if (chosen == selectAllCommand)
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
+} // namespace
+
+LockedEdit::LockedEdit(HWND parent, int id, std::string name, const Placement &where,
+                       std::wstring_view text, Lines lines)
+    : Control(parent, id, std::move(name), where,
               {L"EDIT",
                ES_READONLY | WS_TABSTOP
                    | (lines == Lines::Many ? DWORD{ES_MULTILINE} : DWORD{ES_AUTOHSCROLL}),
                WS_EX_CLIENTEDGE},
               text)
 {
-    SetWindowSubclass(handle(), selectAllKey, 0, 0);
+    SetWindowSubclass(handle(), editingKeys, 0, 0);
 }
 
 LockedEdit::~LockedEdit()
 {
-    RemoveWindowSubclass(handle(), selectAllKey, 0);
+    RemoveWindowSubclass(handle(), editingKeys, 0);
 }
 
-LRESULT CALLBACK LockedEdit::selectAllKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR)
+LRESULT CALLBACK LockedEdit::editingKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR, DWORD_PTR)
 {
     // Ctrl+A selects the whole text, as in the edit boxes of Windows Vista and
     // later; older edit controls have no such key.
@@ -169,6 +220,12 @@ LRESULT CALLBACK LockedEdit::selectAllKey(HWND window, UINT message, WPARAM wPar
     // The character that Ctrl+A makes would only beep.
     if (message == WM_CHAR && wParam == 1)
         return 0;
+    // Windows' own menu would speak the language of Windows, and offer to
+    // cut, paste and delete in a box that cannot change.
+    if (message == WM_CONTEXTMENU) {
+        showContextMenu(window, lParam);
+        return 0;
+    }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
@@ -181,14 +238,27 @@ std::pair<int, int> LockedEdit::selection() const
     return {static_cast<int>(start), static_cast<int>(end)};
 }
 
-LineEdit::LineEdit(HWND parent, int id, std::string name)
-    : Control(parent, id, std::move(name), {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-              {})
+std::optional<LRESULT> LockedEdit::reflect(UINT message, WPARAM wParam, LPARAM)
+{
+    // Windows greys a read-only edit box; a locked one keeps the colours of
+    // an edit box, as it can still be selected and copied from.
+    if (message != WM_CTLCOLORSTATIC)
+        return std::nullopt;
+    const auto context = reinterpret_cast<HDC>(wParam);
+    SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(context, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+LineEdit::LineEdit(HWND parent, int id, std::string name, const Placement &where)
+    : Control(parent, id, std::move(name), where,
+              {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}, {})
 {
 }
 
-GroupBox::GroupBox(HWND parent, int id, std::string name, std::wstring_view caption)
-    : Control(parent, id, std::move(name), {L"BUTTON", BS_GROUPBOX}, caption)
+GroupBox::GroupBox(HWND parent, int id, std::string name, const Placement &where,
+                   std::wstring_view caption)
+    : Control(parent, id, std::move(name), where, {L"BUTTON", BS_GROUPBOX}, caption)
 {
 }
 
@@ -232,23 +302,33 @@ const wchar_t *registeredRuleClass()
 
 } // namespace
 
-Rule::Rule(HWND parent, int id, std::string name, Line line, int systemColour)
-    : Control(parent, id, std::move(name), {registeredRuleClass(), WS_DISABLED}, {})
+Rule::Rule(HWND parent, int id, const Placement &where, const core::mainWindow::Rule &rule,
+           int line)
+    : Control(parent, id, std::string(rule.name) + '(' + char('0' + line) + ')', where,
+              {registeredRuleClass(), WS_DISABLED}, {})
+    , m_rule(rule)
     , m_line(line)
 {
     // Its painting reads the colour from the window.
-    SetWindowLongPtrW(handle(), GWLP_USERDATA, systemColour);
+    SetWindowLongPtrW(handle(), GWLP_USERDATA, line == 0 ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
+    place(where.origin, where.dpi);
 }
 
-void Rule::place(POINT origin, core::Dpi dpi)
+RECT Rule::pixelRect(POINT origin, core::Dpi dpi) const
 {
-    // The pen keeps its share of a pixel at 96 dpi: twice as wide at 192.
-    const int pen = std::max(1, MulDiv(m_line.penPixels, dpi.value, core::standardDpi.value));
-    const int left = origin.x + core::toPixels(m_line.x1, dpi);
-    const int top = origin.y + core::toPixels(m_line.y, dpi) - pen / 2;
-    SetWindowPos(handle(), nullptr, left, top,
-                 core::toPixels(m_line.x2, dpi) - core::toPixels(m_line.x1, dpi), pen,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The rows where this line shows; the other line, on top of it where
+    // they meet, covers the rest.
+    std::optional<int> top;
+    int bottom = 0;
+    for (const core::RuleBand &band : core::ruleBands(m_rule, dpi)) {
+        if (band.line != m_line)
+            continue;
+        top = std::min(top.value_or(band.top), band.top);
+        bottom = std::max(bottom, band.top + band.height);
+    }
+    const int left = origin.x + core::toPixels(m_rule.x1, dpi);
+    return {left, origin.y + top.value_or(0), origin.x + core::toPixels(m_rule.x2, dpi),
+            origin.y + bottom};
 }
 
 } // namespace bitloom::win32

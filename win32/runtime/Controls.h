@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Control.h"
+#include "core/MainWindowDefinition.h"
 #include "flags/CheckState.h"
 
 #include <functional>
@@ -14,7 +15,8 @@ namespace bitloom::win32 {
 // already was. Only the program can make it grayed.
 class CheckBox : public Control {
 public:
-    CheckBox(HWND parent, int id, std::string name, std::wstring_view caption);
+    CheckBox(HWND parent, int id, std::string name, const Placement &where,
+             std::wstring_view caption);
 
     flags::CheckState value() const;
     void setValue(flags::CheckState value);
@@ -26,21 +28,25 @@ public:
 class PushButton : public Control {
 public:
     // A default button answers Enter in its window.
-    PushButton(HWND parent, int id, std::string name, std::wstring_view caption,
-               bool isDefault = false);
+    PushButton(HWND parent, int id, std::string name, const Placement &where,
+               std::wstring_view caption, bool isDefault = false);
 
     // Clicks the button as the user would.
     void click();
+    bool isDefaultButton() const override { return m_isDefault; }
 
     std::function<void()> onClick;
     void notify(WORD code) override;
+
+private:
+    bool m_isDefault;
 };
 
 // A single-selection list whose click is raised on every pick the user makes,
 // by mouse or keyboard, including a click on the item already selected.
 class ListBox : public Control {
 public:
-    ListBox(HWND parent, int id, std::string name);
+    ListBox(HWND parent, int id, std::string name, const Placement &where);
     ~ListBox() override;
 
     void addItem(std::wstring_view text);
@@ -56,6 +62,9 @@ private:
     static LRESULT CALLBACK watchClicks(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR self);
     bool m_pickedDuringPress = false;
+    // The selection before the key being handled, if any.
+    static constexpr int noKey = -2;
+    int m_indexBeforeKey = noKey;
 };
 
 // Text that wraps at word boundaries within its width. An ampersand marks an
@@ -63,54 +72,55 @@ private:
 class Label : public Control {
 public:
     enum class AccessKey { None, Marked };
-    Label(HWND parent, int id, std::string name, std::wstring_view text,
+    Label(HWND parent, int id, std::string name, const Placement &where, std::wstring_view text,
           AccessKey accessKey = AccessKey::None);
 };
 
-// An edit box the user can select and copy from but not change.
+// An edit box the user can select and copy from but not change. Its
+// right-click menu is the program's own, in French whatever the language of
+// Windows: copy, and select all.
 class LockedEdit : public Control {
 public:
     enum class Lines { One, Many };
-    LockedEdit(HWND parent, int id, std::string name, std::wstring_view text, Lines lines);
+    LockedEdit(HWND parent, int id, std::string name, const Placement &where,
+               std::wstring_view text, Lines lines);
 
     ~LockedEdit() override;
 
     // The selected range, start and end.
     std::pair<int, int> selection() const;
 
+    std::optional<LRESULT> reflect(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK selectAllKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK editingKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR);
 };
 
 // A one-line box the user types in.
 class LineEdit : public Control {
 public:
-    LineEdit(HWND parent, int id, std::string name);
+    LineEdit(HWND parent, int id, std::string name, const Placement &where);
 };
 
 class GroupBox : public Control {
 public:
-    GroupBox(HWND parent, int id, std::string name, std::wstring_view caption);
+    GroupBox(HWND parent, int id, std::string name, const Placement &where,
+             std::wstring_view caption);
 };
 
-// A horizontal rule in a system colour (COLOR_BTNSHADOW...): from x1 to x2 at
-// height y (twips, within the container), drawn with a pen of the given width
-// in pixels at 96 dpi, centred on y.
+// One line of a two-tone separator rule (element 0, the shadow, or 1, the
+// highlight), in its system colour, covering the rows where it shows.
 class Rule : public Control {
 public:
-    struct Line {
-        int x1;
-        int x2;
-        int y;
-        int penPixels;
-    };
-    Rule(HWND parent, int id, std::string name, Line line, int systemColour);
+    Rule(HWND parent, int id, const Placement &where, const core::mainWindow::Rule &rule, int line);
 
-    void place(POINT origin, core::Dpi dpi) override;
+protected:
+    RECT pixelRect(POINT origin, core::Dpi dpi) const override;
 
 private:
-    Line m_line;
+    const core::mainWindow::Rule &m_rule;
+    int m_line;
 };
 
 } // namespace bitloom::win32

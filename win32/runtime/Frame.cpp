@@ -31,13 +31,16 @@ void Frame::move(core::TwipsPoint position, core::Dpi dpi)
     place(dpi);
 }
 
+POINT Frame::origin(core::Dpi dpi) const
+{
+    return {core::toPixels(m_box.geometry().left, dpi), core::toPixels(m_box.geometry().top, dpi)};
+}
+
 void Frame::place(core::Dpi dpi)
 {
     m_box.place({0, 0}, dpi);
-    const POINT origin{core::toPixels(m_box.geometry().left, dpi),
-                       core::toPixels(m_box.geometry().top, dpi)};
     for (Control *control : m_controls)
-        control->place(origin, dpi);
+        control->place(origin(dpi), dpi);
 }
 
 void Frame::setVisible(bool visible)

@@ -18,6 +18,8 @@ public:
     void addControl(Control &control);
 
     core::TwipsPoint position() const;
+    // Its top-left corner in the window's client area, in pixels.
+    POINT origin(core::Dpi dpi) const;
     core::TwipsSize size() const;
     void move(core::TwipsPoint position, core::Dpi dpi);
     // Places the frame and its controls again, at a new resolution.

@@ -38,6 +38,89 @@ bool isEditingKey(const MSG &message)
     return lstrcmpiW(windowClass, L"Edit") == 0;
 }
 
+// A typed character that the focused control does not take. A dialog would
+// read a bare letter as an access key, pressing a button or moving the focus
+// at a keystroke meant for nothing; here, as in the Qt program, only Alt
+// with the letter does.
+bool isStrayCharacter(const MSG &message)
+{
+    if (message.message != WM_CHAR || message.wParam < L' ')
+        return false;
+    const auto code = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
+                                   reinterpret_cast<LPARAM>(&message));
+    return (code & (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) == 0;
+}
+
+wchar_t upper(wchar_t c)
+{
+    return static_cast<wchar_t>(
+        reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(c)))));
+}
+
+// Whether the text marks that access key: "&" before it ("&&" is an
+// ampersand shown as it is).
+bool marksAccessKey(const wchar_t *text, wchar_t key)
+{
+    for (const wchar_t *c = text; *c; ++c) {
+        if (*c == L'&' && *++c != L'&' && *c && upper(*c) == upper(key))
+            return true;
+        if (!*c)
+            break;
+    }
+    return false;
+}
+
+bool menuBarHasAccessKey(HWND window, wchar_t key)
+{
+    const HMENU bar = GetMenu(window);
+    for (int item = 0; bar && item < GetMenuItemCount(bar); ++item) {
+        wchar_t title[64]{};
+        GetMenuStringW(bar, static_cast<UINT>(item), title, 64, MF_BYPOSITION);
+        if (marksAccessKey(title, key))
+            return true;
+    }
+    return false;
+}
+
+// Whether a control that shows and takes input has that access key: a
+// button, or a label that leads to the control after it.
+bool controlHasAccessKey(HWND window, wchar_t key)
+{
+    struct Search {
+        wchar_t key;
+        bool found;
+    } search{key, false};
+    EnumChildWindows(
+        window,
+        [](HWND control, LPARAM parameter) -> BOOL {
+            auto &s = *reinterpret_cast<Search *>(parameter);
+            const auto style = GetWindowLongPtrW(control, GWL_STYLE);
+            const auto code = SendMessageW(control, WM_GETDLGCODE, 0, 0);
+            if ((style & (WS_VISIBLE | WS_DISABLED)) != WS_VISIBLE
+                || !(code & (DLGC_BUTTON | DLGC_STATIC))
+                || ((code & DLGC_STATIC) && (style & SS_NOPREFIX)))
+                return TRUE;
+            wchar_t text[128]{};
+            GetWindowTextW(control, text, 128);
+            s.found = marksAccessKey(text, s.key);
+            return !s.found;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Alt with a letter or digit that is no control's access key and no menu's:
+// Windows would beep at it; the Qt program lets it pass unheard, and so does
+// this one.
+bool isUnusedAccessKey(HWND root, const MSG &message)
+{
+    if (message.message != WM_SYSCHAR)
+        return false;
+    const auto key = static_cast<wchar_t>(message.wParam);
+    return IsCharAlphaNumericW(key) && !controlHasAccessKey(root, key)
+           && !menuBarHasAccessKey(root, key);
+}
+
 void handle(MSG &message)
 {
     const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
@@ -45,7 +128,9 @@ void handle(MSG &message)
         if (found->second && !isEditingKey(message)
             && TranslateAcceleratorW(root, found->second, &message))
             return;
-        if (IsDialogMessageW(root, &message))
+        // Windows' dialog handling takes every message for the window.
+        if (isStrayCharacter(message) || isUnusedAccessKey(root, message)
+            || IsDialogMessageW(root, &message))
             return;
     }
     TranslateMessage(&message);

@@ -1,6 +1,5 @@
 #include "Window.h"
 
-#include "Controls.h"
 #include "Dpi.h"
 #include "EventHandler.h"
 #include "Program.h"
@@ -27,16 +26,17 @@ void registerClass(const wchar_t *name, HICON icon, WNDPROC procedure)
     RegisterClassExW(&windowClass);
 }
 
+bool canTakeFocus(HWND window, HWND control)
+{
+    return control && IsWindow(control) && IsChild(window, control) && IsWindowVisible(control)
+           && IsWindowEnabled(control);
+}
+
 } // namespace
 
 Window::~Window()
 {
     destroy();
-}
-
-core::Dpi Window::dpi() const
-{
-    return dpiOfWindow(m_handle);
 }
 
 Control *Window::findControl(std::string_view name) const
@@ -49,13 +49,19 @@ Control *Window::findControl(std::string_view name) const
 }
 
 void Window::create(const Class &windowClass, DWORD style, DWORD extendedStyle,
-                    std::wstring_view title, HWND owner, HMENU menu)
+                    std::wstring_view title, HWND owner, HMENU menu, const RECT *place,
+                    core::Dpi dpi)
 {
     registerClass(windowClass.name, windowClass.icon, &Window::procedure);
     const std::wstring caption(title);
-    m_handle = CreateWindowExW(extendedStyle, windowClass.name, caption.c_str(), style,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner,
-                               menu, GetModuleHandleW(nullptr), this);
+    m_lastFocus = nullptr;
+    m_handle
+        = CreateWindowExW(extendedStyle, windowClass.name, caption.c_str(), style,
+                          place ? place->left : CW_USEDEFAULT, place ? place->top : CW_USEDEFAULT,
+                          place ? place->right - place->left : CW_USEDEFAULT,
+                          place ? place->bottom - place->top : CW_USEDEFAULT, owner, menu,
+                          GetModuleHandleW(nullptr), this);
+    m_dpi = dpi.value ? dpi : dpiOfWindow(m_handle);
 }
 
 void Window::destroy()
@@ -70,21 +76,28 @@ void Window::destroy()
     m_controls.clear();
 }
 
+void Window::rememberFocus()
+{
+    const HWND focus = GetFocus();
+    if (m_handle && focus && IsChild(m_handle, focus))
+        m_lastFocus = focus;
+}
+
+void Window::restoreFocus()
+{
+    // Back where it was; else, as at the start, on the first control in tab
+    // order that can take it.
+    if (canTakeFocus(m_handle, m_lastFocus))
+        SetFocus(m_lastFocus);
+    else if (const HWND first = GetNextDlgTabItem(m_handle, nullptr, FALSE))
+        SetFocus(first);
+}
+
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_CTLCOLORSTATIC) {
-        // Windows greys a read-only edit box; a locked one keeps the colours
-        // of an edit box, as it can still be selected and copied from.
-        const auto *control = controlWithId(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
-        if (dynamic_cast<const LockedEdit *>(control)) {
-            const auto context = reinterpret_cast<HDC>(wParam);
-            SetTextColor(context, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(context, GetSysColor(COLOR_WINDOW));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        }
-    }
     switch (message) {
-    case WM_COMMAND:
+    case WM_COMMAND: {
+        const HWND focus = GetFocus();
         if (lParam) {
             if (Control *control = controlWithId(LOWORD(wParam))) {
                 const WORD code = HIWORD(wParam);
@@ -94,20 +107,72 @@ LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             const int id = LOWORD(wParam);
             runHandler([this, id] { menuCommand(id); });
         }
-        keepFocusVisible();
+        keepFocusVisible(focus);
         return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+        if (Control *control = controlWithHandle(reinterpret_cast<HWND>(lParam))) {
+            if (const auto result = control->reflect(message, wParam, lParam))
+                return *result;
+        }
+        break;
     case WM_NEXTDLGCTL:
         // What a dialog does when Tab or an access key moves the focus; this
         // window is not a dialog, so it does it itself.
         moveFocus(LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
                                  : GetNextDlgTabItem(m_handle, GetFocus(), wParam != 0));
         return 0;
-    default:
-        return DefWindowProcW(m_handle, message, wParam, lParam);
+    case DM_GETDEFID:
+        // A multi-line edit box asks which button Enter presses. (Asking the
+        // controls with WM_GETDLGCODE would ask that edit box again.)
+        for (const auto &control : m_controls) {
+            if (control->isDefaultButton())
+                return MAKELRESULT(control->id(), DC_HASDEFID);
+        }
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            rememberFocus();
+        } else if (!HIWORD(wParam)) {
+            // Windows would give the focus to the bare window.
+            restoreFocus();
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS: {
+        // A control that hid took the focus with it: the command that hid
+        // it hands it on once it is done (keepFocusVisible).
+        const auto previous = reinterpret_cast<HWND>(wParam);
+        const bool hidden = previous && IsChild(m_handle, previous) && !IsWindowVisible(previous);
+        if (!hidden && !IsIconic(m_handle))
+            restoreFocus();
+        return 0;
     }
+    default:
+        break;
+    }
+    return DefWindowProcW(m_handle, message, wParam, lParam);
 }
 
 void Window::menuCommand(int) {}
+
+void Window::setClientPixels(SIZE client, DWORD style, DWORD extendedStyle)
+{
+    const SIZE outer
+        = windowSizeForClient(client, style, extendedStyle, GetMenu(m_handle) != nullptr, m_dpi);
+    SetWindowPos(m_handle, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT actual;
+    GetClientRect(m_handle, &actual);
+    const int missingWidth = client.cx - (actual.right - actual.left);
+    const int missingHeight = client.cy - (actual.bottom - actual.top);
+    if (missingWidth || missingHeight)
+        SetWindowPos(m_handle, nullptr, 0, 0, outer.cx + missingWidth, outer.cy + missingHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 void Window::moveFocus(HWND control)
 {
@@ -119,50 +184,22 @@ void Window::moveFocus(HWND control)
         SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
-void Window::showControls(HFONT font)
+void Window::keepFocusVisible(HWND focusBefore)
 {
-    const core::Dpi resolution = dpi();
-    for (const auto &control : m_controls) {
-        control->setFont(font);
-        control->place({0, 0}, resolution);
-        control->setVisible(true);
-    }
-}
-
-void Window::placeOver(HWND owner, core::TwipsSize client, DWORD style, DWORD extendedStyle)
-{
-    const core::Dpi resolution = dpi();
-    const SIZE outer = windowSizeForClient(
-        {core::toPixels(client.width, resolution), core::toPixels(client.height, resolution)},
-        style, extendedStyle, false, resolution);
-    RECT ownerRect;
-    GetWindowRect(owner, &ownerRect);
-    const int left = (ownerRect.left + ownerRect.right - outer.cx) / 2;
-    const int top = (ownerRect.top + ownerRect.bottom - outer.cy) / 2;
-    SetWindowPos(m_handle, nullptr, left, top, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Window::runModal(HWND owner, HWND focus)
-{
-    handleKeyboardOf(m_handle);
-    EnableWindow(owner, FALSE);
-    ShowWindow(m_handle, SW_SHOWNORMAL);
-    SetFocus(focus);
-    runModalLoop([this] { return m_handle == nullptr; });
-    EnableWindow(owner, TRUE);
-    if (!programHasEnded())
-        SetActiveWindow(owner);
-}
-
-void Window::keepFocusVisible()
-{
-    // A control that an event hid keeps Windows' focus, but cannot be used:
-    // the focus goes on to the next control that shows.
-    const HWND focus = GetFocus();
-    if (!m_handle || !focus || !IsChild(m_handle, focus) || IsWindowVisible(focus))
+    // A control that hid while it had the focus: Windows hands the focus to
+    // the bare window, where keys reach nothing. Once the command is done it
+    // goes back to that control if it shows again, or on to the next control
+    // in tab order that shows, as Tab would take it.
+    if (!m_handle || GetActiveWindow() != m_handle || canTakeFocus(m_handle, GetFocus())
+        || !focusBefore || !IsChild(m_handle, focusBefore))
         return;
-    const HWND next = GetNextDlgTabItem(m_handle, focus, FALSE);
-    SetFocus(next && IsWindowVisible(next) ? next : m_handle);
+    if (canTakeFocus(m_handle, focusBefore)) {
+        SetFocus(focusBefore);
+        return;
+    }
+    const HWND next = GetNextDlgTabItem(m_handle, focusBefore, FALSE);
+    if (canTakeFocus(m_handle, next))
+        moveFocus(next);
 }
 
 LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -197,6 +234,12 @@ Control *Window::controlWithId(int id) const
     if (index < 0 || index >= static_cast<int>(m_controls.size()))
         return nullptr;
     return m_controls[static_cast<std::size_t>(index)].get();
+}
+
+Control *Window::controlWithHandle(HWND control) const
+{
+    Control *found = controlWithId(GetDlgCtrlID(control));
+    return found && found->handle() == control ? found : nullptr;
 }
 
 } // namespace bitloom::win32

@@ -1,7 +1,9 @@
 // A top-level window: it owns its controls' wrappers, hands each control's
 // notification to that control, and menu and shortcut commands to
-// menuCommand(). Every event handler runs through runHandler, and none runs
-// once the program has ended.
+// menuCommand(). It keeps the keyboard focus as a dialog does: on the
+// control that had it when the window was last active, and never on a
+// control that hid. Every event handler runs through runHandler, and none
+// runs once the program has ended.
 #pragma once
 
 #include "Control.h"
@@ -22,7 +24,8 @@ public:
     Window &operator=(const Window &) = delete;
 
     HWND handle() const { return m_handle; }
-    core::Dpi dpi() const;
+    // The resolution the window is laid out for.
+    core::Dpi layoutDpi() const { return m_dpi; }
 
     // The control of that object name ("chkflag(3)"), or null.
     Control *findControl(std::string_view name) const;
@@ -32,6 +35,10 @@ public:
         return dynamic_cast<T *>(findControl(name));
     }
 
+    // Notes which of its controls has the focus, to give it back when the
+    // window is active again.
+    void rememberFocus();
+
 protected:
     Window() = default;
 
@@ -39,19 +46,32 @@ protected:
         const wchar_t *name;
         HICON icon;
     };
-    // Creates the window; the controls are added afterwards with add().
+    // Creates the window, hidden, where Windows puts new windows or at the
+    // given place; the controls are added afterwards with add(). It is laid
+    // out for the resolution of its monitor, or the given one.
     void create(const Class &windowClass, DWORD style, DWORD extendedStyle, std::wstring_view title,
-                HWND owner, HMENU menu);
+                HWND owner, HMENU menu, const RECT *place = nullptr, core::Dpi dpi = {});
     // Destroys the window and its controls; the object stays for a new create().
     void destroy();
+    void setLayoutDpi(core::Dpi dpi) { m_dpi = dpi; }
 
-    // Creates a control of this window; its id comes from the window. Controls
-    // added in tab order keep that order for Tab and access keys.
+    // Creates a control of this window; its id comes from the window. The
+    // z-order is the order of creation, which Tab and access keys follow.
     template <typename T, typename... Args>
-    T &add(std::string name, Args &&...args)
+    T &add(std::string name, const Placement &where, Args &&...args)
     {
-        auto control = std::make_unique<T>(m_handle, nextControlId(), std::move(name),
+        auto control = std::make_unique<T>(m_handle, nextControlId(), std::move(name), where,
                                            std::forward<Args>(args)...);
+        T &added = *control;
+        m_controls.push_back(std::move(control));
+        return added;
+    }
+    // The same for a control that names itself.
+    template <typename T, typename... Args>
+    T &addNamed(const Placement &where, Args &&...args)
+    {
+        auto control
+            = std::make_unique<T>(m_handle, nextControlId(), where, std::forward<Args>(args)...);
         T &added = *control;
         m_controls.push_back(std::move(control));
         return added;
@@ -62,27 +82,26 @@ protected:
     // A menu item or a shortcut with that command id.
     virtual void menuCommand(int id);
 
+    // Sizes the window for a client area of that many pixels. A menu bar
+    // that wraps onto a second line, or a frame drawn at another resolution
+    // than the layout's, takes from the client area: the window makes up
+    // for whatever it got short.
+    void setClientPixels(SIZE client, DWORD style, DWORD extendedStyle);
+
     // Gives a control the focus as the keyboard does.
     void moveFocus(HWND control);
 
-    // Gives every control the font, places it at its geometry within the
-    // client area at the window's resolution, and shows it.
-    void showControls(HFONT font);
-    // Sizes the window for its client area at its resolution and centres it
-    // over its owner.
-    void placeOver(HWND owner, core::TwipsSize client, DWORD style, DWORD extendedStyle);
-    // Shows the window modally over its owner, which takes no input
-    // meanwhile, with the focus on the given control; returns once the window
-    // is destroyed or the program ends.
-    void runModal(HWND owner, HWND focus);
-
 private:
-    void keepFocusVisible();
+    void restoreFocus();
+    void keepFocusVisible(HWND focusBefore);
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     int nextControlId() const;
     Control *controlWithId(int id) const;
+    Control *controlWithHandle(HWND control) const;
 
     HWND m_handle = nullptr;
+    core::Dpi m_dpi = core::standardDpi;
+    HWND m_lastFocus = nullptr;
     std::vector<std::unique_ptr<Control>> m_controls;
 };
 

@@ -2,67 +2,46 @@
 
 #include "core/AboutCaption.h"
 #include "core/AboutWindowDefinition.h"
-#include "core/MainWindowDefinition.h"
 #include "core/ProgramVersion.h"
-#include "win32/runtime/Dpi.h"
-#include "win32/runtime/Fonts.h"
-#include "win32/runtime/Program.h"
+#include "win32/runtime/Controls.h"
 #include "win32/runtime/Text.h"
 
 namespace bitloom::win32 {
 
 namespace def = core::aboutWindow;
 
-namespace {
-
 // A fixed tool window: small title bar with a close box, no icon, no
 // minimise or maximise button, no taskbar button.
-constexpr DWORD windowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD windowExtendedStyle = WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
-} // namespace
-
-void AboutWindow::showModal(HWND owner)
+AboutWindow::AboutWindow()
+    : ModalWindow({{L"BitloomAboutWindow", nullptr},
+                   WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                   WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                   def::clientSize})
 {
-    load(owner);
-    runModal(owner, findControl("Command1")->handle());
 }
 
-void AboutWindow::load(HWND owner)
+void AboutWindow::showModal(Window &owner)
 {
     ++m_loads;
-    create({L"BitloomAboutWindow", nullptr}, windowStyle, windowExtendedStyle,
-           toWide(core::aboutCaption(core::programVersion)), owner, nullptr);
-
+    open(owner, toWide(core::aboutCaption(core::programVersion)));
     // The button first: it has the focus when the window opens.
-    auto &button = add<PushButton>("Command1", toWide(def::command1Caption), true);
-    button.setGeometry(def::command1);
+    auto &button
+        = add<PushButton>("Command1", placement(def::command1), toWide(def::command1Caption), true);
     button.onClick = [this] {
         close();
     };
-    add<LockedEdit>("txtAbout", toWide(def::aboutText), LockedEdit::Lines::Many)
-        .setGeometry(def::txtAbout);
-
-    m_font = dialogFont(core::mainWindow::dialogFontPointSize, dpi());
-    showControls(m_font.get());
-    placeOver(owner, def::clientSize, windowStyle, windowExtendedStyle);
-}
-
-void AboutWindow::close()
-{
-    destroy();
+    add<LockedEdit>("txtAbout", placement(def::txtAbout), toWide(def::aboutText),
+                    LockedEdit::Lines::Many);
+    runModal(button.handle());
 }
 
 LRESULT AboutWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_CLOSE:
+    if (message == WM_CLOSE) {
         close();
         return 0;
-    default:
-        break;
     }
-    return Window::handleMessage(message, wParam, lParam);
+    return ModalWindow::handleMessage(message, wParam, lParam);
 }
 
 void AboutWindow::menuCommand(int id)

@@ -3,19 +3,17 @@
 // creates (loads) its window afresh and closing destroys (unloads) it.
 #pragma once
 
-#include "win32/runtime/Controls.h"
-#include "win32/runtime/Handles.h"
-#include "win32/runtime/Window.h"
+#include "win32/runtime/ModalWindow.h"
 
 namespace bitloom::win32 {
 
-class AboutWindow : public Window {
+class AboutWindow : public ModalWindow {
 public:
-    AboutWindow() = default;
+    AboutWindow();
 
     // Loads the window and shows it modally over the owner, which takes no
     // input meanwhile; returns once the window is closed.
-    void showModal(HWND owner);
+    void showModal(Window &owner);
     // How many times it has been loaded.
     int loads() const { return m_loads; }
 
@@ -24,10 +22,6 @@ protected:
     void menuCommand(int id) override;
 
 private:
-    void load(HWND owner);
-    void close();
-
-    UniqueFont m_font;
     int m_loads = 0;
 };
 

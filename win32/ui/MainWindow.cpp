@@ -3,7 +3,6 @@
 #include "AboutWindow.h"
 #include "ValueDialog.h"
 #include "core/FlagToolTip.h"
-#include "core/MainWindowDefinition.h"
 #include "core/ObjectName.h"
 #include "win32/runtime/Dpi.h"
 #include "win32/runtime/EventHandler.h"
@@ -12,52 +11,91 @@
 #include "win32/runtime/QuestionBox.h"
 #include "win32/runtime/Text.h"
 
-#include <algorithm>
 #include <cstring>
 #include <cwchar>
 
 namespace bitloom::win32 {
 
 namespace def = core::mainWindow;
+using core::mainWindow::ControlKind;
 
 namespace {
 
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD windowExtendedStyle = WS_EX_CONTROLPARENT;
 
+// What the first frame does not show, the digit panes' boxes and
+// descriptions and the boxes' tooltips, is made once it is on screen: a
+// timer goes off after the window has painted.
+constexpr UINT_PTR afterFirstFrameTimer = 1;
+
 HICON programIcon()
 {
     return LoadIconW(GetModuleHandleW(nullptr), L"IDI_ICON1");
 }
 
-// Where each control goes in the window's z-order: the tab order first (Tab
-// and access keys follow the z-order), then the rules, then the frames, which
-// are drawn beneath what they hold.
-constexpr int rulesRank = 1000;
-constexpr int framesRank = 2000;
+// The order in which the controls are made, which is their z-order: first,
+// in tab order, those that take the focus and the labels whose access key
+// leads to them (Tab, access keys and arrow keys follow the z-order, and the
+// arrows would stop on any label among them); then the other labels, the
+// rules, and last the frames, drawn beneath what they hold.
+enum class Layer { Keyboard, Labels, Frames };
+
+bool hasAccessKey(const def::ControlEntry &entry)
+{
+    return entry.text.find('&') != std::string_view::npos;
+}
+
+Layer layerOf(const def::ControlEntry &entry)
+{
+    switch (entry.kind) {
+    case ControlKind::Frame:
+        return Layer::Frames;
+    case ControlKind::Label:
+        return hasAccessKey(entry) ? Layer::Keyboard : Layer::Labels;
+    default:
+        return Layer::Keyboard;
+    }
+}
+
+// The arrow keys move within a group: the list and the output box keep them
+// for themselves; each digit pane's boxes are one group, the reset button
+// and the last box, which follow in tab order, joining the last pane's.
+bool startsGroup(const def::ControlEntry &entry)
+{
+    switch (entry.kind) {
+    case ControlKind::List:
+    case ControlKind::OutputBox:
+        return true;
+    case ControlKind::FlagBox:
+        return flags::valueInDigit(entry.index) == 1;
+    default:
+        return false;
+    }
+}
+
+// The first frame needs the list, the summary pane and the frames; the digit
+// panes' controls, hidden at first, come after it.
+MainWindow::Stage stageOf(const def::ControlEntry &entry)
+{
+    return entry.pane <= 0 ? MainWindow::Stage::FirstFrame : MainWindow::Stage::DigitPanes;
+}
+
+std::string objectName(const def::ControlEntry &entry)
+{
+    return entry.index < 0 ? std::string(entry.name) : core::objectName(entry.name, entry.index);
+}
 
 } // namespace
-
-template <typename T>
-T &MainWindow::stacked(T &control, int rank)
-{
-    m_stacking.push_back({rank, control.handle()});
-    return control;
-}
 
 MainWindow::MainWindow()
 {
     create({L"BitloomMainWindow", programIcon()}, windowStyle, windowExtendedStyle,
            toWide(def::caption), nullptr, m_menuBar.handle());
-    m_dpi = dpi();
-
-    buildList();
-    buildSummaryPane();
-    buildDigitPanes();
-    stackInTabOrder();
-    connectHandlers();
     applyFonts();
-    placeControls();
+    buildControls(Stage::FirstFrame);
+    connectHandlers();
+    SetTimer(handle(), afterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
 
     handleKeyboardOf(handle(), m_menuBar.shortcuts());
     m_behaviour.load();
@@ -80,111 +118,144 @@ void MainWindow::show()
     SetFocus(m_paneList->handle());
 }
 
-void MainWindow::buildList()
+POINT MainWindow::paneOrigin(int pane) const
 {
-    m_paneList = &stacked(add<ListBox>("lstPane"), def::lstPane.tabIndex);
-    m_paneList->setGeometry(def::lstPane.rect);
-    m_paneList->setVisible(true);
-    // Item k names pane k: the summary, then each digit by its caption.
-    m_paneList->addItem(toWide(def::fraPane0.text));
-    for (int digit = 1; digit <= flags::digitCount; ++digit)
-        m_paneList->addItem(toWide(flags::digitCaption(digit)));
+    if (pane < 0)
+        return {0, 0};
+    if (m_panes[static_cast<std::size_t>(pane)])
+        return m_panes[static_cast<std::size_t>(pane)]->origin(layoutDpi());
+    for (const def::ControlEntry &entry : def::controls) {
+        if (entry.kind == ControlKind::Frame && entry.index == pane)
+            return {core::toPixels(entry.rect.left, layoutDpi()),
+                    core::toPixels(entry.rect.top, layoutDpi())};
+    }
+    return {0, 0};
 }
 
-void MainWindow::buildSummaryPane()
+Placement MainWindow::placement(const def::ControlEntry &entry, bool groupStart) const
 {
-    auto &box = stacked(add<GroupBox>(core::objectName("fraPane", 0), toWide(def::fraPane0.text)),
-                        framesRank);
-    box.setGeometry(def::fraPane0.rect);
-    Frame &pane = m_panes[0].emplace(box);
+    // The summary pane and the list show at first, the digit panes not; a
+    // pane's control shows with its frame.
+    const int pane = entry.kind == ControlKind::Frame ? entry.index : entry.pane;
+    const bool visible
+        = entry.kind != ControlKind::Frame && pane >= 0 && m_panes[static_cast<std::size_t>(pane)]
+              ? m_panes[static_cast<std::size_t>(pane)]->isVisible()
+              : pane <= 0;
+    const HFONT font
+        = entry.kind == ControlKind::OutputBox ? m_outputFont.get() : m_dialogFont.get();
+    return {entry.rect,  entry.kind == ControlKind::Frame ? POINT{0, 0} : paneOrigin(entry.pane),
+            layoutDpi(), visible,
+            font,        groupStart};
+}
 
-    const auto member = [ this, &pane ](auto &control, const def::Control &definition) -> auto &
-    {
-        control.setGeometry(definition.rect);
-        pane.addControl(control);
-        return stacked(control, definition.tabIndex);
-    };
-    member(add<Label>("lblIntroduction", toWide(def::lblIntroduction.text)), def::lblIntroduction);
-    member(add<Label>("lblOutput", toWide(def::lblOutput.text), Label::AccessKey::Marked),
-           def::lblOutput);
-    m_output
-        = &member(add<LockedEdit>("txtOutput", toWide(def::txtOutput.text), LockedEdit::Lines::One),
-                  def::txtOutput);
-    member(add<Label>("lblInstructions", toWide(def::lblInstructions.text)), def::lblInstructions);
-    m_resetButton
-        = &member(add<PushButton>("cmdClearAll", toWide(def::cmdClearAll.text)), def::cmdClearAll);
+Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
+{
+    const std::string name = objectName(entry);
+    const Placement where = placement(entry, groupStart);
+    const std::wstring text = toWide(entry.text);
+    switch (entry.kind) {
+    case ControlKind::List: {
+        m_paneList = &add<ListBox>(name, where);
+        // Item k names pane k: the summary, then each digit by its caption.
+        m_paneList->addItem(toWide(def::fraPane0.text));
+        for (int digit = 1; digit <= flags::digitCount; ++digit)
+            m_paneList->addItem(toWide(flags::digitCaption(digit)));
+        return *m_paneList;
+    }
+    case ControlKind::Frame:
+        return add<GroupBox>(name, where, text);
+    case ControlKind::Label:
+        return add<Label>(name, where, text,
+                          hasAccessKey(entry) ? Label::AccessKey::Marked : Label::AccessKey::None);
+    case ControlKind::OutputBox:
+        return *(m_output = &add<LockedEdit>(name, where, text, LockedEdit::Lines::One));
+    case ControlKind::Button:
+        return *(m_resetButton = &add<PushButton>(name, where, text));
+    case ControlKind::FlagBox:
+        return *(m_flagBoxes[static_cast<std::size_t>(entry.index)]
+                 = &add<CheckBox>(name, where, text));
+    }
+    throw std::logic_error("unknown kind of control");
+}
 
-    // Two coincident lines make each rule: the thinner one on top.
-    const auto rule = [this](const def::Rule &r, std::string_view name, Frame *frame) {
-        auto &shadow
-            = stacked(add<Rule>(core::objectName(name, 0),
-                                Rule::Line{r.x1, r.x2, r.y, r.shadowPixels}, COLOR_BTNSHADOW),
-                      rulesRank + (r.shadowPixels < r.highlightPixels ? 0 : 1));
-        auto &highlight
-            = stacked(add<Rule>(core::objectName(name, 1),
-                                Rule::Line{r.x1, r.x2, r.y, r.highlightPixels}, COLOR_BTNHIGHLIGHT),
-                      rulesRank + (r.shadowPixels < r.highlightPixels ? 1 : 0));
-        for (Rule *line : {&shadow, &highlight}) {
-            if (frame)
-                frame->addControl(*line);
-            else
-                m_windowRules.push_back(line);
-            line->setVisible(true);
+void MainWindow::buildControls(Stage stage)
+{
+    PaneControls paneControls;
+    bool firstLabel = true;
+    // Where the next control goes in the z-order: after the last one met.
+    HWND previous = HWND_TOP;
+    for (const Layer layer : {Layer::Keyboard, Layer::Labels, Layer::Frames}) {
+        if (layer == Layer::Frames && stage == Stage::FirstFrame)
+            buildRules(paneControls);
+        for (const def::ControlEntry &entry : def::controls) {
+            if (layerOf(entry) != layer)
+                continue;
+            // The first label closes the last group of the arrow keys.
+            const bool groupStart
+                = layer == Layer::Labels ? std::exchange(firstLabel, false) : startsGroup(entry);
+            if (stageOf(entry) != stage) {
+                if (const Control *made = findControl(objectName(entry)))
+                    previous = made->handle();
+                continue;
+            }
+            Control &control = addControl(entry, groupStart);
+            if (stage == Stage::DigitPanes)
+                SetWindowPos(control.handle(), previous, 0, 0, 0, 0,
+                             SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            previous = control.handle();
+            if (entry.kind == ControlKind::Frame) {
+                Frame &pane = m_panes[static_cast<std::size_t>(entry.index)].emplace(
+                    static_cast<GroupBox &>(control));
+                for (Control *member : paneControls[static_cast<std::size_t>(entry.index)])
+                    pane.addControl(*member);
+            } else if (entry.pane >= 0 && m_panes[static_cast<std::size_t>(entry.pane)]) {
+                m_panes[static_cast<std::size_t>(entry.pane)]->addControl(control);
+            } else if (entry.pane >= 0) {
+                paneControls[static_cast<std::size_t>(entry.pane)].push_back(&control);
+            }
         }
-    };
-    rule(def::linSummarySplitter, "linSummarySplitter", &pane);
-    rule(def::linMenuSplitter, "linMenuSplitter", nullptr);
-    pane.setVisible(true);
+    }
 }
 
 void MainWindow::buildDigitPanes()
 {
-    m_toolTips.emplace(handle());
-    for (int digit = 1; digit <= flags::digitCount; ++digit) {
-        auto &box = stacked(
-            add<GroupBox>(core::objectName("fraPane", digit), toWide(flags::digitCaption(digit))),
-            framesRank + digit);
-        box.setGeometry({0, 0, def::paneSize.width, def::paneSize.height});
-        Frame &pane = m_panes[static_cast<std::size_t>(digit)].emplace(box);
-
-        for (int bit : flags::bitsOfDigit(digit)) {
-            const flags::Flag &flag = flags::flagAt(bit);
-            auto &check
-                = stacked(add<CheckBox>(core::objectName("chkflag", bit), toWide(flag.name)),
-                          def::chkflagTabIndex(bit));
-            check.setGeometry(def::chkflagRect(bit));
-            pane.addControl(check);
-            m_toolTips->add(check.handle(), toWide(core::flagToolTip(bit)));
-            m_flagBoxes[static_cast<std::size_t>(bit)] = &check;
-
-            auto &description = stacked(
-                add<Label>(core::objectName("lblDescription", bit), toWide(flag.description)),
-                def::lblDescriptionTabIndex(bit));
-            description.setGeometry(def::lblDescriptionRect(bit));
-            pane.addControl(description);
-        }
-    }
-}
-
-void MainWindow::stackInTabOrder()
-{
-    std::stable_sort(m_stacking.begin(), m_stacking.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
-    HWND previous = HWND_TOP;
-    for (const auto &[rank, window] : m_stacking) {
-        SetWindowPos(window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = window;
-    }
-    m_stacking.clear();
-}
-
-void MainWindow::connectHandlers()
-{
+    if (m_digitPanesBuilt)
+        return;
+    m_digitPanesBuilt = true;
+    buildControls(Stage::DigitPanes);
     for (int bit = 0; bit < flags::flagCount; ++bit) {
         m_flagBoxes[static_cast<std::size_t>(bit)]->onClick = [this, bit] {
             m_behaviour.flagClicked(bit);
         };
     }
+}
+
+void MainWindow::buildRules(PaneControls &paneControls)
+{
+    for (const def::Rule &rule : def::rules) {
+        const Placement where{{}, paneOrigin(rule.pane), layoutDpi(), rule.pane <= 0};
+        // The thinner line on top: it is made first.
+        const int upper = rule.shadowPixels < rule.highlightPixels ? 0 : 1;
+        for (const int line : {upper, 1 - upper}) {
+            Rule &added = addNamed<Rule>(where, rule, line);
+            if (rule.pane < 0)
+                m_windowRules.push_back(&added);
+            else
+                paneControls[static_cast<std::size_t>(rule.pane)].push_back(&added);
+        }
+    }
+}
+
+void MainWindow::addToolTips()
+{
+    m_toolTips.emplace(handle());
+    for (int bit = 0; bit < flags::flagCount; ++bit)
+        m_toolTips->add(m_flagBoxes[static_cast<std::size_t>(bit)]->handle(),
+                        toWide(core::flagToolTip(bit)));
+}
+
+void MainWindow::connectHandlers()
+{
     m_resetButton->onClick = [this] {
         m_behaviour.resetFlags();
     };
@@ -195,27 +266,30 @@ void MainWindow::connectHandlers()
 
 void MainWindow::applyFonts()
 {
-    m_dialogFont = dialogFont(def::dialogFontPointSize, m_dpi);
     // Century Gothic where Windows has it; URW Gothic, which shares its
     // metrics, where the fonts are a Linux system's (Wine).
-    m_outputFont
-        = firstInstalledFont({L"Century Gothic", L"URW Gothic"}, def::outputFontPointSize, m_dpi);
+    UniqueFont dialog = dialogFont(def::dialogFontPointSize, layoutDpi());
+    UniqueFont output = firstInstalledFont({L"Century Gothic", L"URW Gothic"},
+                                           def::outputFontPointSize, layoutDpi());
+    // Each control takes its new font before the old one is deleted.
     for (const auto &control : controls())
-        control->setFont(control.get() == m_output ? m_outputFont.get() : m_dialogFont.get());
+        control->setFont(control.get() == m_output ? output.get() : dialog.get());
+    m_dialogFont = std::move(dialog);
+    m_outputFont = std::move(output);
 }
 
 void MainWindow::placeControls()
 {
-    m_paneList->place({0, 0}, m_dpi);
+    m_paneList->place({0, 0}, layoutDpi());
     for (Rule *line : m_windowRules)
-        line->place({0, 0}, m_dpi);
+        line->place({0, 0}, layoutDpi());
     for (auto &pane : m_panes)
-        pane->place(m_dpi);
+        pane->place(layoutDpi());
 }
 
 void MainWindow::applyDpi(core::Dpi dpi)
 {
-    m_dpi = dpi;
+    setLayoutDpi(dpi);
     applyFonts();
     placeControls();
     if (m_clientSize.width > 0)
@@ -225,16 +299,13 @@ void MainWindow::applyDpi(core::Dpi dpi)
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND:
-        // Esc in the window: the reset button is the window's cancel button,
-        // while it shows.
-        if (LOWORD(wParam) == IDCANCEL) {
-            if (IsWindowVisible(m_resetButton->handle()))
-                m_resetButton->click();
+    case WM_TIMER:
+        if (wParam == afterFirstFrameTimer) {
+            KillTimer(handle(), afterFirstFrameTimer);
+            buildDigitPanes();
+            addToolTips();
             return 0;
         }
-        if (LOWORD(wParam) == IDOK)
-            return 0;
         break;
     case WM_DPICHANGED:
         applyDpi(core::Dpi{HIWORD(wParam)});
@@ -254,17 +325,30 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void MainWindow::menuCommand(int id)
 {
-    if (const core::MenuItem *item = m_menuBar.item(id))
-        m_behaviour.run(*item);
+    switch (id) {
+    case IDCANCEL:
+        // Esc: the reset button is the window's cancel button while it shows.
+        // It resets as the button would, the focus staying where it is.
+        if (m_resetButton->isVisible())
+            m_resetButton->onClick();
+        return;
+    case IDOK:
+        return;
+    default:
+        if (const core::MenuItem *item = m_menuBar.item(id))
+            m_behaviour.run(*item);
+    }
 }
 
 flags::CheckState MainWindow::flag(int bit) const
 {
+    const_cast<MainWindow *>(this)->buildDigitPanes();
     return m_flagBoxes.at(static_cast<std::size_t>(bit))->value();
 }
 
 void MainWindow::setFlag(int bit, flags::CheckState state)
 {
+    buildDigitPanes();
     m_flagBoxes.at(static_cast<std::size_t>(bit))->setValue(state);
 }
 
@@ -330,18 +414,20 @@ std::optional<std::string> MainWindow::askForValue()
 {
     if (!m_valueDialog)
         m_valueDialog = std::make_unique<ValueDialog>();
-    return m_valueDialog->ask(handle());
+    return m_valueDialog->ask(*this);
 }
 
 void MainWindow::setPaneVisible(int pane, bool visible)
 {
+    if (visible)
+        buildDigitPanes();
     m_panes.at(static_cast<std::size_t>(pane))->setVisible(visible);
     repaintLater();
 }
 
 void MainWindow::movePane(int pane, core::TwipsPoint position)
 {
-    m_panes.at(static_cast<std::size_t>(pane))->move(position, m_dpi);
+    m_panes.at(static_cast<std::size_t>(pane))->move(position, layoutDpi());
     repaintLater();
 }
 
@@ -381,19 +467,9 @@ core::PaneIndex MainWindow::listIndex() const
 void MainWindow::setClientSize(core::TwipsSize size)
 {
     m_clientSize = size;
-    const SIZE client{core::toPixels(size.width, m_dpi), core::toPixels(size.height, m_dpi)};
-    SIZE outer = windowSizeForClient(client, windowStyle, windowExtendedStyle, true, m_dpi);
-    SetWindowPos(handle(), nullptr, 0, 0, outer.cx, outer.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A menu bar that wraps onto a second line takes from the client area:
-    // make up for whatever the window got short.
-    RECT actual;
-    GetClientRect(handle(), &actual);
-    const int missingWidth = client.cx - (actual.right - actual.left);
-    const int missingHeight = client.cy - (actual.bottom - actual.top);
-    if (missingWidth || missingHeight)
-        SetWindowPos(handle(), nullptr, 0, 0, outer.cx + missingWidth, outer.cy + missingHeight,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    setClientPixels(
+        {core::toPixels(size.width, layoutDpi()), core::toPixels(size.height, layoutDpi())},
+        windowStyle, windowExtendedStyle);
 }
 
 core::Answer MainWindow::ask(std::string_view message, std::string_view title)
@@ -405,7 +481,7 @@ void MainWindow::showAboutWindow()
 {
     if (!m_aboutWindow)
         m_aboutWindow = std::make_unique<AboutWindow>();
-    m_aboutWindow->showModal(handle());
+    m_aboutWindow->showModal(*this);
 }
 
 void MainWindow::endProgram()

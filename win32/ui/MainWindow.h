@@ -1,20 +1,24 @@
 // The main window drawn with Windows' own controls: the pane list, the summary
-// pane, one pane per hex digit of the flags value and the menu bar, built from
-// the shared definition. Its events go to the shared behaviour, which acts on
-// the window through the controls interface below.
+// pane, one pane per hex digit of the flags value and the menu bar, built by
+// walking the shared list of its controls. Its events go to the shared
+// behaviour, which acts on the window through the controls interface below.
 #pragma once
 
 #include "MenuBar.h"
 #include "core/MainWindowBehaviour.h"
 #include "core/MainWindowControls.h"
+#include "core/MainWindowDefinition.h"
 #include "flags/FlagCatalogue.h"
+#include "win32/runtime/Controls.h"
 #include "win32/runtime/Frame.h"
+#include "win32/runtime/Handles.h"
 #include "win32/runtime/ToolTips.h"
 #include "win32/runtime/Window.h"
 
 #include <array>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace bitloom::win32 {
 
@@ -32,29 +36,34 @@ public:
     // Lays the window out again at another resolution, as when it moves to
     // another monitor.
     void applyDpi(core::Dpi dpi);
-    core::Dpi layoutDpi() const { return m_dpi; }
     // The About window, once it has been opened.
     AboutWindow *aboutWindow() const { return m_aboutWindow.get(); }
     // Forgets the steps that Undo and Redo would take, as at the start of a
     // session.
     void forgetEditHistory();
 
+    // Which controls are made before the first frame, and which after.
+    enum class Stage { FirstFrame, DigitPanes };
+
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void menuCommand(int id) override;
 
 private:
-    void buildList();
-    void buildSummaryPane();
+    void buildControls(Stage stage);
+    // The digit panes' controls, once.
     void buildDigitPanes();
-    // Records a control's rank in the z-order, which stackInTabOrder() sets.
-    template <typename T>
-    T &stacked(T &control, int rank);
-    void stackInTabOrder();
+    Control &addControl(const core::mainWindow::ControlEntry &entry, bool startsGroup);
+    Placement placement(const core::mainWindow::ControlEntry &entry, bool startsGroup) const;
+    // Each pane's controls, gathered while they are made, before their frame.
+    using PaneControls = std::array<std::vector<Control *>, core::paneCount>;
+    void buildRules(PaneControls &paneControls);
+    void addToolTips();
     void connectHandlers();
     void applyFonts();
     void placeControls();
     void repaintLater();
+    POINT paneOrigin(int pane) const;
 
     // The controls interface, over this window's controls.
     flags::CheckState flag(int bit) const override;
@@ -80,7 +89,6 @@ private:
 
     core::MainWindowBehaviour m_behaviour{*this};
     MenuBar m_menuBar;
-    core::Dpi m_dpi{};
     core::TwipsSize m_clientSize{};
     UniqueFont m_dialogFont;
     UniqueFont m_outputFont;
@@ -90,9 +98,9 @@ private:
     LockedEdit *m_output = nullptr;
     PushButton *m_resetButton = nullptr;
     std::array<CheckBox *, flags::flagCount> m_flagBoxes{};
-    std::optional<ToolTips> m_toolTips;
     std::vector<Rule *> m_windowRules;
-    std::vector<std::pair<int, HWND>> m_stacking;
+    std::optional<ToolTips> m_toolTips;
+    bool m_digitPanesBuilt = false;
 
     std::unique_ptr<AboutWindow> m_aboutWindow;
     std::unique_ptr<ValueDialog> m_valueDialog;

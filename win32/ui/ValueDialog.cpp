@@ -1,71 +1,63 @@
 #include "ValueDialog.h"
 
-#include "core/MainWindowDefinition.h"
 #include "core/ValueDialogDefinition.h"
-#include "win32/runtime/Fonts.h"
+#include "win32/runtime/Controls.h"
 #include "win32/runtime/Text.h"
 
 namespace bitloom::win32 {
 
 namespace def = core::valueDialog;
 
-namespace {
+ValueDialog::ValueDialog()
+    : ModalWindow({{L"BitloomValueDialog", nullptr},
+                   WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                   WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+                   def::clientSize})
+{
+}
 
-constexpr DWORD windowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD windowExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-
-} // namespace
-
-std::optional<std::string> ValueDialog::ask(HWND owner)
+std::optional<std::string> ValueDialog::ask(Window &owner)
 {
     m_typed.reset();
-    create({L"BitloomValueDialog", nullptr}, windowStyle, windowExtendedStyle, toWide(def::caption),
-           owner, nullptr);
-
+    open(owner, toWide(def::caption));
     // In tab order: the label's access key leads to the line after it.
-    add<Label>("lblValue", toWide(def::lblValue.text), Label::AccessKey::Marked)
-        .setGeometry(def::lblValue.rect);
-    auto &value = add<LineEdit>("txtValue");
-    value.setGeometry(def::txtValue.rect);
-    auto &ok = add<PushButton>("cmdOk", toWide(def::cmdOk.text), true);
-    ok.setGeometry(def::cmdOk.rect);
+    add<Label>("lblValue", placement(def::lblValue.rect), toWide(def::lblValue.text),
+               Label::AccessKey::Marked);
+    auto &value = add<LineEdit>("txtValue", placement(def::txtValue.rect));
+    auto &ok = add<PushButton>("cmdOk", placement(def::cmdOk.rect), toWide(def::cmdOk.text), true);
     ok.onClick = [this] {
-        close(true);
+        finish(true);
     };
-    auto &cancel = add<PushButton>("cmdCancel", toWide(def::cmdCancel.text));
-    cancel.setGeometry(def::cmdCancel.rect);
+    auto &cancel
+        = add<PushButton>("cmdCancel", placement(def::cmdCancel.rect), toWide(def::cmdCancel.text));
     cancel.onClick = [this] {
-        close(false);
+        finish(false);
     };
-
-    m_font = dialogFont(core::mainWindow::dialogFontPointSize, dpi());
-    showControls(m_font.get());
-    placeOver(owner, def::clientSize, windowStyle, windowExtendedStyle);
-    runModal(owner, value.handle());
+    runModal(value.handle());
     return m_typed;
 }
 
-void ValueDialog::close(bool accepted)
+void ValueDialog::finish(bool accepted)
 {
     if (accepted)
         m_typed = toUtf8(findControl("txtValue")->text());
-    destroy();
+    close();
 }
 
 LRESULT ValueDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_CLOSE) {
-        close(false);
+        finish(false);
         return 0;
     }
-    return Window::handleMessage(message, wParam, lParam);
+    return ModalWindow::handleMessage(message, wParam, lParam);
 }
 
 void ValueDialog::menuCommand(int id)
 {
     // Enter and Esc, from the keyboard of the dialog.
     if (id == IDOK || id == IDCANCEL)
-        close(id == IDOK);
+        finish(id == IDOK);
 }
 
 } // namespace bitloom::win32
