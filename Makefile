@@ -16,7 +16,7 @@ build: setup $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset $(PRESET)
 
 run: build
-	@sh scripts/run.sh $(BUILD_DIR)/app/bitloom
+	@sh scripts/run.sh $(BUILD_DIR)/qt/app/bitloom
 
 test: build
 	ctest --preset $(PRESET)
@@ -38,7 +38,7 @@ WINDOWS_STRESS_SEEDS ?= 10
 WINDOWS_STRESS_ACTIONS ?= 1000
 stress: build
 	QT_QPA_PLATFORM=offscreen BITLOOM_RANDOM_SEEDS=$(STRESS_SEEDS) \
-	    BITLOOM_RANDOM_ACTIONS=$(STRESS_ACTIONS) $(BUILD_DIR)/tests/ui/tst_randomuser
+	    BITLOOM_RANDOM_ACTIONS=$(STRESS_ACTIONS) $(BUILD_DIR)/tests/qt/ui/tst_randomuser
 	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
 	cmake --preset windows
 	cmake --build --preset windows --target tst_win32_randomuser

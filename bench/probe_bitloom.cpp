@@ -1,8 +1,8 @@
 // The program's main window, set up as app/main.cpp sets it up. The only file
 // of the benchmark that knows the program's classes.
 #include "ProbeWindow.h"
-#include "runtime/Program.h"
-#include "ui/MainWindow.h"
+#include "qt/runtime/Program.h"
+#include "qt/ui/MainWindow.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "runtime/EventHandler.h"
+#include "qt/runtime/EventHandler.h"
 #include "support/ModalAnswer.h"
 
 #include <QMessageBox>

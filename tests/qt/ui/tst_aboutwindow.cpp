@@ -1,10 +1,10 @@
 #include "core/AboutCaption.h"
 #include "core/AboutWindowDefinition.h"
-#include "runtime/Program.h"
-#include "runtime/Text.h"
-#include "runtime/Twips.h"
+#include "qt/runtime/Program.h"
+#include "qt/runtime/Text.h"
+#include "qt/runtime/Twips.h"
 #include "support/ModalAnswer.h"
-#include "ui/AboutWindow.h"
+#include "qt/ui/AboutWindow.h"
 
 #include <QClipboard>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "runtime/Program.h"
+#include "qt/runtime/Program.h"
 #include "core/ProgramVersion.h"
 
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 #include "core/FlagToolTip.h"
 #include "flags/FlagCatalogue.h"
-#include "runtime/Line.h"
-#include "runtime/Text.h"
+#include "qt/runtime/Line.h"
+#include "qt/runtime/Text.h"
 #include "support/MainWindowFixture.h"
 
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "core/AboutCaption.h"
 #include "core/AboutWindowDefinition.h"
-#include "runtime/EventHandler.h"
-#include "runtime/Text.h"
-#include "runtime/Twips.h"
+#include "qt/runtime/EventHandler.h"
+#include "qt/runtime/Text.h"
+#include "qt/runtime/Twips.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "ValueDialog.h"
 
 #include "core/ValueDialogDefinition.h"
-#include "runtime/Text.h"
-#include "runtime/Twips.h"
+#include "qt/runtime/Text.h"
+#include "qt/runtime/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "runtime/Twips.h"
+#include "qt/runtime/Twips.h"
 
 #include <QTest>
 

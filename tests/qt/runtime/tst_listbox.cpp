@@ -1,4 +1,4 @@
-#include "runtime/ListBox.h"
+#include "qt/runtime/ListBox.h"
 
 #include <QSignalSpy>
 #include <QTest>

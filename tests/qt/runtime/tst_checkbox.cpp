@@ -1,4 +1,4 @@
-#include "runtime/CheckBox.h"
+#include "qt/runtime/CheckBox.h"
 
 #include <QSignalSpy>
 #include <QTest>

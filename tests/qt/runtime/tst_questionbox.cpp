@@ -1,5 +1,5 @@
-#include "runtime/Program.h"
-#include "runtime/QuestionBox.h"
+#include "qt/runtime/Program.h"
+#include "qt/runtime/QuestionBox.h"
 #include "support/ModalAnswer.h"
 
 #include <QAbstractButton>

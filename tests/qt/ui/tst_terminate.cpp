@@ -1,5 +1,5 @@
-#include "runtime/Program.h"
-#include "ui/MainWindow.h"
+#include "qt/runtime/Program.h"
+#include "qt/ui/MainWindow.h"
 
 #include <QApplication>
 #include <QTest>
