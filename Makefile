@@ -1,5 +1,6 @@
 # The newcomer's commands. Each one installs what is missing first.
-.PHONY: all setup build run test test-sanitize stress bench package test-package windows test-windows clean
+.PHONY: all setup build run test test-sanitize stress bench package test-package windows test-windows \
+	release clean
 
 PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
@@ -96,6 +97,16 @@ test-windows:
 	cmake --preset windows
 	cmake --build --preset windows
 	ctest --preset windows
+
+# Every download of the version, built afresh into build/dist with their
+# SHA256SUMS: the Debian package, the Windows zip and the Windows installer,
+# dated by the last commit so that anyone rebuilds the same bytes
+# (scripts/release.sh). The cross compiler, NSIS and the other tools are
+# installed only for it.
+RELEASE_PACKAGES = help2man locales g++-mingw-w64-x86-64-posix icoutils nsis strip-nondeterminism
+release:
+	@sh scripts/setup.sh $(RELEASE_PACKAGES)
+	sh scripts/release.sh
 
 clean:
 	rm -rf build
