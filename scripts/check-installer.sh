@@ -144,9 +144,9 @@ uninstall() {
     # shellcheck disable=SC2086 # the options, one word each
     timed "$uninstaller" ${quiet##*\" } || fail "$quiet failed"
     tries=0
-    while pgrep -f '~nsu.*\.tmp.Un\.exe' >/dev/null || [ -e "$unix_folder" ]; do
+    while pgrep -f '~nsu.*\.tmp.Un\.exe' >/dev/null; do
         tries=$((tries + 1))
-        [ $tries -le 300 ] || fail "$quiet has not ended, or left $folder, within a minute"
+        [ $tries -le 300 ] || fail "$quiet has not ended within a minute"
         sleep 0.2
     done
     elapsed=$(($(milliseconds) - start))

@@ -6,8 +6,9 @@
 # build/test-release, into folders of different names and depths, and each
 # copy runs make release's script, the second one later, under another time
 # zone, locale and umask. The two SHA256SUMS must be the same; when they are
-# not, diffoscope tells how the first differing artifact differs. Then the
-# first copy's installer is checked under Wine (scripts/check-installer.sh).
+# not, diffoscope tells how the first differing artifact (zip, package,
+# installer) differs. Then the first copy's installer is checked under Wine
+# (scripts/check-installer.sh).
 set -eu
 cd "$(dirname "$0")/.."
 work=$(pwd)/build/test-release
@@ -51,7 +52,10 @@ b=$second/build/dist
 if ! cmp -s "$a/SHA256SUMS" "$b/SHA256SUMS"; then
     echo "test-release: the two builds differ (< $a, > $b):" >&2
     diff "$a/SHA256SUMS" "$b/SHA256SUMS" >&2 || true
-    for artifact in $(cd "$a" && ls); do
+    # The zip first: diffoscope shows what differs inside its programs,
+    # which the installer holds too, compressed beyond its reach.
+    for path in "$a"/*.zip "$a"/*.deb "$a"/*.exe; do
+        artifact=${path##*/}
         if ! cmp -s "$a/$artifact" "$b/$artifact"; then
             echo "test-release: how $artifact differs (diffoscope):" >&2
             diffoscope --no-progress --max-text-report-size 200000 --text - \
