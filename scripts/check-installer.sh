@@ -7,12 +7,12 @@
 # DIST holds the release (build/dist): its installer is checked against its
 # zip. DIR, emptied first, holds the Wine session. For the current user (the
 # default), then for all users (/AllUsers), the silent install (/S) must put
-# the zip's two programs in the folder Windows gives such programs, "Bitloom"
-# in the Start menu and an uninstall entry Windows lists; the Start menu entry
-# must start the program and show its window; for the current user, the
-# installer run again over an older-looking installation must upgrade it in
-# place; and the silent uninstall Windows would run must leave the files and
-# the registry (HKCU, HKLM\Software) as they were before the install.
+# the zip's two programs in the folder, "Bitloom" in the Start menu and an
+# uninstall entry Windows lists; the Start menu entry must start the program
+# and show its window; a copy of the installer run over an older-looking
+# installation must upgrade it in place; and the silent uninstall Windows
+# would run must leave the files and the registry (HKCU, HKLM\Software) as
+# they were before the install.
 set -eu
 [ $# -eq 2 ] || { echo "usage: $0 DIST DIR" >&2; exit 2; }
 dist=$(cd "$1" && pwd)
@@ -165,36 +165,37 @@ $(cat "$dir/left.$part")"
     [ -z "$left" ] || fail "the uninstall left in the temporary folder: $left"
 }
 
+# For the current user in the default folder; for all users in a folder
+# chosen on the command line (/D=, last), which the upgrade must keep.
 for mode in CurrentUser AllUsers; do
     if [ $mode = CurrentUser ]; then
         folder="$(windows_folder LOCALAPPDATA)\\Programs\\Bitloom"
         menu="$(windows_folder APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs"
-        hive=HKCU other=HKLM option=""
+        hive=HKCU other=HKLM options=""
     else
-        folder="$(windows_folder ProgramW6432)\\Bitloom"
+        folder='C:\Bitloom'
         menu="$(windows_folder ProgramData)\\Microsoft\\Windows\\Start Menu\\Programs"
-        hive=HKLM other=HKCU option=/AllUsers
+        hive=HKLM other=HKCU options="/AllUsers /D=$folder"
     fi
     snapshot before
 
-    # shellcheck disable=SC2086 # no option, or one
-    timed "$setup" $option /S || fail "the silent install ($mode) ended with status $status"
+    # shellcheck disable=SC2086 # the options, one word each
+    timed "$setup" /S $options || fail "the silent install ($mode) ended with status $status"
     say "$mode: silent install in $elapsed ms, into $folder"
     check_installed
     printf '%s\n' "$entry"
     check_starts
     say "$mode: the Start menu entry shows the window of $folder\\bitloom.exe"
 
-    if [ $mode = CurrentUser ]; then
-        # An older version, as far as the installer can tell: another
-        # bitloom-flags.exe and another version in the entry.
-        run reg add "$hive\\$key" /v DisplayVersion /d 0.0.0.1 /f >/dev/null
-        echo older >"$unix_folder/bitloom-flags.exe"
-        cp "$setup" "$dir/copy-of-setup.exe"
-        timed "$dir/copy-of-setup.exe" /S || fail "the upgrade ended with status $status"
-        say "$mode: upgrade in $elapsed ms"
-        check_installed
-    fi
+    # An older version, as far as the installer can tell: another
+    # bitloom-flags.exe and another version in the entry. A copy of the
+    # installer, given no option, finds it and upgrades it where it is.
+    run reg add "$hive\\$key" /v DisplayVersion /d 0.0.0.1 /f >/dev/null
+    echo older >"$unix_folder/bitloom-flags.exe"
+    cp "$setup" "$dir/copy-of-setup.exe"
+    timed "$dir/copy-of-setup.exe" /S || fail "the upgrade ($mode) ended with status $status"
+    say "$mode: upgrade in $elapsed ms"
+    check_installed
 
     uninstall
     say "$mode: silent uninstall in $elapsed ms"
