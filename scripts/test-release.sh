@@ -5,9 +5,10 @@
 # The working tree, committed or not, is copied twice under
 # build/test-release, into folders of different names and depths, and each
 # copy runs make release's script, the second one later, under another time
-# zone, locale and umask. The two SHA256SUMS must be the same; when they are
-# not, diffoscope tells how the first differing artifact (zip, package,
-# installer) differs. Then the first copy's installer is checked under Wine
+# zone, locale and umask. The Windows programs must carry no link time
+# stamp, and the two SHA256SUMS must be the same; when they are not,
+# diffoscope tells how the first differing artifact (zip, package, installer)
+# differs. Then the first copy's installer is checked under Wine
 # (scripts/check-installer.sh).
 set -eu
 cd "$(dirname "$0")/.."
@@ -41,6 +42,19 @@ build() {
     echo "test-release: built in $(($(date +%s) - start)) s"
 }
 build "$first"
+
+# The Windows programs carry no date of their own either: a PE header's link
+# time, even the commit's, would say when it was built, not what it holds.
+for program in "$first"/build/windows-release/bin/*.exe; do
+    header=$(od -An -tu4 -j60 -N4 "$program" | tr -d ' ')
+    stamp=$(od -An -tu4 -j$((header + 8)) -N4 "$program" | tr -d ' ')
+    if [ "$stamp" != 0 ]; then
+        echo "test-release: ${program##*/} carries a link time stamp," \
+            "$(date -u -d "@$stamp" '+%Y-%m-%d %H:%M:%S UTC')" >&2
+        exit 1
+    fi
+done
+
 (
     umask 002
     export TZ=Pacific/Kiritimati LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8
