@@ -113,7 +113,7 @@ release:
 # its installer under Wine: install, Start menu, uninstall entry, the window,
 # upgrade and uninstall, which must leave nothing (scripts/test-release.sh).
 test-release:
-	@sh scripts/setup.sh $(RELEASE_PACKAGES) $(WINDOWS_PACKAGES) diffoscope-minimal unzip
+	@sh scripts/setup.sh $(RELEASE_PACKAGES) $(WINDOWS_PACKAGES) diffoscope-minimal unzip procps
 	sh scripts/test-release.sh
 
 clean:
