@@ -43,10 +43,11 @@ VIAddVersionKey /LANG=1036 LegalCopyright "Copyright 2004, 2026 Bitloom team, li
 
 ; Both kinds of installation, as MultiUser.nsh makes them, the current user's
 ; by default. Its "Highest" level offers all users to an administrator; the
-; manifest below still asks for no elevation, so that a user is never asked
-; for an administrator's password: all users is for an installer already run
-; as administrator. A previous installation's registration gives the kind and
-; the folder of an upgrade.
+; manifest still asks for no elevation (RequestExecutionLevel user, after
+; the include), so that a user is never asked for an administrator's
+; password: all users is for an installer already run as administrator. A
+; previous installation's registration gives the kind and the folder of an
+; upgrade.
 !define MULTIUSER_EXECUTIONLEVEL Highest
 !define MULTIUSER_MUI
 !define MULTIUSER_INSTALLMODE_DEFAULT_CURRENTUSER
