@@ -1,5 +1,6 @@
 # The newcomer's commands. Each one installs what is missing first.
-.PHONY: all setup build run test test-sanitize stress bench package test-package windows test-windows clean
+.PHONY: all setup build run test test-sanitize stress bench package test-package windows test-windows \
+	release test-release clean
 
 PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
@@ -104,6 +105,24 @@ test-windows:
 	cmake --preset windows
 	cmake --build --preset windows
 	ctest --preset windows
+
+# Every download of the version, built afresh into build/dist with their
+# SHA256SUMS: the Debian package, the Windows zip and the Windows installer,
+# dated by the last commit so that anyone rebuilds the same bytes
+# (scripts/release.sh). The cross compiler, NSIS and the other tools are
+# installed only for these two targets.
+RELEASE_PACKAGES = help2man locales g++-mingw-w64-x86-64-posix icoutils nsis strip-nondeterminism
+release:
+	@sh scripts/setup.sh $(RELEASE_PACKAGES)
+	sh scripts/release.sh
+
+# The release built twice, from two copies of the tree in other folders and
+# later, must be the same bytes (diffoscope shows the first difference); then
+# its installer under Wine: install, Start menu, uninstall entry, the window,
+# upgrade and uninstall, which must leave nothing (scripts/test-release.sh).
+test-release:
+	@sh scripts/setup.sh $(RELEASE_PACKAGES) $(WINDOWS_PACKAGES) diffoscope-minimal unzip procps
+	sh scripts/test-release.sh
 
 clean:
 	rm -rf build

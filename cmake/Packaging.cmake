@@ -1,7 +1,7 @@
 # The program's version record, installation and packages on Linux (and
-# macOS). Everything here follows project(VERSION); on Linux,
-# packaging/changelog also needs an entry for the release, which dates it. The
-# Windows build has its own: WindowsIdentity.cmake and WindowsPackaging.cmake.
+# macOS). Everything here follows project(VERSION); on Linux, CHANGELOG.md
+# also needs a section for the release, which dates it. The Windows build
+# has its own: WindowsIdentity.cmake and WindowsPackaging.cmake.
 
 include(GNUInstallDirs)
 
