@@ -27,7 +27,7 @@ AboutWindow::AboutWindow(QWidget *parent)
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(u"txtAbout"_s);
-    m_text->setGeometry(toPixels(def::txtAbout));
+    m_text->setGeometry(toPixels(def::textBox));
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -37,9 +37,9 @@ AboutWindow::AboutWindow(QWidget *parent)
     // The narrow inner margin of a classic edit box: the longest line fits.
     m_text->document()->setDocumentMargin(2);
 
-    m_closeButton = new QPushButton(toQString(def::command1Caption), this);
+    m_closeButton = new QPushButton(toQString(def::closeButtonCaption), this);
     m_closeButton->setObjectName(u"Command1"_s);
-    m_closeButton->setGeometry(toPixels(def::command1));
+    m_closeButton->setGeometry(toPixels(def::closeButton));
     // Enter presses the button as the default button; Esc reaches it through
     // the dialog's own cancel, which unloads the window in the same way.
     m_closeButton->setDefault(true);

@@ -70,28 +70,12 @@ QLabel *wrappedLabel(const QString &text, QWidget *parent)
 
 QKeySequence keySequence(core::Shortcut shortcut)
 {
+    if (shortcut.isNone())
+        return {};
     const Qt::KeyboardModifiers modifiers = shortcut.control ? Qt::ControlModifier : Qt::NoModifier;
-    switch (shortcut.key) {
-    case core::Key::None:
-        break;
-    case core::Key::C:
-        return QKeySequence(modifiers | Qt::Key_C);
-    case core::Key::Q:
-        return QKeySequence(modifiers | Qt::Key_Q);
-    case core::Key::S:
-        return QKeySequence(modifiers | Qt::Key_S);
-    case core::Key::V:
-        return QKeySequence(modifiers | Qt::Key_V);
-    case core::Key::W:
-        return QKeySequence(modifiers | Qt::Key_W);
-    case core::Key::Y:
-        return QKeySequence(modifiers | Qt::Key_Y);
-    case core::Key::Z:
-        return QKeySequence(modifiers | Qt::Key_Z);
-    case core::Key::F1:
-        return QKeySequence(modifiers | Qt::Key_F1);
-    }
-    return {};
+    const int key = shortcut.letter ? Qt::Key_A + (shortcut.letter - 'A')
+                                    : Qt::Key_F1 + (shortcut.functionKey - 1);
+    return QKeySequence(modifiers | Qt::Key(key));
 }
 
 } // namespace
@@ -139,38 +123,38 @@ void MainWindow::forgetEditHistory()
 
 void MainWindow::buildList(QWidget *client)
 {
-    m_paneList = placed(new runtime::ListBox(client), u"lstPane"_s, def::lstPane);
+    m_paneList = placed(new runtime::ListBox(client), u"lstPane"_s, def::paneList);
     // Item k names pane k: the summary, then each digit by its caption.
-    m_paneList->addItem(toQString(def::fraPane0.text));
+    m_paneList->addItem(toQString(def::summaryPane.text));
     for (int digit = 1; digit <= flags::digitCount; ++digit)
         m_paneList->addItem(toQString(flags::digitCaption(digit)));
 }
 
 void MainWindow::buildSummaryPane(QWidget *client)
 {
-    auto *summary = placed(new QGroupBox(toQString(def::fraPane0.text), client),
-                           indexedName("fraPane", 0), def::fraPane0);
+    auto *summary = placed(new QGroupBox(toQString(def::summaryPane.text), client),
+                           indexedName("fraPane", 0), def::summaryPane);
     m_panes[0] = summary;
 
-    placed(wrappedLabel(toQString(def::lblIntroduction.text), summary), u"lblIntroduction"_s,
-           def::lblIntroduction);
-    QLabel *outputLabel = placed(wrappedLabel(toQString(def::lblOutput.text), summary),
-                                 u"lblOutput"_s, def::lblOutput);
+    placed(wrappedLabel(toQString(def::introduction.text), summary), u"lblIntroduction"_s,
+           def::introduction);
+    QLabel *outputLabel = placed(wrappedLabel(toQString(def::outputLabel.text), summary),
+                                 u"lblOutput"_s, def::outputLabel);
     outputLabel->setTextFormat(Qt::AutoText);
 
     // Locked: the text can be selected and copied, never edited by the user.
-    m_output = placed(new runtime::LockedLineEdit(toQString(def::txtOutput.text), summary),
-                      u"txtOutput"_s, def::txtOutput);
+    m_output = placed(new runtime::LockedLineEdit(toQString(def::outputBox.text), summary),
+                      u"txtOutput"_s, def::outputBox);
     QFont outputFont(toQString(def::outputFontFamily));
     outputFont.setPointSizeF(def::outputFontPointSize);
     outputFont.setWeight(QFont::Normal);
     m_output->setFont(outputFont);
     outputLabel->setBuddy(m_output);
 
-    placed(wrappedLabel(toQString(def::lblInstructions.text), summary), u"lblInstructions"_s,
-           def::lblInstructions);
-    m_resetButton = placed(new QPushButton(toQString(def::cmdClearAll.text), summary),
-                           u"cmdClearAll"_s, def::cmdClearAll);
+    placed(wrappedLabel(toQString(def::instructions.text), summary), u"lblInstructions"_s,
+           def::instructions);
+    m_resetButton = placed(new QPushButton(toQString(def::resetButton.text), summary),
+                           u"cmdClearAll"_s, def::resetButton);
     m_resetButton->setAutoDefault(false);
     // The reset button is also the window's cancel button: Esc clicks it
     // while the summary pane is shown.
@@ -184,7 +168,7 @@ void MainWindow::buildDigitPanes(QWidget *client)
         auto *pane = new QGroupBox(toQString(flags::digitCaption(digit)), client);
         pane->setObjectName(indexedName("fraPane", digit));
         pane->resize(toPixels(def::paneSize));
-        pane->setProperty(tabIndexProperty, def::fraPaneTabIndex(digit));
+        pane->setProperty(tabIndexProperty, def::paneTabIndex(digit));
         pane->hide();
         m_panes[static_cast<std::size_t>(digit)] = pane;
 
@@ -192,12 +176,12 @@ void MainWindow::buildDigitPanes(QWidget *client)
             const flags::Flag &flag = flags::flagAt(bit);
             auto *box = placed(new runtime::CheckBox(toQString(flag.name), pane),
                                indexedName("chkflag", bit),
-                               {def::chkflagRect(bit), def::chkflagTabIndex(bit), flag.name});
+                               {def::flagBoxRect(bit), def::flagBoxTabIndex(bit), flag.name});
             box->setToolTip(toQString(core::flagToolTip(bit)));
             m_flagBoxes[static_cast<std::size_t>(bit)] = box;
             placed(
                 wrappedLabel(toQString(flag.description), pane), indexedName("lblDescription", bit),
-                {def::lblDescriptionRect(bit), def::lblDescriptionTabIndex(bit), flag.description});
+                {def::descriptionRect(bit), def::descriptionTabIndex(bit), flag.description});
         }
     }
 }
@@ -217,8 +201,8 @@ void MainWindow::buildRules(QWidget *client)
         else
             highlight->raise();
     };
-    rule(def::linSummarySplitter, "linSummarySplitter", m_panes[0]);
-    rule(def::linMenuSplitter, "linMenuSplitter", client);
+    rule(def::summaryRule, "linSummarySplitter", m_panes[0]);
+    rule(def::menuRule, "linMenuSplitter", client);
 }
 
 void MainWindow::buildMenus()

@@ -24,21 +24,21 @@ ValueDialog::ValueDialog(QWidget *parent)
     setWindowTitle(toQString(def::caption));
     setFixedSize(toPixels(def::clientSize));
 
-    auto *label = new QLabel(toQString(def::lblValue.text), this);
+    auto *label = new QLabel(toQString(def::valueLabel.text), this);
     label->setObjectName(u"lblValue"_s);
-    label->setGeometry(toPixels(def::lblValue.rect));
+    label->setGeometry(toPixels(def::valueLabel.rect));
     m_value = new QLineEdit(this);
     m_value->setObjectName(u"txtValue"_s);
-    m_value->setGeometry(toPixels(def::txtValue.rect));
+    m_value->setGeometry(toPixels(def::valueLine.rect));
     label->setBuddy(m_value);
 
-    auto *ok = new QPushButton(toQString(def::cmdOk.text), this);
+    auto *ok = new QPushButton(toQString(def::okButton.text), this);
     ok->setObjectName(u"cmdOk"_s);
-    ok->setGeometry(toPixels(def::cmdOk.rect));
+    ok->setGeometry(toPixels(def::okButton.rect));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(toQString(def::cmdCancel.text), this);
+    auto *cancel = new QPushButton(toQString(def::cancelButton.text), this);
     cancel->setObjectName(u"cmdCancel"_s);
-    cancel->setGeometry(toPixels(def::cmdCancel.rect));
+    cancel->setGeometry(toPixels(def::cancelButton.rect));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     // Esc reaches the dialog's own cancel, as the button does.
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -53,7 +53,7 @@ TEST_CASE("every control of a digit pane lies inside the pane")
 {
     for (int bit = 0; bit < bitloom::flags::flagCount; ++bit) {
         CAPTURE(bit);
-        for (const TwipsRect &rect : {def::chkflagRect(bit), def::lblDescriptionRect(bit)}) {
+        for (const TwipsRect &rect : {def::flagBoxRect(bit), def::descriptionRect(bit)}) {
             CHECK(rect.left > 0);
             CHECK(rect.top > 0);
             CHECK(rect.left + rect.width < def::paneSize.width);
@@ -92,15 +92,15 @@ TEST_CASE("each flag's tooltip gives its mask, its digit and the digit's value")
 
 TEST_CASE("tab indices run from 0 to 69, each once")
 {
-    std::multiset<int> indices{def::lstPane.tabIndex,         def::fraPane0.tabIndex,
-                               def::lblIntroduction.tabIndex, def::lblOutput.tabIndex,
-                               def::txtOutput.tabIndex,       def::lblInstructions.tabIndex,
-                               def::cmdClearAll.tabIndex};
+    std::multiset<int> indices{def::paneList.tabIndex,         def::summaryPane.tabIndex,
+                               def::introduction.tabIndex, def::outputLabel.tabIndex,
+                               def::outputBox.tabIndex,       def::instructions.tabIndex,
+                               def::resetButton.tabIndex};
     for (int digit = 1; digit <= bitloom::flags::digitCount; ++digit)
-        indices.insert(def::fraPaneTabIndex(digit));
+        indices.insert(def::paneTabIndex(digit));
     for (int bit = 0; bit < bitloom::flags::flagCount; ++bit) {
-        indices.insert(def::chkflagTabIndex(bit));
-        indices.insert(def::lblDescriptionTabIndex(bit));
+        indices.insert(def::flagBoxTabIndex(bit));
+        indices.insert(def::descriptionTabIndex(bit));
     }
     REQUIRE(indices.size() == 70);
     int expected = 0;
@@ -108,9 +108,9 @@ TEST_CASE("tab indices run from 0 to 69, each once")
         CHECK(index == expected++);
     // The boxes come in bit order, the last one after the reset button.
     for (int bit = 1; bit < bitloom::flags::flagCount; ++bit)
-        CHECK(def::chkflagTabIndex(bit) > def::chkflagTabIndex(bit - 1));
-    CHECK(def::chkflagTabIndex(26) < def::cmdClearAll.tabIndex);
-    CHECK(def::cmdClearAll.tabIndex < def::chkflagTabIndex(27));
+        CHECK(def::flagBoxTabIndex(bit) > def::flagBoxTabIndex(bit - 1));
+    CHECK(def::flagBoxTabIndex(26) < def::resetButton.tabIndex);
+    CHECK(def::resetButton.tabIndex < def::flagBoxTabIndex(27));
 }
 
 TEST_CASE("within each menu, no two items share an access key")

@@ -44,15 +44,15 @@ SIZE clientSize(const Control &control)
 std::vector<std::pair<std::string, core::TwipsRect>> placedControls()
 {
     std::vector<std::pair<std::string, core::TwipsRect>> controls{
-        {"lblIntroduction", def::lblIntroduction.rect},
-        {"lblOutput", def::lblOutput.rect},
-        {"txtOutput", def::txtOutput.rect},
-        {"lblInstructions", def::lblInstructions.rect},
-        {"cmdClearAll", def::cmdClearAll.rect},
+        {"lblIntroduction", def::introduction.rect},
+        {"lblOutput", def::outputLabel.rect},
+        {"txtOutput", def::outputBox.rect},
+        {"lblInstructions", def::instructions.rect},
+        {"cmdClearAll", def::resetButton.rect},
     };
     for (int bit = 0; bit < flags::flagCount; ++bit) {
-        controls.push_back({core::objectName("chkflag", bit), def::chkflagRect(bit)});
-        controls.push_back({core::objectName("lblDescription", bit), def::lblDescriptionRect(bit)});
+        controls.push_back({core::objectName("chkflag", bit), def::flagBoxRect(bit)});
+        controls.push_back({core::objectName("lblDescription", bit), def::descriptionRect(bit)});
     }
     return controls;
 }
@@ -259,7 +259,7 @@ TEST_CASE("each rule shows its shadow row above its highlight row at 100, 125, 1
 
         // The summary pane's rule, its highlight on the rule's own row.
         const RECT pane = window.placeOf(window.fraPane(0).handle());
-        const int ruleRow = pane.top + core::toPixels(def::linSummarySplitter.y, resolution);
+        const int ruleRow = pane.top + core::toPixels(def::summaryRule.y, resolution);
         const int ruleX = pane.left + core::toPixels(600, resolution);
         CHECK(colourAt(ruleX, ruleRow - row - 1) != shadow);
         for (int y = 0; y < row; ++y) {

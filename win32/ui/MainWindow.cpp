@@ -157,7 +157,7 @@ Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
     case ControlKind::List: {
         m_paneList = &add<ListBox>(name, where);
         // Item k names pane k: the summary, then each digit by its caption.
-        m_paneList->addItem(toWide(def::fraPane0.text));
+        m_paneList->addItem(toWide(def::summaryPane.text));
         for (int digit = 1; digit <= flags::digitCount; ++digit)
             m_paneList->addItem(toWide(flags::digitCaption(digit)));
         return *m_paneList;

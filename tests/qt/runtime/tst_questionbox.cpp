@@ -56,19 +56,19 @@ void tst_QuestionBox::initTestCase()
 void tst_QuestionBox::answers_data()
 {
     QTest::addColumn<int>("pressed");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("yes") << int(QMessageBox::Yes) << 6;
-    QTest::newRow("no") << int(QMessageBox::No) << 7;
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+    QTest::newRow("no") << int(QMessageBox::No) << false;
 }
 
 void tst_QuestionBox::answers()
 {
     QFETCH(int, pressed);
-    QFETCH(int, answer);
-    const ModalAnswer answer1([pressed](QWidget *box) {
+    QFETCH(bool, yes);
+    const ModalAnswer answer([pressed](QWidget *box) {
         QTest::mouseClick(button(box, QMessageBox::StandardButton(pressed)), Qt::LeftButton);
     });
-    QCOMPARE(int(QuestionBox::ask(u"Question ?"_s, u"Titre"_s)), answer);
+    QCOMPARE(QuestionBox::ask(u"Question ?"_s, u"Titre"_s), yes ? Answer::Yes : Answer::No);
 }
 
 void tst_QuestionBox::enterAnswersYes()
