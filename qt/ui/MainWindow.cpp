@@ -7,11 +7,11 @@
 #include "core/ObjectName.h"
 #include "qt/runtime/CheckBox.h"
 #include "qt/runtime/EventHandler.h"
-#include "qt/runtime/Line.h"
 #include "qt/runtime/ListBox.h"
 #include "qt/runtime/LockedLineEdit.h"
 #include "qt/runtime/Program.h"
 #include "qt/runtime/QuestionBox.h"
+#include "qt/runtime/Rule.h"
 #include "qt/runtime/Text.h"
 #include "qt/runtime/Twips.h"
 
@@ -28,7 +28,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
-#include <algorithm>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -36,27 +37,19 @@ using namespace Qt::StringLiterals;
 namespace bitloom::ui {
 
 namespace def = core::mainWindow;
+using core::mainWindow::ControlKind;
 using runtime::toPixels;
 using runtime::toQString;
 
 namespace {
 
-// Every control that takes part in the tab order carries its index as this
-// property, so that the order can be built, and checked, from one place.
+// Every control carries its tab index as this property, as accessibility
+// tools and the tests read it.
 constexpr char tabIndexProperty[] = "TabIndex";
 
-QString indexedName(std::string_view name, int index)
+QString nameOf(std::string_view name, int index)
 {
     return QString::fromStdString(core::objectName(name, index));
-}
-
-template <typename Widget>
-Widget *placed(Widget *widget, const QString &name, const def::Control &control)
-{
-    widget->setObjectName(name);
-    widget->setGeometry(toPixels(control.rect));
-    widget->setProperty(tabIndexProperty, control.tabIndex);
-    return widget;
 }
 
 QLabel *wrappedLabel(const QString &text, QWidget *parent)
@@ -99,12 +92,9 @@ MainWindow::MainWindow(QWidget *parent)
     // user cannot resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    buildList(client);
-    buildSummaryPane(client);
-    buildDigitPanes(client);
+    buildControls(client);
     buildRules(client);
     buildMenus();
-    buildTabOrder();
     connectHandlers();
 
     m_behaviour.load();
@@ -121,88 +111,91 @@ void MainWindow::forgetEditHistory()
     m_behaviour.forgetHistory();
 }
 
-void MainWindow::buildList(QWidget *client)
+void MainWindow::buildControls(QWidget *client)
 {
-    m_paneList = placed(new runtime::ListBox(client), u"lstPane"_s, def::paneList);
-    // Item k names pane k: the summary, then each digit by its caption.
-    m_paneList->addItem(toQString(def::summaryPane.text));
-    for (int digit = 1; digit <= flags::digitCount; ++digit)
-        m_paneList->addItem(toQString(flags::digitCaption(digit)));
-}
-
-void MainWindow::buildSummaryPane(QWidget *client)
-{
-    auto *summary = placed(new QGroupBox(toQString(def::summaryPane.text), client),
-                           indexedName("fraPane", 0), def::summaryPane);
-    m_panes[0] = summary;
-
-    placed(wrappedLabel(toQString(def::introduction.text), summary), u"lblIntroduction"_s,
-           def::introduction);
-    QLabel *outputLabel = placed(wrappedLabel(toQString(def::outputLabel.text), summary),
-                                 u"lblOutput"_s, def::outputLabel);
-    outputLabel->setTextFormat(Qt::AutoText);
-
-    // Locked: the text can be selected and copied, never edited by the user.
-    m_output = placed(new runtime::LockedLineEdit(toQString(def::outputBox.text), summary),
-                      u"txtOutput"_s, def::outputBox);
-    QFont outputFont(toQString(def::outputFontFamily));
-    outputFont.setPointSizeF(def::outputFontPointSize);
-    outputFont.setWeight(QFont::Normal);
-    m_output->setFont(outputFont);
-    outputLabel->setBuddy(m_output);
-
-    placed(wrappedLabel(toQString(def::instructions.text), summary), u"lblInstructions"_s,
-           def::instructions);
-    m_resetButton = placed(new QPushButton(toQString(def::resetButton.text), summary),
-                           u"cmdClearAll"_s, def::resetButton);
-    m_resetButton->setAutoDefault(false);
-    // The reset button is also the window's cancel button: Esc clicks it
-    // while the summary pane is shown.
-    auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), m_resetButton);
-    connect(cancel, &QShortcut::activated, m_resetButton, &QPushButton::click);
-}
-
-void MainWindow::buildDigitPanes(QWidget *client)
-{
-    for (int digit = 1; digit <= flags::digitCount; ++digit) {
-        auto *pane = new QGroupBox(toQString(flags::digitCaption(digit)), client);
-        pane->setObjectName(indexedName("fraPane", digit));
-        pane->resize(toPixels(def::paneSize));
-        pane->setProperty(tabIndexProperty, def::paneTabIndex(digit));
-        pane->hide();
-        m_panes[static_cast<std::size_t>(digit)] = pane;
-
-        for (int bit : flags::bitsOfDigit(digit)) {
-            const flags::Flag &flag = flags::flagAt(bit);
-            auto *box = placed(new runtime::CheckBox(toQString(flag.name), pane),
-                               indexedName("chkflag", bit),
-                               {def::flagBoxRect(bit), def::flagBoxTabIndex(bit), flag.name});
-            box->setToolTip(toQString(core::flagToolTip(bit)));
-            m_flagBoxes[static_cast<std::size_t>(bit)] = box;
-            placed(
-                wrappedLabel(toQString(flag.description), pane), indexedName("lblDescription", bit),
-                {def::descriptionRect(bit), def::descriptionTabIndex(bit), flag.description});
+    // In tab order, which puts each pane before what it holds. A label's
+    // access key leads to the control that follows it in that order.
+    QWidget *previous = nullptr;
+    QLabel *leadingLabel = nullptr;
+    for (const def::ControlEntry &entry : def::controls) {
+        QWidget *container
+            = entry.pane < 0 ? client : m_panes[static_cast<std::size_t>(entry.pane)];
+        QWidget *widget = makeControl(entry, container);
+        widget->setObjectName(nameOf(entry.name, entry.index));
+        widget->setGeometry(toPixels(entry.rect));
+        widget->setProperty(tabIndexProperty, entry.tabIndex);
+        if (auto *label = qobject_cast<QLabel *>(widget);
+            label && entry.text.find('&') != std::string_view::npos) {
+            label->setTextFormat(Qt::AutoText);
+            leadingLabel = label;
         }
+        if (!(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+        if (leadingLabel)
+            std::exchange(leadingLabel, nullptr)->setBuddy(widget);
     }
+}
+
+QWidget *MainWindow::makeControl(const def::ControlEntry &entry, QWidget *container)
+{
+    const QString text = toQString(entry.text);
+    switch (entry.kind) {
+    case ControlKind::List:
+        m_paneList = new runtime::ListBox(container);
+        // Item k names pane k: the summary, then each digit by its caption.
+        m_paneList->addItem(toQString(def::summaryPane.text));
+        for (int digit = 1; digit <= flags::digitCount; ++digit)
+            m_paneList->addItem(toQString(flags::digitCaption(digit)));
+        return m_paneList;
+    case ControlKind::Frame: {
+        auto *pane = new QGroupBox(text, container);
+        // The summary shows at first, the digit panes not.
+        pane->setVisible(entry.index == 0);
+        return m_panes[static_cast<std::size_t>(entry.index)] = pane;
+    }
+    case ControlKind::Label:
+        return wrappedLabel(text, container);
+    case ControlKind::OutputBox: {
+        // Locked: the text can be selected and copied, never edited by the user.
+        m_output = new runtime::LockedLineEdit(text, container);
+        QFont outputFont(toQString(def::outputFontFamily));
+        outputFont.setPointSizeF(def::outputFontPointSize);
+        outputFont.setWeight(QFont::Normal);
+        m_output->setFont(outputFont);
+        return m_output;
+    }
+    case ControlKind::Button: {
+        m_resetButton = new QPushButton(text, container);
+        m_resetButton->setAutoDefault(false);
+        // The reset button is also the window's cancel button: Esc clicks it
+        // while the summary pane is shown.
+        auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), m_resetButton);
+        connect(cancel, &QShortcut::activated, m_resetButton, &QPushButton::click);
+        return m_resetButton;
+    }
+    case ControlKind::FlagBox: {
+        auto *box = new runtime::CheckBox(text, container);
+        box->setToolTip(toQString(core::flagToolTip(entry.index)));
+        return m_flagBoxes[static_cast<std::size_t>(entry.index)] = box;
+    }
+    }
+    throw std::logic_error("unknown kind of control");
 }
 
 void MainWindow::buildRules(QWidget *client)
 {
-    // The thinner line of each pair lies on top, so each rule shows its shadow
-    // row above its highlight row.
-    const auto rule = [](const def::Rule &r, std::string_view name, QWidget *parent) {
-        auto *shadow = new runtime::Line(QPalette::Dark, r.shadowPixels, r.x1, r.x2, r.y, parent);
-        auto *highlight
-            = new runtime::Line(QPalette::Light, r.highlightPixels, r.x1, r.x2, r.y, parent);
-        shadow->setObjectName(indexedName(name, 0));
-        highlight->setObjectName(indexedName(name, 1));
-        if (r.shadowPixels < r.highlightPixels)
-            shadow->raise();
-        else
-            highlight->raise();
-    };
-    rule(def::summaryRule, "linSummarySplitter", m_panes[0]);
-    rule(def::menuRule, "linMenuSplitter", client);
+    for (const def::Rule &rule : def::rules) {
+        QWidget *container = rule.pane < 0 ? client : m_panes[static_cast<std::size_t>(rule.pane)];
+        auto *shadow = new runtime::Rule(rule, 0, container);
+        auto *highlight = new runtime::Rule(rule, 1, container);
+        shadow->setObjectName(nameOf(rule.name, 0));
+        highlight->setObjectName(nameOf(rule.name, 1));
+        // The thinner line lies on top.
+        (rule.shadowPixels < rule.highlightPixels ? shadow : highlight)->raise();
+    }
 }
 
 void MainWindow::buildMenus()
@@ -213,8 +206,7 @@ void MainWindow::buildMenus()
         for (const core::MenuItem &item : menuDefinition.items) {
             QAction *action = item.isSeparator() ? menu->addSeparator()
                                                  : menu->addAction(toQString(item.caption));
-            action->setObjectName(item.index < 0 ? toQString(item.name)
-                                                 : indexedName(item.name, item.index));
+            action->setObjectName(nameOf(item.name, item.index));
             if (item.isSeparator())
                 continue;
             // Where the platform moves items by their text (macOS: "Quitter",
@@ -235,20 +227,6 @@ void MainWindow::buildMenus()
                 m_commandItems[item.command] = action;
         }
     }
-}
-
-void MainWindow::buildTabOrder()
-{
-    std::vector<QWidget *> chain;
-    for (QWidget *widget : centralWidget()->findChildren<QWidget *>()) {
-        if (widget->property(tabIndexProperty).isValid() && (widget->focusPolicy() & Qt::TabFocus))
-            chain.push_back(widget);
-    }
-    std::sort(chain.begin(), chain.end(), [](const QWidget *a, const QWidget *b) {
-        return a->property(tabIndexProperty).toInt() < b->property(tabIndexProperty).toInt();
-    });
-    for (std::size_t i = 1; i < chain.size(); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MainWindow::runMenuItem(const core::MenuItem &item)

@@ -6,6 +6,7 @@
 
 #include "core/MainWindowBehaviour.h"
 #include "core/MainWindowControls.h"
+#include "core/MainWindowDefinition.h"
 #include "flags/FlagCatalogue.h"
 
 #include <QMainWindow>
@@ -41,13 +42,11 @@ public:
     void forgetEditHistory();
 
 private:
-    void buildList(QWidget *client);
-    void buildSummaryPane(QWidget *client);
-    void buildDigitPanes(QWidget *client);
+    void buildControls(QWidget *client);
+    QWidget *makeControl(const core::mainWindow::ControlEntry &entry, QWidget *container);
     void buildRules(QWidget *client);
     void buildMenus();
     void runMenuItem(const core::MenuItem &item);
-    void buildTabOrder();
     void connectHandlers();
 
     // The controls interface, over this window's widgets.

@@ -40,50 +40,27 @@ SIZE clientSize(const Control &control)
     return {client.right, client.bottom};
 }
 
-// Every control whose place is given in twips within its frame or window.
-std::vector<std::pair<std::string, core::TwipsRect>> placedControls()
-{
-    std::vector<std::pair<std::string, core::TwipsRect>> controls{
-        {"lblIntroduction", def::introduction.rect},
-        {"lblOutput", def::outputLabel.rect},
-        {"txtOutput", def::outputBox.rect},
-        {"lblInstructions", def::instructions.rect},
-        {"cmdClearAll", def::resetButton.rect},
-    };
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        controls.push_back({core::objectName("chkflag", bit), def::flagBoxRect(bit)});
-        controls.push_back({core::objectName("lblDescription", bit), def::descriptionRect(bit)});
-    }
-    return controls;
-}
-
-std::string frameOf(const std::string &control)
-{
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        if (control == core::objectName("chkflag", bit)
-            || control == core::objectName("lblDescription", bit))
-            return core::objectName("fraPane", flags::digitOf(bit));
-    }
-    return "fraPane(0)";
-}
-
+// Every control where the list puts it within its pane or the window.
 void checkPlaces(core::Dpi dpi)
 {
     CAPTURE(dpi.value);
     auto &window = tests::mainWindow();
-    const RECT list = window.placeOf(window.lstPane().handle());
-    CHECK(list.left == core::toPixels(120, dpi));
-    CHECK(list.top == core::toPixels(240, dpi));
-    CHECK(list.right - list.left == core::toPixels(915, dpi));
-    CHECK(list.bottom - list.top == core::toPixels(4155, dpi));
-    for (const auto &[name, rect] : placedControls()) {
+    for (const def::ControlEntry &entry : def::controls) {
+        if (entry.kind == def::ControlKind::Frame)
+            continue;
+        const std::string name = core::objectName(entry.name, entry.index);
         CAPTURE(name);
-        const RECT frame = window.placeOf(window.control<Control>(frameOf(name)).handle());
+        const POINT origin = [&] {
+            if (entry.pane < 0)
+                return POINT{0, 0};
+            const RECT frame = window.placeOf(window.fraPane(entry.pane).handle());
+            return POINT{frame.left, frame.top};
+        }();
         const RECT at = window.placeOf(window.control<Control>(name).handle());
-        CHECK(at.left - frame.left == core::toPixels(rect.left, dpi));
-        CHECK(at.top - frame.top == core::toPixels(rect.top, dpi));
-        CHECK(at.right - at.left == core::toPixels(rect.width, dpi));
-        CHECK(at.bottom - at.top == core::toPixels(rect.height, dpi));
+        CHECK(at.left - origin.x == core::toPixels(entry.rect.left, dpi));
+        CHECK(at.top - origin.y == core::toPixels(entry.rect.top, dpi));
+        CHECK(at.right - at.left == core::toPixels(entry.rect.width, dpi));
+        CHECK(at.bottom - at.top == core::toPixels(entry.rect.height, dpi));
     }
 }
 

@@ -83,7 +83,7 @@ MainWindow::Stage stageOf(const def::ControlEntry &entry)
 
 std::string objectName(const def::ControlEntry &entry)
 {
-    return entry.index < 0 ? std::string(entry.name) : core::objectName(entry.name, entry.index);
+    return core::objectName(entry.name, entry.index);
 }
 
 } // namespace

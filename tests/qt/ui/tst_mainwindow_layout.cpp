@@ -1,6 +1,9 @@
 #include "core/FlagToolTip.h"
+#include "core/MainWindowDefinition.h"
+#include "core/MenuDefinition.h"
+#include "core/ObjectName.h"
 #include "flags/FlagCatalogue.h"
-#include "qt/runtime/Line.h"
+#include "qt/runtime/Rule.h"
 #include "qt/runtime/Text.h"
 #include "support/MainWindowFixture.h"
 
@@ -14,6 +17,7 @@ using namespace Qt::StringLiterals;
 
 using namespace bitloom;
 using core::TwipsRect;
+namespace def = core::mainWindow;
 
 Q_DECLARE_METATYPE(TwipsRect)
 
@@ -44,12 +48,6 @@ private:
 
 namespace {
 
-void addControl(const QString &name, const QString &container, TwipsRect rect, int tabIndex,
-                const QString &text)
-{
-    QTest::newRow(name.toUtf8()) << name << container << rect << tabIndex << text;
-}
-
 QString textOf(const QWidget *widget)
 {
     if (auto *label = qobject_cast<const QLabel *>(widget))
@@ -78,6 +76,11 @@ QString show(const TwipsRect &r)
     return u"(%1, %2, %3 x %4)"_s.arg(r.left).arg(r.top).arg(r.width).arg(r.height);
 }
 
+QString nameOf(std::string_view name, int index)
+{
+    return QString::fromStdString(core::objectName(name, index));
+}
+
 } // namespace
 
 void tst_MainWindowLayout::initTestCase()
@@ -85,6 +88,7 @@ void tst_MainWindowLayout::initTestCase()
     QVERIFY(m_main.start());
 }
 
+// Every control of the list, where the window should hold it as loaded.
 void tst_MainWindowLayout::controls_data()
 {
     QTest::addColumn<QString>("name");
@@ -93,38 +97,14 @@ void tst_MainWindowLayout::controls_data()
     QTest::addColumn<int>("tabIndex");
     QTest::addColumn<QString>("text");
 
-    addControl(u"lstPane"_s, u"frmMain"_s, {120, 240, 915, 4155}, 0, u""_s);
-    addControl(u"fraPane(0)"_s, u"frmMain"_s, {1200, 120, 3375, 4215}, 1, u"Résumé"_s);
-    addControl(u"lblIntroduction"_s, u"fraPane(0)"_s, {120, 360, 3135, 975}, 2,
-               u"Cette utilitaire est conçu pour GTA: Vice-City, bien que les chiffres 1-4 "
-               u"soient les mêmes que dans GTA3. Donc vous pouvez créer les données pour GTA3 "
-               u"si vous utilisez seulement ces chiffres."_s);
-    addControl(u"lblOutput"_s, u"fraPane(0)"_s, {240, 1980, 1290, 255}, 3, u"&Données du Flag:"_s);
-    addControl(u"txtOutput"_s, u"fraPane(0)"_s, {1560, 1920, 1575, 345}, 4, u"0"_s);
-    addControl(u"lblInstructions"_s, u"fraPane(0)"_s, {120, 2400, 3135, 495}, 66,
-               u"Copier dans la colonne \"ae\" du fichier handling \"\\data\\handling.cfg\" "_s);
-    addControl(u"cmdClearAll"_s, u"fraPane(0)"_s, {840, 3360, 1695, 495}, 67,
-               u"&Réinitialiser les Flags"_s);
-
-    const QStringList captions{u"1er Chiffre"_s, u"2e Chiffre"_s, u"3e Chiffre"_s, u"4e Chiffre"_s,
-                               u"5e Chiffre"_s,  u"6e Chiffre"_s, u"7e Chiffre"_s};
-    for (int digit = 1; digit <= 7; ++digit) {
-        const QString pane = u"fraPane(%1)"_s.arg(digit);
+    for (const def::ControlEntry &entry : def::controls) {
+        const QString name = nameOf(entry.name, entry.index);
         // Loaded in single view: every pane stands on the summary pane's spot.
-        addControl(pane, u"frmMain"_s, {1200, 120, 3375, 4215}, 5 + 9 * (digit - 1),
-                   captions[digit - 1]);
-        for (int row = 0; row < 4; ++row) {
-            const int bit = 4 * (digit - 1) + row;
-            const flags::Flag &flag = flags::flagAt(bit);
-            addControl(u"chkflag(%1)"_s.arg(bit), pane,
-                       {bit == 27 ? 120 : 240, 240 + 960 * row, 3015, 255},
-                       bit == 27 ? 68 : 7 + 9 * (digit - 1) + 2 * row,
-                       runtime::toQString(flag.name));
-            addControl(u"lblDescription(%1)"_s.arg(bit), pane,
-                       {120, 480 + 960 * row, bit == 5 ? 3190 : 3135, 735},
-                       bit == 27 ? 69 : 6 + 9 * (digit - 1) + 2 * row,
-                       runtime::toQString(flag.description));
-        }
+        const TwipsRect rect
+            = entry.kind == def::ControlKind::Frame ? def::summaryPane.rect : entry.rect;
+        QTest::newRow(name.toUtf8())
+            << name << (entry.pane < 0 ? u"frmMain"_s : nameOf("fraPane", entry.pane)) << rect
+            << entry.tabIndex << runtime::toQString(entry.text);
     }
 }
 
@@ -178,40 +158,33 @@ void tst_MainWindowLayout::paneList()
 
 void tst_MainWindowLayout::separatorRules_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("container");
-    QTest::addColumn<int>("x1");
-    QTest::addColumn<int>("x2");
-    QTest::addColumn<int>("y");
-
-    QTest::newRow("summary") << u"linSummarySplitter"_s << u"fraPane(0)"_s << 120 << 3240 << 1560;
-    QTest::newRow("menu") << u"linMenuSplitter"_s << u"client"_s << 0 << 15240 << 0;
+    QTest::addColumn<int>("rule");
+    for (std::size_t rule = 0; rule < def::rules.size(); ++rule)
+        QTest::newRow(def::rules[rule].name.data()) << int(rule);
 }
 
 // Each rule reads as one etched line: a shadow row above a highlight row.
 void tst_MainWindowLayout::separatorRules()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, container);
-    QFETCH(int, x1);
-    QFETCH(int, x2);
-    QFETCH(int, y);
-
-    auto *shadow = m_main.control<runtime::Line>(name, 0);
-    auto *highlight = m_main.control<runtime::Line>(name, 1);
+    QFETCH(int, rule);
+    const def::Rule &definition = def::rules[static_cast<std::size_t>(rule)];
+    auto *shadow = m_main.control<runtime::Rule>(runtime::toQString(definition.name), 0);
+    auto *highlight = m_main.control<runtime::Rule>(runtime::toQString(definition.name), 1);
     QVERIFY(shadow && highlight);
-    QCOMPARE(shadow->parentWidget()->objectName(), container);
+    QCOMPARE(shadow->parentWidget()->objectName(),
+             definition.pane < 0 ? u"client"_s : nameOf("fraPane", definition.pane));
     QCOMPARE(shadow->colorRole(), QPalette::Dark);
     QCOMPARE(highlight->colorRole(), QPalette::Light);
-    for (const runtime::Line *line : {shadow, highlight}) {
-        QCOMPARE(line->x(), runtime::toPixels(x1));
-        QCOMPARE(line->width(), runtime::toPixels(x2) - runtime::toPixels(x1));
+    for (const runtime::Rule *line : {shadow, highlight}) {
+        QCOMPARE(line->x(), runtime::toPixels(definition.x1));
+        QCOMPARE(line->width(),
+                 runtime::toPixels(definition.x2) - runtime::toPixels(definition.x1));
     }
 
     QWidget *parent = shadow->parentWidget();
     const QImage image = parent->grab().toImage();
-    const int x = qMin(image.width() - 1, runtime::toPixels(x1) + 20);
-    const int row = runtime::toPixels(y);
+    const int x = qMin(image.width() - 1, runtime::toPixels(definition.x1) + 20);
+    const int row = runtime::toPixels(definition.y);
     const int shadowRow = qMax(0, row - 1);
     QCOMPARE(image.pixel(x, shadowRow), parent->palette().color(QPalette::Dark).rgb());
     QCOMPARE(image.pixel(x, shadowRow + 1), parent->palette().color(QPalette::Light).rgb());
@@ -226,36 +199,21 @@ void tst_MainWindowLayout::menuTree()
         QKeySequence shortcut;
         bool checked;
     };
-    // Check marks as loaded: single view on, summary pane chosen.
-    const QList<Item> expected{
-        {0, u"mnuFile"_s, u"&Fichier"_s, {}, false},
-        {1, u"mnuFileClear"_s, u"&Réinitialiser les flags"_s, {}, false},
-        {1, u"mnuFileSep"_s, {}, {}, false},
-        {1, u"mnuFileExit"_s, u"&Quitter"_s, QKeySequence(u"Ctrl+Q"_s), false},
-        {0, u"mnuEdit"_s, u"&Edition"_s, {}, false},
-        {1, u"mnuEditUndo"_s, u"&Annuler"_s, QKeySequence(u"Ctrl+Z"_s), false},
-        {1, u"mnuEditRedo"_s, u"&Rétablir"_s, QKeySequence(u"Ctrl+Y"_s), false},
-        {1, u"mnuEditSep"_s, {}, {}, false},
-        {1, u"mnuEditCopy"_s, u"&Copier la valeur"_s, QKeySequence(u"Ctrl+C"_s), false},
-        {1, u"mnuEditPaste"_s, u"C&oller une valeur"_s, QKeySequence(u"Ctrl+V"_s), false},
-        {1, u"mnuEditType"_s, u"&Saisir une valeur..."_s, {}, false},
-        {0, u"mnuWindow"_s, u"&Affichage"_s, {}, false},
-        {1, u"mnuPane(0)"_s, u"&Résumé"_s, {}, true},
-        {1, u"mnuPane(1)"_s, u"&1e Chiffre"_s, {}, false},
-        {1, u"mnuPane(2)"_s, u"&2e Chiffre"_s, {}, false},
-        {1, u"mnuPane(3)"_s, u"&3e Chiffre"_s, {}, false},
-        {1, u"mnuPane(4)"_s, u"&4e Chiffre"_s, {}, false},
-        {1, u"mnuPane(5)"_s, u"&5e Chiffre"_s, {}, false},
-        {1, u"mnuPane(6)"_s, u"&6e Chiffre"_s, {}, false},
-        {1, u"mnuPane(7)"_s, u"&7e Chiffre"_s, {}, false},
-        {1, u"mnuViewSep"_s, {}, {}, false},
-        {1, u"mnuViewSingle"_s, u"&Une rangée, Une Colonne (Simple)"_s, QKeySequence(u"Ctrl+S"_s),
-         true},
-        {1, u"mnuViewWide"_s, u"&Deux Rangées, Quatre Colonnes (Larges)"_s,
-         QKeySequence(u"Ctrl+W"_s), false},
-        {0, u"mnuHelp"_s, u"&Aide"_s, {}, false},
-        {1, u"mnuAbout"_s, u"&A propos"_s, QKeySequence(u"F1"_s), false},
-    };
+    // As defined, with the check marks as loaded: single view on, summary
+    // pane chosen.
+    QList<Item> expected;
+    for (const core::Menu &menu : core::menuBar) {
+        expected.append(
+            {0, runtime::toQString(menu.name), runtime::toQString(menu.caption), {}, false});
+        for (const core::MenuItem &item : menu.items) {
+            const QString name = nameOf(item.name, item.index);
+            const bool checked = name == u"mnuPane(0)"_s || name == u"mnuViewSingle"_s;
+            expected.append({1, name, runtime::toQString(item.caption),
+                             QKeySequence(runtime::toQString(core::shortcutText(item.shortcut))),
+                             checked});
+        }
+    }
+    QCOMPARE(expected.size(), 25);
 
     QList<Item> actual;
     for (QAction *top : m_main.window()->menuBar()->actions()) {
@@ -263,8 +221,8 @@ void tst_MainWindowLayout::menuTree()
         for (QAction *item : top->menu()->actions()) {
             QVERIFY(item->isVisible());
             // With nothing done yet, there is nothing to undo or redo.
-            const bool history = item->objectName() == u"mnuEditUndo"_s
-                                 || item->objectName() == u"mnuEditRedo"_s;
+            const bool history
+                = item->objectName() == u"mnuEditUndo"_s || item->objectName() == u"mnuEditRedo"_s;
             QCOMPARE(item->isEnabled(), !history);
             actual.append({1, item->objectName(), item->isSeparator() ? QString() : item->text(),
                            item->shortcut(), item->isChecked()});
