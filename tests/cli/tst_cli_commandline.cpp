@@ -6,6 +6,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace bitloom::cli;
+using namespace bitloom::handling;
 using bitloom::tests::Arguments;
 using bitloom::tests::text;
 

@@ -1,6 +1,6 @@
 // Each check of a handling file on small made-up files: every row gives the
 // whole list of problems, so that a check that speaks out of turn fails too.
-#include "cli/FileChecker.h"
+#include "handling/FileChecker.h"
 #include "support/HandlingText.h"
 #include "support/StdText.h"
 
@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-using namespace bitloom::cli;
+using namespace bitloom::handling;
 using namespace bitloom::tests;
 
 Q_DECLARE_METATYPE(const GameProfile *)

@@ -1,5 +1,4 @@
-#include "cli/FileReader.h"
-#include "cli/StreamReader.h"
+#include "handling/FileReader.h"
 #include "support/HandlingText.h"
 #include "support/StdText.h"
 
@@ -10,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-using namespace bitloom::cli;
+using namespace bitloom::handling;
 using namespace bitloom::tests;
 
 class tst_FileReader : public QObject {

@@ -1,5 +1,5 @@
-#include "cli/FlagLookup.h"
 #include "flags/FlagCatalogue.h"
+#include "flags/FlagLookup.h"
 #include "support/StdText.h"
 
 #include <QTest>
@@ -27,7 +27,7 @@ void tst_FlagLookup::everyNameInAnyCase()
         for (qsizetype i = 0; i < mixed.size(); i += 2)
             mixed[i] = name[i];
         for (const QByteArray &spelling : {name, name.toLower(), mixed}) {
-            const auto found = cli::findFlag(spelling.toStdString());
+            const auto found = flags::findFlag(spelling.toStdString());
             QVERIFY2(found.has_value(), spelling.constData());
             QCOMPARE(*found, bit);
         }
@@ -49,7 +49,7 @@ void tst_FlagLookup::unknownNames_data()
 void tst_FlagLookup::unknownNames()
 {
     QFETCH(QByteArray, name);
-    QVERIFY(!cli::findFlag(name.toStdString()).has_value());
+    QVERIFY(!flags::findFlag(name.toStdString()).has_value());
 }
 
 // The spellings of the comment at the head of the game's handling file.
@@ -69,7 +69,7 @@ void tst_FlagLookup::headerSpellings()
 {
     QFETCH(QByteArray, spelling);
     QFETCH(QByteArray, name);
-    const auto found = cli::findFlag(spelling.toStdString());
+    const auto found = flags::findFlag(spelling.toStdString());
     QVERIFY(found.has_value());
     QCOMPARE(tests::bytes(flags::flagAt(*found).name), name);
 }
@@ -97,7 +97,7 @@ void tst_FlagLookup::suggestions()
     QFETCH(QByteArray, name);
     QFETCH(QByteArrayList, suggested);
     QByteArrayList names;
-    for (std::string_view found : cli::flagSuggestions(name.toStdString()))
+    for (std::string_view found : flags::flagSuggestions(name.toStdString()))
         names << tests::bytes(found);
     QCOMPARE(names, suggested);
 }

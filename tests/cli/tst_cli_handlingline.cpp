@@ -1,10 +1,10 @@
-#include "cli/HandlingLine.h"
+#include "handling/HandlingLine.h"
 #include "support/HandlingText.h"
 #include "support/StdText.h"
 
 #include <QTest>
 
-using namespace bitloom::cli;
+using namespace bitloom::handling;
 using namespace bitloom::tests;
 
 Q_DECLARE_METATYPE(LineKind)

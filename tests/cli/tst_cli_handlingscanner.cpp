@@ -1,5 +1,5 @@
-#include "cli/HandlingScanner.h"
 #include "flags/FlagsValue.h"
+#include "handling/HandlingScanner.h"
 #include "support/HandlingText.h"
 #include "support/StdText.h"
 
@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-using namespace bitloom::cli;
+using namespace bitloom::handling;
 using namespace bitloom::tests;
 
 namespace {

@@ -11,6 +11,7 @@
 using namespace Qt::StringLiterals;
 
 using namespace bitloom::cli;
+using namespace bitloom::handling;
 using namespace bitloom::tests;
 
 namespace {

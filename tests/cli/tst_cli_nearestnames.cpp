@@ -1,10 +1,10 @@
-#include "cli/NearestNames.h"
+#include "flags/NearestNames.h"
 #include "support/StdText.h"
 
 #include <QTest>
 #include <array>
 
-using namespace bitloom::cli;
+using namespace bitloom::flags;
 using namespace bitloom::tests;
 
 namespace {

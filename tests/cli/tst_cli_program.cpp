@@ -1,4 +1,4 @@
-#include "cli/Program.h"
+#include "cli/CommandRunner.h"
 #include "flags/FlagCatalogue.h"
 #include "support/StdText.h"
 
@@ -29,7 +29,7 @@ Run run(const QStringList &arguments, const QByteArray &input = {})
     std::istringstream in(input.toStdString());
     std::ostringstream out;
     std::ostringstream err;
-    const int status = cli::runProgram(views.list(), in, out, err);
+    const int status = cli::runCommandLine(views.list(), in, out, err);
     return {status, tests::bytes(out.str()), tests::bytes(err.str())};
 }
 

@@ -1,4 +1,4 @@
-#include "cli/TextDecoder.h"
+#include "handling/TextDecoder.h"
 #include "support/StdText.h"
 
 #include <QStringEncoder>
@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-using namespace bitloom::cli;
+using namespace bitloom::handling;
 using namespace bitloom::tests;
 
 Q_DECLARE_METATYPE(TextEncoding)
