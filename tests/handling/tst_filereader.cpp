@@ -1,134 +1,97 @@
 #include "handling/FileReader.h"
-#include "support/HandlingText.h"
-#include "support/StdText.h"
+#include "support/TempFolder.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include "support/Doctest.h"
+#include <filesystem>
 #include <sstream>
-
-using namespace Qt::StringLiterals;
+#include <string>
 
 using namespace bitloom::handling;
-using namespace bitloom::tests;
+using bitloom::tests::TempFolder;
+namespace fs = std::filesystem;
 
-class tst_FileReader : public QObject {
-    Q_OBJECT
+namespace {
 
-private Q_SLOTS:
-    void init();
-    void readsEveryByte();
-    void missingFile();
-    void directory();
-    void tooLarge();
-    void stopsAfterTheBlockWithANul();
-    void endlessDeviceIsNotReadForever();
-    void wideTextIsReadWhole_data();
-    void wideTextIsReadWhole();
-    void standardInput();
+constexpr std::size_t megabyte = 1024 * 1024;
 
-private:
-    QString write(const QByteArray &contents);
-    QTemporaryDir dir;
-};
-
-void tst_FileReader::init()
+// Paths reach the reader in UTF-8, as the command line gives them.
+std::string utf8(const fs::path &path)
 {
-    QVERIFY(dir.isValid());
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
 }
 
-QString tst_FileReader::write(const QByteArray &contents)
+} // namespace
+
+TEST_CASE("a file is read whole, every byte, in blocks")
 {
-    return writeFile(dir.filePath(u"handling.cfg"_s), contents);
+    const TempFolder folder("bitloom-reader");
+    std::string contents;
+    for (std::size_t i = 0; i < 3 * megabyte + 17; ++i)
+        contents += static_cast<char>(1 + i % 255); // no NUL
+    const FileContents read = readFileContents(utf8(folder.write("handling.cfg", contents)));
+    CHECK(read.error == "");
+    CHECK(read.text == contents);
+
+    // Even under a name outside the system's code page.
+    const fs::path unusual = folder.write(u8"Données Ω/handling.cfg", "; x\n");
+    CHECK(readFileContents(utf8(unusual)).text == "; x\n");
 }
 
-void tst_FileReader::readsEveryByte()
+TEST_CASE("a file that cannot be read says why")
 {
-    QByteArray contents;
-    for (int i = 0; i < 3 * 1024 * 1024 + 17; ++i)
-        contents += static_cast<char>(1 + i % 255); // several blocks, no NUL
-    const FileContents read = readFileContents(write(contents).toStdString());
-    QCOMPARE(read.error, std::string());
-    QVERIFY(bytes(read.text) == contents);
+    const TempFolder folder("bitloom-reader");
+    CHECK(readFileContents(utf8(folder.path() / "absent.cfg")).error == "fichier introuvable");
+    CHECK(readFileContents(utf8(folder.path())).error == "c'est un dossier, pas un fichier");
+
+    const std::string path = utf8(folder.write("large.cfg", std::string(3 * megabyte, 'A')));
+    CHECK(readFileContents(path, 3 * megabyte).error == "");
+    const FileContents large = readFileContents(path, 2 * megabyte);
+    CHECK(large.error == "fichier trop gros (plus de 2 Mio)");
+    CHECK(large.text.empty());
 }
 
-void tst_FileReader::missingFile()
+TEST_CASE("reading stops after the block with a NUL byte, unless the text is UTF-16 or UTF-32")
 {
-    const FileContents read = readFileContents(dir.filePath(u"absent.cfg"_s).toStdString());
-    QCOMPARE(read.error, std::string("fichier introuvable"));
+    const TempFolder folder("bitloom-reader");
+    std::string binary(5 * megabyte, 'A');
+    binary[10] = '\0';
+    const FileContents read = readFileContents(utf8(folder.write("binary.cfg", binary)));
+    CHECK(read.error == "");
+    CHECK(read.text.size() < binary.size());
+    CHECK(read.text[10] == '\0');
+
+    // UTF-16 and UTF-32 text holds NUL bytes everywhere: with its byte order
+    // mark, it is read to the end like any text.
+    const std::pair<std::string, bool> marks[] = {
+        {"\xFF\xFE", true},      {"\xFE\xFF", true}, {std::string("\0\0\xFE\xFF", 4), true},
+        {"\xEF\xBB\xBF", false}, {"", false},
+    };
+    for (const auto &[mark, whole] : marks) {
+        CAPTURE(whole);
+        std::string wide = mark;
+        while (wide.size() < 3 * megabyte)
+            wide += std::string("A\0", 2);
+        const FileContents text = readFileContents(utf8(folder.write("wide.cfg", wide)));
+        CHECK(text.error == "");
+        CHECK((text.text.size() == wide.size()) == whole);
+    }
+
+    if (fs::exists("/dev/zero")) {
+        const FileContents endless = readFileContents("/dev/zero");
+        CHECK(endless.error == "");
+        CHECK_FALSE(endless.text.empty());
+    }
 }
 
-void tst_FileReader::directory()
+TEST_CASE("the standard input is read whole, within the limit")
 {
-    const FileContents read = readFileContents(dir.path().toStdString());
-    QCOMPARE(read.error, std::string("c'est un dossier, pas un fichier"));
+    std::istringstream in(std::string(3 * megabyte, 'B') + "end");
+    const FileContents read = readStreamContents(in);
+    CHECK(read.error == "");
+    CHECK(read.text.size() == 3 * megabyte + 3);
+    CHECK(read.text.ends_with("Bend"));
+
+    std::istringstream tooMuch(std::string(2 * megabyte + 1, 'B'));
+    CHECK(readStreamContents(tooMuch, 2 * megabyte).error == "fichier trop gros (plus de 2 Mio)");
 }
-
-void tst_FileReader::tooLarge()
-{
-    const std::string path = write(QByteArray(3 * 1024 * 1024, 'A')).toStdString();
-    QCOMPARE(readFileContents(path, 3 * 1024 * 1024).error, std::string());
-    const FileContents read = readFileContents(path, 2 * 1024 * 1024);
-    QCOMPARE(read.error, std::string("fichier trop gros (plus de 2 Mio)"));
-    QVERIFY(read.text.empty());
-}
-
-void tst_FileReader::stopsAfterTheBlockWithANul()
-{
-    QByteArray contents(5 * 1024 * 1024, 'A');
-    contents[10] = '\0';
-    const FileContents read = readFileContents(write(contents).toStdString());
-    QCOMPARE(read.error, std::string());
-    QVERIFY(read.text.size() < static_cast<std::size_t>(contents.size()));
-    QCOMPARE(read.text[10], '\0');
-}
-
-void tst_FileReader::endlessDeviceIsNotReadForever()
-{
-    if (!QFile::exists(u"/dev/zero"_s))
-        QSKIP("no /dev/zero here");
-    const FileContents read = readFileContents("/dev/zero");
-    QCOMPARE(read.error, std::string());
-    QVERIFY(!read.text.empty());
-}
-
-// UTF-16 and UTF-32 text holds NUL bytes everywhere: with its byte order
-// mark, it is read to the end like any text.
-void tst_FileReader::wideTextIsReadWhole_data()
-{
-    QTest::addColumn<QByteArray>("mark");
-    QTest::addColumn<bool>("whole");
-    QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE") << true;
-    QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF") << true;
-    QTest::newRow("UTF-32 BE") << QByteArray("\0\0\xFE\xFF", 4) << true;
-    QTest::newRow("UTF-8") << QByteArray("\xEF\xBB\xBF") << false;
-    QTest::newRow("no mark") << QByteArray() << false;
-}
-
-void tst_FileReader::wideTextIsReadWhole()
-{
-    QFETCH(QByteArray, mark);
-    QFETCH(bool, whole);
-    QByteArray contents = mark;
-    while (contents.size() < 3 * 1024 * 1024)
-        contents += QByteArray("A\0", 2);
-    const FileContents read = readFileContents(write(contents).toStdString());
-    QCOMPARE(read.error, std::string());
-    QCOMPARE(read.text.size() == static_cast<std::size_t>(contents.size()), whole);
-}
-
-void tst_FileReader::standardInput()
-{
-    std::istringstream in(std::string(3 * 1024 * 1024, 'B') + "end");
-    const FileContents read = readStreamContents(in, maxFileBytes);
-    QCOMPARE(read.error, std::string());
-    QCOMPARE(read.text.size(), std::size_t{3 * 1024 * 1024 + 3});
-    QVERIFY(read.text.ends_with("Bend"));
-
-    std::istringstream tooMuch(std::string(2 * 1024 * 1024 + 1, 'B'));
-    QCOMPARE(readStreamContents(tooMuch, 2 * 1024 * 1024).error,
-             std::string("fichier trop gros (plus de 2 Mio)"));
-}
-
-QTEST_GUILESS_MAIN(tst_FileReader)
-#include "tst_cli_filereader.moc"

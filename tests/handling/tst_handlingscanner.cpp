@@ -1,63 +1,48 @@
 #include "flags/FlagsValue.h"
 #include "handling/HandlingScanner.h"
 #include "support/HandlingText.h"
-#include "support/StdText.h"
 
-#include <QTest>
-
-using namespace Qt::StringLiterals;
+#include "support/Doctest.h"
+#include <string>
+#include <vector>
 
 using namespace bitloom::handling;
 using namespace bitloom::tests;
 
 namespace {
 
-ScanResult scan(const QByteArray &text, const GameProfile &game = viceCity)
+ScanResult scan(const std::string &text)
 {
-    return scanHandling(view(text), TextEncoding::Plain, game);
+    return scanHandling(text, TextEncoding::Plain, viceCity);
 }
 
-// "line kind identifier raw read", one string per vehicle line, easy to
-// compare; "-" where the game reads no value.
-QStringList vehicles(const ScanResult &result)
+// "line kind identifier raw read", one string per vehicle line; "-" where
+// the game reads no value.
+std::vector<std::string> vehicles(const ScanResult &result)
 {
-    QStringList rows;
+    std::vector<std::string> rows;
     for (const ScannedVehicle &v : result.vehicles) {
-        const QString read
-            = v.gameValue ? QString::fromStdString(bitloom::flags::hexText(*v.gameValue)) : u"-"_s;
-        rows << QStringList{QString::number(v.line), text(vehicleLineKind(v.kind).key),
-                            text(v.identifier), text(v.flagsText), read}
-                    .join(u' ');
+        const std::string read = v.gameValue ? bitloom::flags::hexText(*v.gameValue) : "-";
+        rows.push_back(std::to_string(v.line) + ' ' + std::string(vehicleLineKind(v.kind).key) + ' '
+                       + std::string(v.identifier) + ' ' + std::string(v.flagsText) + ' ' + read);
     }
     return rows;
 }
 
 // "line rule", one string per problem.
-QStringList problems(const ScanResult &result)
+std::vector<std::string> problems(const ScanResult &result)
 {
-    QStringList rows;
+    std::vector<std::string> rows;
     for (const Problem &p : result.problems)
-        rows << QString::number(p.line) + u' ' + text(p.rule);
+        rows.push_back(std::to_string(p.line) + ' ' + std::string(p.rule));
     return rows;
 }
 
 } // namespace
 
-class tst_HandlingScanner : public QObject {
-    Q_OBJECT
-
-private Q_SLOTS:
-    void wellFormedFile_data();
-    void wellFormedFile();
-    void everyVehicleLineIsKept_data();
-    void everyVehicleLineIsKept();
-    void worstLevelOfALine();
-};
-
-void tst_HandlingScanner::wellFormedFile_data()
+TEST_CASE("every vehicle line of a good file, up to the end, with Unix or Windows endings")
 {
-    QTest::addColumn<QByteArray>("text");
-    const QByteArray sample = lines({
+    const std::string sample = lines({
         "; Vehicle handling",
         "",
         vehicleLine("LANDSTAL", "220"),
@@ -72,62 +57,51 @@ void tst_HandlingScanner::wellFormedFile_data()
         vehicleLine("AFTEREND", "zz"),
         "garbage after the end",
     });
-    QTest::newRow("Unix endings") << sample;
-    QTest::newRow("Windows endings") << QByteArray(sample).replace("\n", "\r\n");
+    std::string windows;
+    for (char c : sample)
+        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string &text : {sample, windows}) {
+        const ScanResult result = scan(text);
+        CHECK(problems(result).empty());
+        CHECK(vehicles(result)
+              == std::vector<std::string>{
+                  "3 standard LANDSTAL 220 220", "4 standard IDAHO 0x50 50", "5 boat PREDATOR  -",
+                  "6 bike BIKE  -", "7 flying SPARROW  -", "8 standard PREDATOR 80000 80000",
+                  "9 standard BIKE 10000 10000", "10 standard SPARROW 20000 20000"});
+    }
 }
 
-void tst_HandlingScanner::wellFormedFile()
+TEST_CASE("a line with a problem stays in the list with what the game reads in it")
 {
-    QFETCH(QByteArray, text);
-    const ScanResult result = scan(text);
-    QCOMPARE(problems(result), QStringList());
-    QCOMPARE(vehicles(result),
-             (QStringList{u"3 standard LANDSTAL 220 220"_s, u"4 standard IDAHO 0x50 50"_s,
-                          u"5 boat PREDATOR  -"_s, u"6 bike BIKE  -"_s, u"7 flying SPARROW  -"_s,
-                          u"8 standard PREDATOR 80000 80000"_s, u"9 standard BIKE 10000 10000"_s,
-                          u"10 standard SPARROW 20000 20000"_s}));
+    std::string oneShort = vehicleLine("IDAHO", "0");
+    oneShort.erase(oneShort.find(' '), 7); // the mass
+    struct Case {
+        std::string line;
+        std::string vehicle;
+        std::vector<std::string> problems;
+    };
+    const Case cases[] = {
+        {oneShort, "1 standard IDAHO 1 1", {"1 fields"}},
+        {"IDAHO 1 2", "1 standard IDAHO  -", {"1 fields"}},
+        {vehicleLine("IDAHO", "9047000xyz"),
+         "1 standard IDAHO 9047000xyz 9047000",
+         {"1 flags", "1 section"}},
+        {vehicleLine("IDAHO", "xyz"), "1 standard IDAHO xyz -", {"1 flags"}},
+        {vehicleLine("IDAHO", "c0002180"), "1 standard IDAHO c0002180 C0002180", {"1 flags"}},
+        {vehicleLine("ZZ", "40"), "1 standard ZZ 40 40", {"1 vehicle"}},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.vehicle);
+        const std::string text = lines({c.line, ";the end"});
+        const ScanResult result = scan(text);
+        CHECK(vehicles(result) == std::vector<std::string>{c.vehicle});
+        CHECK(problems(result) == c.problems);
+    }
 }
 
-// A line with a problem stays in the list with what the game reads in it.
-void tst_HandlingScanner::everyVehicleLineIsKept_data()
+TEST_CASE("a line's mark is the worst of its problems")
 {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QString>("vehicle");
-    QTest::addColumn<QStringList>("problems");
-
-    QByteArray oneShort = vehicleLine("IDAHO", "0");
-    oneShort.remove(oneShort.indexOf(' '), 7); // the mass
-    QTest::newRow("one field short")
-        << oneShort << u"1 standard IDAHO 1 1"_s << QStringList{u"1 fields"_s};
-    QTest::newRow("no flags field")
-        << QByteArray("IDAHO 1 2") << u"1 standard IDAHO  -"_s << QStringList{u"1 fields"_s};
-    QTest::newRow("not hex") << vehicleLine("IDAHO", "9047000xyz")
-                             << u"1 standard IDAHO 9047000xyz 9047000"_s
-                             << QStringList{u"1 flags"_s, u"1 section"_s};
-    QTest::newRow("nothing read") << vehicleLine("IDAHO", "xyz") << u"1 standard IDAHO xyz -"_s
-                                  << QStringList{u"1 flags"_s};
-    QTest::newRow("bits beyond the flags")
-        << vehicleLine("IDAHO", "c0002180") << u"1 standard IDAHO c0002180 C0002180"_s
-        << QStringList{u"1 flags"_s};
-    QTest::newRow("unknown vehicle")
-        << vehicleLine("ZZ", "40") << u"1 standard ZZ 40 40"_s << QStringList{u"1 vehicle"_s};
-}
-
-void tst_HandlingScanner::everyVehicleLineIsKept()
-{
-    QFETCH(QByteArray, line);
-    QFETCH(QString, vehicle);
-    QFETCH(QStringList, problems);
-
-    const QByteArray text = lines({line, ";the end"});
-    const ScanResult result = scan(text);
-    QCOMPARE(vehicles(result), QStringList{vehicle});
-    QCOMPARE(::problems(result), problems);
-}
-
-void tst_HandlingScanner::worstLevelOfALine()
-{
-    const QByteArray text = lines({
+    const std::string text = lines({
         vehicleLine("IDAHO", "c0002180"), // a warning
         vehicleLine("ZZ", "c0002180"),    // a warning and an error
         vehicleLine("STINGER", "0"),      // nothing
@@ -135,12 +109,9 @@ void tst_HandlingScanner::worstLevelOfALine()
         ";the end",
     });
     const ScanResult result = scan(text);
-    QCOMPARE(worstLevel(result.problems, 1), std::optional(Level::Warning));
-    QCOMPARE(worstLevel(result.problems, 2), std::optional(Level::Error));
-    QCOMPARE(worstLevel(result.problems, 3), std::nullopt);
-    QCOMPARE(worstLevel(result.problems, 4), std::optional(Level::Warning));
-    QCOMPARE(worstLevel(result.problems, 5), std::nullopt);
+    CHECK(worstLevel(result.problems, 1) == Level::Warning);
+    CHECK(worstLevel(result.problems, 2) == Level::Error);
+    CHECK_FALSE(worstLevel(result.problems, 3).has_value());
+    CHECK(worstLevel(result.problems, 4) == Level::Warning);
+    CHECK_FALSE(worstLevel(result.problems, 5).has_value());
 }
-
-QTEST_GUILESS_MAIN(tst_HandlingScanner)
-#include "tst_cli_handlingscanner.moc"
