@@ -15,7 +15,8 @@ TempFolder::TempFolder(const fs::path &name)
     // A random suffix keeps programs that run at once apart.
     std::random_device random;
     root = fs::temp_directory_path() / name;
-    root += "-" + std::to_string(random());
+    root += "-";
+    root += std::to_string(random());
     fs::remove_all(root);
     fs::create_directories(root);
 }
