@@ -1,9 +1,10 @@
 #include "CommandLine.h"
 
-#include "Messages.h"
+#include "handling/MessageText.h"
 
 #include <algorithm>
 #include <array>
+#include <fmt/format.h>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -65,15 +66,22 @@ CommandLine information(Command command)
     return result;
 }
 
+constexpr std::string_view commandChoice = "(decode, encode, list, scan ou check)";
+constexpr std::string_view gameChoice = "--game attend vc ou gta3";
+
 std::string operandsError(const CommandSyntax &syntax, std::span<const std::string_view> operands)
 {
-    if (operands.size() < syntax.minOperands)
-        return messages::missingOperands(syntax.name);
+    if (operands.size() < syntax.minOperands) {
+        if (syntax.fileOperands > 0)
+            return fmt::format("{} attend un fichier", syntax.name);
+        return fmt::format("{} attend au moins {}", syntax.name,
+                           syntax.command == Command::Encode ? "un nom de flag" : "une valeur");
+    }
     if (operands.size() > syntax.maxOperands)
-        return messages::noOperands(syntax.name);
+        return fmt::format("{} n'attend aucun argument", syntax.name);
     const auto files = operands.first(std::min(operands.size(), syntax.fileOperands));
-    if (std::count(files.begin(), files.end(), messages::standardInput) > 1)
-        return messages::standardInputTwice();
+    if (std::count(files.begin(), files.end(), standardInput) > 1)
+        return "l'entrée standard (\"-\") ne se lit qu'une fois";
     return {};
 }
 
@@ -102,20 +110,22 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
             else if (i + 1 < arguments.size())
                 name = arguments[++i];
             else
-                return usageError(messages::missingGame());
-            options.game = findGame(name);
+                return usageError(std::string(gameChoice));
+            options.game = handling::findGame(name);
             if (options.game == nullptr)
-                return usageError(messages::unknownGame(name));
+                return usageError(
+                    fmt::format("jeu inconnu {} : {}", handling::quoted(name), gameChoice));
         } else {
-            return usageError(messages::unknownOption(argument));
+            return usageError(fmt::format("option inconnue {}", handling::quoted(argument)));
         }
     }
 
     if (words.empty())
-        return usageError(messages::missingCommand());
+        return usageError(fmt::format("commande manquante {}", commandChoice));
     const CommandSyntax *syntax = commandNamed(words.front());
     if (syntax == nullptr)
-        return usageError(messages::unknownCommand(words.front()));
+        return usageError(
+            fmt::format("commande inconnue {} {}", handling::quoted(words.front()), commandChoice));
     options.command = syntax->command;
     options.operands.assign(words.begin() + 1, words.end());
     if (std::string error = operandsError(*syntax, options.operands); !error.empty())

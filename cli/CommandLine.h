@@ -1,7 +1,7 @@
 // The command line: a command, its operands and the options.
 #pragma once
 
-#include "GameProfile.h"
+#include "handling/GameProfile.h"
 
 #include <span>
 #include <string>
@@ -10,12 +10,16 @@
 
 namespace bitloom::cli {
 
+inline constexpr std::string_view programName = "bitloom-flags";
+// How a file operand names the standard input.
+inline constexpr std::string_view standardInput = "-";
+
 enum class Command { Help, Version, Decode, Encode, List, Scan, Check };
 
 struct Options {
     Command command = Command::Help;
     bool json = false;
-    const GameProfile *game = &viceCity;
+    const handling::GameProfile *game = &handling::viceCity;
     std::vector<std::string_view> operands;
 };
 

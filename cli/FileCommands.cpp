@@ -1,16 +1,37 @@
 #include "FileCommands.h"
 
-#include "HandlingScanner.h"
-#include "InputFile.h"
-#include "Messages.h"
-#include "Program.h"
+#include "CommandRunner.h"
+#include "ProblemText.h"
+#include "handling/FileReader.h"
+#include "handling/HandlingScanner.h"
+#include "handling/MessageText.h"
+#include "handling/TextDecoder.h"
 
 #include <algorithm>
+#include <fmt/format.h>
 #include <utility>
 
 namespace bitloom::cli {
 
 namespace {
+
+// A file operand read whole and decoded; "-" reads in.
+struct InputFile {
+    handling::DecodedText decoded;
+    std::string error; // the file could not be read, or its encoding is not read
+};
+
+InputFile readInputFile(std::string_view operand, std::istream &in)
+{
+    handling::FileContents contents = operand == standardInput
+                                          ? handling::readStreamContents(in)
+                                          : handling::readFileContents(std::string(operand));
+    if (!contents.error.empty())
+        return {{}, std::move(contents.error)};
+    InputFile file{handling::decodeText(std::move(contents.text)), {}};
+    file.error = file.decoded.error;
+    return file;
+}
 
 bool sameIdentifier(std::string_view a, std::string_view b)
 {
@@ -39,7 +60,9 @@ ScanResult onlyVehicles(ScanResult all, std::span<const std::string_view> identi
               });
         if (!found)
             result.problems.push_back(
-                {.level = Level::Warning, .message = messages::notInFile(wanted)});
+                {.level = Level::Warning,
+                 .message = fmt::format("aucune ligne du véhicule {} dans le fichier",
+                                        handling::quoted(wanted))});
     }
     std::copy_if(all.vehicles.begin(), all.vehicles.end(), std::back_inserter(result.vehicles),
                  [&](const ScannedVehicle &v) { return asked(v.identifier, identifiers); });
@@ -61,16 +84,16 @@ int runScan(const CommandContext &context)
     const InputFile file = readInputFile(path, context.in);
     if (!file.error.empty()) {
         const Problem problem{.message = file.error};
-        context.err << messages::fileProblem(path, problem) << '\n';
+        context.err << fileProblemText(path, problem) << '\n';
         context.err.flush();
         context.report.notScanned(path, problem, game);
         return badInput;
     }
-    ScanResult result = scanHandling(file.decoded.text, file.decoded.encoding, game);
+    ScanResult result = handling::scanHandling(file.decoded.text, file.decoded.encoding, game);
     if (!identifiers.empty())
         result = onlyVehicles(std::move(result), identifiers);
     for (const Problem &problem : result.problems)
-        context.err << messages::fileProblem(path, problem) << '\n';
+        context.err << fileProblemText(path, problem) << '\n';
     context.err.flush(); // before the report, when both go to one terminal
     context.report.scanned(path, result, identifiers, game);
     return statusFor(result.problems);
@@ -85,7 +108,8 @@ int runCheck(const CommandContext &context)
         const InputFile file = readInputFile(path, context.in);
         std::vector<Problem> problems;
         if (file.error.empty())
-            problems = scanHandling(file.decoded.text, file.decoded.encoding, game).problems;
+            problems
+                = handling::scanHandling(file.decoded.text, file.decoded.encoding, game).problems;
         else
             problems.push_back({.message = file.error});
         context.report.checked(path, problems, game);

@@ -1,6 +1,6 @@
 #include "JsonReport.h"
 
-#include "FlagAliases.h"
+#include "flags/FlagAliases.h"
 #include "flags/FlagsValue.h"
 
 #include <array>
@@ -9,6 +9,8 @@
 namespace bitloom::cli {
 
 namespace {
+
+using handling::LineKind;
 
 // Keys stay in the order they are written, as a person reading expects.
 using Json = nlohmann::ordered_json;
@@ -94,7 +96,7 @@ Json vehicleObject(const ScannedVehicle &vehicle, std::optional<Level> level,
                    const GameProfile &game)
 {
     Json object{{"line", vehicle.line},
-                {"kind", vehicleLineKind(vehicle.kind).key},
+                {"kind", handling::vehicleLineKind(vehicle.kind).key},
                 {"identifier", vehicle.identifier}};
     if (vehicle.kind == LineKind::Standard) {
         object["raw"] = vehicle.flagsText;
@@ -164,8 +166,8 @@ void JsonReport::listed(const GameProfile &game)
     Json list = Json::array();
     for (int bit = 0; bit < game.flagCount; ++bit) {
         Json aliases = Json::array();
-        for (const FlagAlias &alias : flagAliases) {
-            if (bitNamed(alias.name) == bit)
+        for (const flags::FlagAlias &alias : flags::flagAliases) {
+            if (flags::bitNamed(alias.name) == bit)
                 aliases.push_back(alias.alias);
         }
         list.push_back({{"bit", bit},
@@ -182,14 +184,15 @@ void JsonReport::scanned(std::string_view file, const ScanResult &result,
                          std::span<const std::string_view> identifiers, const GameProfile &game)
 {
     Json vehicles = Json::array();
-    std::array<std::size_t, vehicleLineKinds.size()> linesPerKind{};
+    std::array<std::size_t, handling::vehicleLineKinds.size()> linesPerKind{};
     for (const ScannedVehicle &vehicle : result.vehicles) {
-        vehicles.push_back(vehicleObject(vehicle, worstLevel(result.problems, vehicle.line), game));
-        ++linesPerKind[vehicleKindIndex(vehicle.kind)];
+        vehicles.push_back(
+            vehicleObject(vehicle, handling::worstLevel(result.problems, vehicle.line), game));
+        ++linesPerKind[handling::vehicleKindIndex(vehicle.kind)];
     }
     Json lines = Json::object();
-    for (std::size_t i = 0; i < vehicleLineKinds.size(); ++i)
-        lines[vehicleLineKinds[i].key] = linesPerKind[i];
+    for (std::size_t i = 0; i < linesPerKind.size(); ++i)
+        lines[handling::vehicleLineKinds[i].key] = linesPerKind[i];
     Json document{{"file", file}, {"game", game.option}, {"column", game.column}};
     if (!identifiers.empty()) {
         Json only = Json::array();

@@ -4,9 +4,9 @@
 // are its report.
 #pragma once
 
-#include "GameProfile.h"
-#include "HandlingScanner.h"
-#include "Problem.h"
+#include "handling/GameProfile.h"
+#include "handling/HandlingScanner.h"
+#include "handling/Problem.h"
 
 #include <cstdint>
 #include <optional>
@@ -16,6 +16,12 @@
 #include <vector>
 
 namespace bitloom::cli {
+
+using handling::GameProfile;
+using handling::Level;
+using handling::Problem;
+using handling::ScannedVehicle;
+using handling::ScanResult;
 
 struct DecodedValue {
     std::string_view input;  // as given

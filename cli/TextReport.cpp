@@ -1,23 +1,31 @@
 #include "TextReport.h"
 
-#include "FlagAliases.h"
-#include "Messages.h"
+#include "ProblemText.h"
 #include "TextTable.h"
+#include "flags/FlagAliases.h"
 #include "flags/FlagsValue.h"
+#include "handling/MessageText.h"
 
 #include <array>
+#include <fmt/format.h>
 #include <string>
 
 namespace bitloom::cli {
 
 namespace {
 
-using messages::cat;
+using handling::LineKind;
+
+constexpr std::string_view extraBitsLabel = "bits hors flags : ";
+// The mark of a table row whose line has a problem, by level.
+constexpr std::string_view errorMark = "E";
+constexpr std::string_view warningMark = "A";
+constexpr std::string_view nothingRead = "?";
 
 void writeFlagTable(std::ostream &out, std::uint32_t value)
 {
     if (value == 0) {
-        out << "  " << messages::noFlag << '\n';
+        out << "  aucun flag\n";
         return;
     }
     TextTable table("  ");
@@ -31,27 +39,27 @@ void writeFlagTable(std::ostream &out, std::uint32_t value)
 
 std::string flagNames(std::uint32_t value)
 {
-    std::string names;
+    std::vector<std::string_view> names;
     for (int bit : flags::setBits(value))
-        names += cat({names.empty() ? "" : " ", flags::flagAt(bit).name});
-    return names.empty() ? "-" : names;
+        names.push_back(flags::flagAt(bit).name);
+    return names.empty() ? "-" : fmt::format("{}", fmt::join(names, " "));
 }
 
 std::string aliasesOf(int bit)
 {
-    std::string text;
-    for (const FlagAlias &alias : flagAliases) {
-        if (bitNamed(alias.name) == bit)
-            text += cat({text.empty() ? "" : " ", alias.alias});
+    std::vector<std::string_view> aliases;
+    for (const flags::FlagAlias &alias : flags::flagAliases) {
+        if (flags::bitNamed(alias.name) == bit)
+            aliases.push_back(alias.alias);
     }
-    return text;
+    return fmt::format("{}", fmt::join(aliases, " "));
 }
 
 std::string markOf(std::optional<Level> level)
 {
     if (!level)
         return " ";
-    return std::string(*level == Level::Error ? messages::errorMark : messages::warningMark);
+    return std::string(*level == Level::Error ? errorMark : warningMark);
 }
 
 // The flags column: the game's flags in the value it reads, and the bits
@@ -59,13 +67,45 @@ std::string markOf(std::optional<Level> level)
 std::string flagsCell(const ScannedVehicle &vehicle, const GameProfile &game)
 {
     if (vehicle.kind != LineKind::Standard)
-        return messages::entryLabel(vehicle.kind);
+        return handling::entryLabel(vehicle.kind);
     if (!vehicle.gameValue)
-        return std::string(messages::nothingRead);
+        return std::string(nothingRead);
     std::string cell = flagNames(*vehicle.gameValue & game.allowedBits());
     if (const std::uint32_t extra = *vehicle.gameValue & ~game.allowedBits(); extra != 0)
-        cell += cat({" (+ ", messages::extraBitsLabel, flags::hexText(extra), ")"});
+        fmt::format_to(std::back_inserter(cell), " (+ {}{})", extraBitsLabel,
+                       flags::hexText(extra));
     return cell;
+}
+
+std::string errorCount(std::size_t errors)
+{
+    return handling::counted(errors, "erreur", "erreurs");
+}
+
+std::string warningCount(std::size_t warnings)
+{
+    return handling::counted(warnings, "avertissement", "avertissements");
+}
+
+// "lignes de véhicules : 9 (6 standard, 1 bateau, 1 moto, 1 vol) ; 0 erreur
+// (E) ; 0 avertissement (A)": the kinds other than standard lines only when
+// the file has some.
+std::string scanSummary(std::span<const std::size_t> linesPerKind, std::size_t errors,
+                        std::size_t warnings)
+{
+    std::size_t total = 0;
+    std::string detail;
+    for (std::size_t i = 0; i < linesPerKind.size(); ++i) {
+        total += linesPerKind[i];
+        if (i > 0 && linesPerKind[i] > 0)
+            fmt::format_to(std::back_inserter(detail), ", {} {}", linesPerKind[i],
+                           handling::vehicleLineKinds[i].name);
+    }
+    std::string text = fmt::format("lignes de véhicules : {}", total);
+    if (!detail.empty())
+        fmt::format_to(std::back_inserter(text), " ({} standard{})", linesPerKind[0], detail);
+    return fmt::format("{} ; {} ({}) ; {} ({})", text, errorCount(errors), errorMark,
+                       warningCount(warnings), warningMark);
 }
 
 } // namespace
@@ -78,9 +118,9 @@ void TextReport::decoded(const std::vector<DecodedValue> &values, const std::vec
             out << '\n';
         out << values[i].input << '\n';
         writeFlagTable(out, values[i].value);
-        out << "  " << messages::valueLabel << flags::valueText(values[i].value) << '\n';
+        out << "  valeur : " << flags::valueText(values[i].value) << '\n';
         if (values[i].extraBits != 0)
-            out << "  " << messages::extraBitsLabel << flags::hexText(values[i].extraBits) << '\n';
+            out << "  " << extraBitsLabel << flags::hexText(values[i].extraBits) << '\n';
     }
 }
 
@@ -94,9 +134,7 @@ void TextReport::encoded(std::optional<std::uint32_t> value, const std::vector<P
 void TextReport::listed(const GameProfile &game)
 {
     TextTable table;
-    table.addRow({std::string(messages::bitHeader), std::string(messages::digitHeader),
-                  std::string(messages::maskHeader), std::string(messages::nameHeader),
-                  std::string(messages::aliasHeader)});
+    table.addRow({"bit", "chiffre", "masque", "nom", "aussi écrit"});
     for (int bit = 0; bit < game.flagCount; ++bit) {
         table.addRow({std::to_string(bit), std::to_string(flags::digitOf(bit)),
                       flags::valueText(flags::maskOf(bit)), std::string(flags::flagAt(bit).name),
@@ -109,24 +147,22 @@ void TextReport::scanned(std::string_view, const ScanResult &result,
                          std::span<const std::string_view>, const GameProfile &game)
 {
     TextTable table;
-    table.addRow({" ", std::string(messages::lineHeader), std::string(messages::identifierHeader),
-                  std::string(game.column), std::string(messages::gameReadsHeader),
-                  std::string(messages::flagsHeader)});
-    std::array<std::size_t, vehicleLineKinds.size()> linesPerKind{};
+    table.addRow({" ", "ligne", "identifiant", std::string(game.column), "lu", "flags"});
+    std::array<std::size_t, handling::vehicleLineKinds.size()> linesPerKind{};
     for (const ScannedVehicle &vehicle : result.vehicles) {
-        ++linesPerKind[vehicleKindIndex(vehicle.kind)];
+        ++linesPerKind[handling::vehicleKindIndex(vehicle.kind)];
         const bool standard = vehicle.kind == LineKind::Standard;
         std::string read;
         if (standard)
-            read = vehicle.gameValue ? flags::hexText(*vehicle.gameValue) : messages::nothingRead;
-        table.addRow({markOf(worstLevel(result.problems, vehicle.line)),
+            read = vehicle.gameValue ? flags::hexText(*vehicle.gameValue) : nothingRead;
+        table.addRow({markOf(handling::worstLevel(result.problems, vehicle.line)),
                       std::to_string(vehicle.line), std::string(vehicle.identifier),
                       std::string(vehicle.flagsText), read, flagsCell(vehicle, game)});
     }
     table.write(out);
     out << '\n'
-        << messages::scanSummary(linesPerKind, countOf(result.problems, Level::Error),
-                                 countOf(result.problems, Level::Warning))
+        << scanSummary(linesPerKind, countOf(result.problems, Level::Error),
+                       countOf(result.problems, Level::Warning))
         << '\n';
 }
 
@@ -136,13 +172,15 @@ void TextReport::checked(std::string_view file, const std::vector<Problem> &prob
                          const GameProfile &)
 {
     for (const Problem &problem : problems)
-        out << messages::fileProblem(file, problem) << '\n';
+        out << fileProblemText(file, problem) << '\n';
 }
 
 void TextReport::checkEnded(std::size_t files, std::size_t errors, std::size_t warnings,
                             const GameProfile &)
 {
-    out << messages::checkSummary(files, errors, warnings) << '\n';
+    out << fmt::format("{} : {}, {}\n",
+                       handling::counted(files, "fichier vérifié", "fichiers vérifiés"),
+                       errorCount(errors), warningCount(warnings));
 }
 
 } // namespace bitloom::cli

@@ -1,7 +1,7 @@
 // bitloom-flags: the flags value from names, flag names from values, and the
 // flags of every vehicle in a handling file.
-#include "cli/Messages.h"
-#include "cli/Program.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandRunner.h"
 
 #include <iostream>
 #include <string>
@@ -9,6 +9,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include "handling/Utf16.h"
+
 #include <windows.h>
 #endif
 
@@ -16,36 +18,23 @@ namespace {
 
 int run(const std::vector<std::string_view> &arguments)
 {
+    using namespace bitloom::cli;
     // A scan's output can be long, and so can its errors: a bad file may have
     // one per line. Nothing here uses C stdio, and the errors are written in
     // blocks rather than one system call each.
     std::ios::sync_with_stdio(false);
     std::cerr.unsetf(std::ios::unitbuf);
-    const int status = bitloom::cli::runProgram(arguments, std::cout, std::cerr);
+    const int status = runCommandLine(arguments, std::cin, std::cout, std::cerr);
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << bitloom::cli::messages::programName << ": "
-                  << bitloom::cli::messages::outputError() << '\n';
+        // Standard output could not be written: a full disk, a closed pipe.
+        std::cerr << programName << ": erreur d'écriture de la sortie\n";
         std::cerr.flush();
-        return bitloom::cli::badInput;
+        return badInput;
     }
     std::cerr.flush();
     return status;
 }
-
-#ifdef _WIN32
-std::string utf8(std::wstring_view text)
-{
-    if (text.empty())
-        return {};
-    const int wideSize = static_cast<int>(text.size());
-    const int size
-        = WideCharToMultiByte(CP_UTF8, 0, text.data(), wideSize, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), wideSize, result.data(), size, nullptr, nullptr);
-    return result;
-}
-#endif
 
 } // namespace
 
@@ -56,8 +45,11 @@ int wmain(int argc, wchar_t *argv[])
 {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(argc));
-    for (int i = 1; i < argc; ++i)
-        texts.push_back(utf8(argv[i]));
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring_view argument = argv[i];
+        texts.push_back(
+            bitloom::handling::utf8FromUtf16(std::u16string(argument.begin(), argument.end())));
+    }
 
     // A console shows the output as UTF-8 while the command runs; the command
     // prompt gets its own code page back afterwards. (0: no console.)

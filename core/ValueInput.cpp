@@ -1,9 +1,10 @@
 #include "ValueInput.h"
 
-#include "cli/GameProfile.h"
-#include "cli/HandlingLine.h"
 #include "flags/FlagsValue.h"
 #include "flags/FlagsValueReader.h"
+#include "handling/GameProfile.h"
+#include "handling/HandlingLine.h"
+#include "handling/MessageText.h"
 
 #include <algorithm>
 
@@ -12,7 +13,6 @@ namespace bitloom::core {
 namespace {
 
 constexpr std::string_view blanks = " \t\r\n";
-constexpr std::size_t longestQuote = 40;
 
 std::string_view trimmed(std::string_view text)
 {
@@ -28,19 +28,11 @@ bool isControl(char c)
     return (byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7F;
 }
 
-// A text as a message shows it: in quotes, cut short when long.
+// A text as a message shows it: in quotes, cut short when long. Control
+// characters never come this far.
 std::string quoted(std::string_view text)
 {
-    std::string shown(text.substr(0, longestQuote));
-    if (text.size() > longestQuote) {
-        // Never cut a UTF-8 character in two.
-        while (!shown.empty() && (static_cast<unsigned char>(shown.back()) & 0xC0) == 0x80)
-            shown.pop_back();
-        if (!shown.empty() && static_cast<unsigned char>(shown.back()) >= 0xC0)
-            shown.pop_back();
-        shown += "…";
-    }
-    return '"' + shown + '"';
+    return handling::quoted(text, handling::Escaping::None);
 }
 
 ValueInput refuse(std::string message)
@@ -103,12 +95,12 @@ ValueInput readValueInput(std::string_view text)
         return readFlagsText(value, "La valeur " + quoted(value));
 
     // Several fields: a line of the handling file, read as the game splits it.
-    const cli::GameProfile &game = cli::viceCity;
-    const cli::HandlingLine line = cli::readHandlingLine(value, game);
-    if (line.kind != cli::LineKind::Standard)
+    const handling::GameProfile &game = handling::viceCity;
+    const handling::HandlingLine line = handling::readHandlingLine(value, game);
+    if (line.kind != handling::LineKind::Standard)
         return refuse("Cette ligne du fichier handling n'est pas la ligne standard d'un véhicule : "
                       "elle n'a pas de colonne \"ae\".");
-    const auto fields = static_cast<std::size_t>(game.fieldsOf(cli::LineKind::Standard));
+    const auto fields = static_cast<std::size_t>(game.fieldsOf(handling::LineKind::Standard));
     if (line.fieldCount < static_cast<std::size_t>(game.flagsField))
         return refuse("Ce texte a " + std::to_string(line.fieldCount)
                       + " champs : ce n'est ni une seule valeur, ni une ligne de véhicule du "

@@ -4,7 +4,7 @@
 set -eu
 
 packages="make g++ cmake ninja-build pkg-config
-qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev nlohmann-json3-dev
+qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev nlohmann-json3-dev libfmt-dev
 fonts-liberation2 fonts-urw-base35 xvfb xauth
 desktop-file-utils dpkg-dev file strace xdotool dbus-daemon doctest-dev $*"
 

@@ -1,15 +1,15 @@
 // libFuzzer target: the value reader, the line reader, the text decoder and
 // the file checks on any bytes. Besides crashes and sanitizer reports, it
 // stops on a broken promise of theirs.
-#include "cli/GameProfile.h"
-#include "cli/HandlingLine.h"
-#include "cli/HandlingScanner.h"
 #include "cli/JsonReport.h"
-#include "cli/Messages.h"
-#include "cli/TextDecoder.h"
 #include "cli/TextReport.h"
 #include "flags/FlagsValue.h"
 #include "flags/FlagsValueReader.h"
+#include "handling/GameProfile.h"
+#include "handling/HandlingLine.h"
+#include "handling/HandlingScanner.h"
+#include "handling/TextDecoder.h"
+#include "handling/ValueProblemText.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -30,7 +30,7 @@ void check(bool promise)
         std::abort();
 }
 
-void value(std::string_view text, const cli::GameProfile &game)
+void value(std::string_view text, const handling::GameProfile &game)
 {
     const flags::ValueReading reading = flags::readFlagsValue(text, game.allowedBits());
     if (reading.problem == flags::ValueProblem::None) {
@@ -48,35 +48,35 @@ void value(std::string_view text, const cli::GameProfile &game)
             check((reading.value & ~game.allowedBits()) != 0);
             check(reading.gameValue == reading.value);
         }
-        check(!cli::messages::valueProblem(text, reading, game).empty());
+        check(!handling::valueProblemText(text, reading, game).empty());
     }
 }
 
-void line(std::string_view text, const cli::GameProfile &game)
+void line(std::string_view text, const handling::GameProfile &game)
 {
-    const cli::HandlingLine read = cli::readHandlingLine(text, game);
-    if (!cli::isVehicleLine(read.kind))
+    const handling::HandlingLine read = handling::readHandlingLine(text, game);
+    if (!handling::isVehicleLine(read.kind))
         return;
     check(read.fieldCount > 0);
     check(read.identifier.find_first_of(" \t") == std::string_view::npos);
-    const bool standard = read.kind == cli::LineKind::Standard;
+    const bool standard = read.kind == handling::LineKind::Standard;
     check(!standard || !read.identifier.empty());
     check(read.flagsText.empty()
           == (!standard || read.fieldCount < static_cast<std::size_t>(game.flagsField)));
     check(read.flagsText.find_first_of(" \t") == std::string_view::npos);
 }
 
-void file(std::string_view text, cli::TextEncoding encoding, const cli::GameProfile &game)
+void file(std::string_view text, handling::TextEncoding encoding, const handling::GameProfile &game)
 {
-    const cli::ScanResult result = cli::scanHandling(text, encoding, game);
+    const handling::ScanResult result = handling::scanHandling(text, encoding, game);
     std::size_t previous = 0;
-    for (const cli::ScannedVehicle &vehicle : result.vehicles) {
+    for (const handling::ScannedVehicle &vehicle : result.vehicles) {
         check(vehicle.line > previous);
-        check(cli::isVehicleLine(vehicle.kind));
+        check(handling::isVehicleLine(vehicle.kind));
         previous = vehicle.line;
     }
     previous = 0;
-    for (const cli::Problem &problem : result.problems) {
+    for (const handling::Problem &problem : result.problems) {
         check(problem.line >= previous && !problem.message.empty() && !problem.rule.empty());
         previous = problem.line;
     }
@@ -102,12 +102,12 @@ void file(std::string_view text, cli::TextEncoding encoding, const cli::GameProf
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
-    const cli::DecodedText decoded = cli::decodeText(std::string(text));
+    const handling::DecodedText decoded = handling::decodeText(std::string(text));
     check(decoded.error.empty() || decoded.text.empty());
-    for (const cli::GameProfile *game : {&cli::viceCity, &cli::gta3}) {
+    for (const handling::GameProfile *game : {&handling::viceCity, &handling::gta3}) {
         value(text, *game);
         line(text, *game);
-        file(text, cli::TextEncoding::Plain, *game);
+        file(text, handling::TextEncoding::Plain, *game);
         if (decoded.error.empty())
             file(decoded.text, decoded.encoding, *game);
     }

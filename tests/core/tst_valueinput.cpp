@@ -90,6 +90,11 @@ TEST_CASE("texts with no value, or with bits above the flags, are refused with t
                      5),
          "caractères de contrôle"},
         {"\x01\x02\x7f", "caractères de contrôle"},
+        // DEL is a control character too, alone or within a value.
+        {"\x7f", "caractères de contrôle"},
+        {"12\x7f"
+         "34",
+         "caractères de contrôle"},
         {"1\n2", "plusieurs lignes"},
         {"12 34", "2 champs"},
         {vehicleLine("2180", 30), "30 champs"},

@@ -1,127 +1,92 @@
 #include "flags/FlagsValue.h"
 
-#include <QTest>
+#include "support/Doctest.h"
 #include <numeric>
 #include <stdexcept>
+#include <vector>
 
 using namespace bitloom::flags;
 
-class tst_FlagsValue : public QObject {
-    Q_OBJECT
+namespace {
 
-private Q_SLOTS:
-    void outputText_data();
-    void outputText();
-    void onlyCheckedCounts();
-    void everySingleFlag();
-    void valueAboveTheFlagsIsRefused();
-    void anyNumberAsHex_data();
-    void anyNumberAsHex();
-    void setBitsInOrder_data();
-    void setBitsInOrder();
-};
-
-void tst_FlagsValue::outputText_data()
+FlagStates checked(const std::vector<int> &bits)
 {
-    QTest::addColumn<QList<int>>("checked");
-    QTest::addColumn<QByteArray>("text");
+    FlagStates states{};
+    for (int bit : bits)
+        states[static_cast<std::size_t>(bit)] = CheckState::Checked;
+    return states;
+}
 
-    QList<int> all(flagCount);
+std::vector<int> allBits()
+{
+    std::vector<int> all(flagCount);
     std::iota(all.begin(), all.end(), 0);
-
-    QTest::newRow("none") << QList<int>{} << QByteArray("0");
-    QTest::newRow("flag 0") << QList<int>{0} << QByteArray("1");
-    QTest::newRow("flag 4") << QList<int>{4} << QByteArray("10");
-    QTest::newRow("flags 0 and 4") << QList<int>{0, 4} << QByteArray("11");
-    QTest::newRow("digit 1") << QList<int>{0, 1, 2, 3} << QByteArray("F");
-    QTest::newRow("digit 1 and flag 4") << QList<int>{0, 1, 2, 3, 4} << QByteArray("1F");
-    QTest::newRow("flag 27") << QList<int>{27} << QByteArray("8000000");
-    QTest::newRow("digit 7") << QList<int>{24, 25, 26, 27} << QByteArray("F000000");
-    QTest::newRow("all") << all << QByteArray("FFFFFFF");
-    QTest::newRow("upper case") << QList<int>{1, 3, 5, 7} << QByteArray("AA");
+    return all;
 }
 
-void tst_FlagsValue::outputText()
-{
-    QFETCH(QList<int>, checked);
-    QFETCH(QByteArray, text);
+} // namespace
 
-    FlagStates states{};
-    for (int bit : checked)
-        states[static_cast<std::size_t>(bit)] = CheckState::Checked;
-    QCOMPARE(QByteArray::fromStdString(valueText(flagsValue(states))), text);
-}
-
-void tst_FlagsValue::onlyCheckedCounts()
+TEST_CASE("the output box's text: upper-case hex, no zeros in front")
 {
-    FlagStates states{};
-    states.fill(CheckState::Grayed);
-    QCOMPARE(flagsValue(states), 0u);
-    states[9] = CheckState::Checked;
-    states[10] = CheckState::Unchecked;
-    QCOMPARE(flagsValue(states), 0x200u);
-}
-
-void tst_FlagsValue::everySingleFlag()
-{
-    for (int bit = 0; bit < flagCount; ++bit) {
-        FlagStates states{};
-        states[static_cast<std::size_t>(bit)] = CheckState::Checked;
-        const std::string text = valueText(flagsValue(states));
-        QCOMPARE(text.size(), static_cast<std::size_t>(digitOf(bit)));
-        QCOMPARE(std::stoul(text, nullptr, 16), static_cast<unsigned long>(maskOf(bit)));
+    struct Case {
+        std::vector<int> bits;
+        const char *text;
+    };
+    const Case cases[] = {
+        {{}, "0"},
+        {{0}, "1"},
+        {{4}, "10"},
+        {{0, 4}, "11"},
+        {{0, 1, 2, 3}, "F"},
+        {{0, 1, 2, 3, 4}, "1F"},
+        {{27}, "8000000"},
+        {{24, 25, 26, 27}, "F000000"},
+        {allBits(), "FFFFFFF"},
+        {{1, 3, 5, 7}, "AA"},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.text);
+        CHECK(valueText(flagsValue(checked(c.bits))) == c.text);
     }
 }
 
-void tst_FlagsValue::valueAboveTheFlagsIsRefused()
+TEST_CASE("only checked boxes count; a grayed box is clear")
 {
-    QCOMPARE(valueText(0xFFFFFFF), std::string("FFFFFFF"));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, valueText(0x10000000));
+    FlagStates states{};
+    states.fill(CheckState::Grayed);
+    CHECK(flagsValue(states) == 0);
+    states[9] = CheckState::Checked;
+    states[10] = CheckState::Unchecked;
+    CHECK(flagsValue(states) == 0x200);
 }
 
-void tst_FlagsValue::anyNumberAsHex_data()
+TEST_CASE("a single flag gives one digit set, in the flag's digit")
 {
-    QTest::addColumn<uint>("value");
-    QTest::addColumn<QByteArray>("text");
-
-    QTest::newRow("zero") << 0u << QByteArray("0");
-    QTest::newRow("one digit") << 0xBu << QByteArray("B");
-    QTest::newRow("mixed digits") << 0x9047A0Cu << QByteArray("9047A0C");
-    QTest::newRow("just above the flags") << 0x10000000u << QByteArray("10000000");
-    QTest::newRow("all 32 bits") << 0xFFFFFFFFu << QByteArray("FFFFFFFF");
+    for (int bit = 0; bit < flagCount; ++bit) {
+        CAPTURE(bit);
+        const std::string text = valueText(flagsValue(checked({bit})));
+        CHECK(text.size() == static_cast<std::size_t>(digitOf(bit)));
+        CHECK(std::stoul(text, nullptr, 16) == maskOf(bit));
+    }
 }
 
-void tst_FlagsValue::anyNumberAsHex()
+TEST_CASE("any 32-bit number as hex; a flags value above the flags is refused")
 {
-    QFETCH(uint, value);
-    QFETCH(QByteArray, text);
-    QCOMPARE(QByteArray::fromStdString(hexText(value)), text);
+    CHECK(hexText(0) == "0");
+    CHECK(hexText(0xB) == "B");
+    CHECK(hexText(0x9047A0C) == "9047A0C");
+    CHECK(hexText(0x10000000) == "10000000");
+    CHECK(hexText(0xFFFFFFFF) == "FFFFFFFF");
+    CHECK(valueText(0xFFFFFFF) == "FFFFFFF");
+    CHECK_THROWS_AS(valueText(0x10000000), std::out_of_range);
 }
 
-void tst_FlagsValue::setBitsInOrder_data()
+TEST_CASE("the set bits, lowest first, bits above the flags left out")
 {
-    QTest::addColumn<uint>("value");
-    QTest::addColumn<QList<int>>("bits");
-
-    QList<int> all(flagCount);
-    std::iota(all.begin(), all.end(), 0);
-
-    QTest::newRow("none") << 0u << QList<int>{};
-    QTest::newRow("lowest") << 1u << QList<int>{0};
-    QTest::newRow("highest flag") << 0x8000000u << QList<int>{27};
-    QTest::newRow("several digits") << 0x9047000u << QList<int>{12, 13, 14, 18, 24, 27};
-    QTest::newRow("all flags") << 0xFFFFFFFu << all;
-    QTest::newRow("bits above the flags left out") << 0xF0000001u << QList<int>{0};
+    CHECK(setBits(0).empty());
+    CHECK(setBits(1) == std::vector<int>{0});
+    CHECK(setBits(0x8000000) == std::vector<int>{27});
+    CHECK(setBits(0x9047000) == std::vector<int>{12, 13, 14, 18, 24, 27});
+    CHECK(setBits(0xFFFFFFF) == allBits());
+    CHECK(setBits(0xF0000001) == std::vector<int>{0});
 }
-
-void tst_FlagsValue::setBitsInOrder()
-{
-    QFETCH(uint, value);
-    QFETCH(QList<int>, bits);
-
-    const std::vector<int> read = setBits(value);
-    QCOMPARE(QList<int>(read.begin(), read.end()), bits);
-}
-
-QTEST_GUILESS_MAIN(tst_FlagsValue)
-#include "tst_flagsvalue.moc"

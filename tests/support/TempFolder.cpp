@@ -1,24 +1,22 @@
 #include "TempFolder.h"
 
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
-#include <windows.h>
 
-namespace bitloom::wintest {
+namespace bitloom::tests {
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder(std::wstring_view name)
+TempFolder::TempFolder(const fs::path &name)
 {
-    wchar_t temp[MAX_PATH + 1];
-    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-    if (length == 0 || length > MAX_PATH)
-        throw std::runtime_error("no temporary folder");
-    // The process id keeps programs that run at once apart.
-    root = fs::path(std::wstring(temp, length))
-           / (std::wstring(name) + L'-' + std::to_wstring(GetCurrentProcessId()));
+    // A random suffix keeps programs that run at once apart.
+    std::random_device random;
+    root = fs::temp_directory_path() / name;
+    root += "-";
+    root += std::to_string(random());
     fs::remove_all(root);
     fs::create_directories(root);
 }
@@ -40,4 +38,4 @@ fs::path TempFolder::write(const fs::path &relative, std::string_view contents) 
     return file;
 }
 
-} // namespace bitloom::wintest
+} // namespace bitloom::tests

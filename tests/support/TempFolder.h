@@ -1,15 +1,15 @@
-// A folder of its own in the user's temporary folder (a C:\ path, also under
+// A folder of its own in the system's temporary folder (a C:\ path under
 // Wine), removed with everything in it at the end.
 #pragma once
 
 #include <filesystem>
 #include <string_view>
 
-namespace bitloom::wintest {
+namespace bitloom::tests {
 
 class TempFolder {
 public:
-    explicit TempFolder(std::wstring_view name);
+    explicit TempFolder(const std::filesystem::path &name);
     ~TempFolder();
     TempFolder(const TempFolder &) = delete;
     TempFolder &operator=(const TempFolder &) = delete;
@@ -24,4 +24,4 @@ private:
     std::filesystem::path root;
 };
 
-} // namespace bitloom::wintest
+} // namespace bitloom::tests

@@ -1,17 +1,21 @@
 // bitloom-flags.exe run as a Windows user or script runs it: paths written
 // the Windows ways, CRLF files, UTF-8 text with Windows line ends, exit codes.
+#include "handling/Utf16.h"
 #include "support/CapturedRun.h"
 #include "support/ChildProcess.h"
+#include "support/HandlingText.h"
 #include "support/TempFolder.h"
-#include "win32/runtime/Text.h"
 
-#include <doctest.h>
-#include <initializer_list>
+#include "support/Doctest.h"
 #include <string>
 #include <string_view>
 #include <vector>
 
 using namespace bitloom::wintest;
+using bitloom::tests::crlfLines;
+using bitloom::tests::flyingEntry;
+using bitloom::tests::TempFolder;
+using bitloom::tests::vehicleLine;
 namespace fs = std::filesystem;
 
 namespace {
@@ -33,29 +37,17 @@ std::string crlf(std::string_view text)
     return result;
 }
 
-std::string crlfLines(std::initializer_list<std::string_view> lines)
+std::string utf8(std::wstring_view text)
 {
-    std::string text;
-    for (std::string_view line : lines)
-        (text += line) += "\r\n";
-    return text;
-}
-
-// A standard vehicle line of Vice-City: 33 fields, the flags in the 31st.
-std::string vehicle(std::string_view identifier, std::string_view flags)
-{
-    return std::string(identifier)
-           + " 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8 0.75 0.5 5 160.0 25.0 4 D 6.2 0.60 0 35.0 "
-             "1.4 0.15 0.0 0.25 -0.20 0.5 0.5 25000 20 "
-           + std::string(flags) + " 0 1";
+    return bitloom::handling::utf8FromUtf16(std::u16string(text.begin(), text.end()));
 }
 
 // A file with no mistake: LANDSTAL's IS_PLANE has its flying entry.
 const std::string sampleFile = crlfLines({
     "; Vehicle handling, as a modder keeps it",
-    vehicle("LANDSTAL", "9047000"),
-    "$ LANDSTAL 0.1 0.2 0.3 0.4 0.5 0.6 0.7 0.8 0.9 1.0 1.1 1.2 1.3 1.4 1.5 1.6 1.7 1.8",
-    vehicle("IDAHO", "0x50"),
+    vehicleLine("LANDSTAL", "9047000"),
+    flyingEntry("LANDSTAL"),
+    vehicleLine("IDAHO", "0x50"),
     ";the end",
 });
 
@@ -124,7 +116,7 @@ TEST_CASE("scan reads a CRLF handling file however its path is written")
     // C:\Users\...\handling.cfg, C:/Users/.../handling.cfg, and so on.
     for (const std::wstring &path :
          {plain.native(), withSlashes(plain.native()), unusual.native()}) {
-        CAPTURE(bitloom::win32::toUtf8(path));
+        CAPTURE(utf8(path));
         REQUIRE(path.substr(1, 1) == L":"); // a drive letter, as Windows users write paths
         const CapturedRun scanned = run({L"scan", path});
         CHECK(scanned.err == "");
@@ -146,7 +138,7 @@ TEST_CASE("a Ctrl+Z byte does not end the file")
     const TempFolder folder(L"bitloom-flags-ctrlz");
     const fs::path file = folder.write(
         L"handling.cfg",
-        crlfLines({"; saved by an old editor \x1A", vehicle("IDAHO", "0x50"), ";the end"}));
+        crlfLines({"; saved by an old editor \x1A", vehicleLine("IDAHO", "0x50"), ";the end"}));
     const CapturedRun scanned = run({L"scan", file.native()});
     CHECK(scanned.err == "");
     CHECK(scanned.status == 0);
@@ -160,8 +152,9 @@ TEST_CASE("a Ctrl+Z byte does not end the file")
 TEST_CASE("errors name the file or the text as given, in UTF-8, and end with 1")
 {
     const TempFolder folder(L"bitloom-flags-errors");
-    const fs::path badLine = folder.write(
-        unusualFolder / L"bad.cfg", crlfLines({"; x", vehicle("IDAHO", "1000xyz"), ";the end"}));
+    const fs::path badLine
+        = folder.write(unusualFolder / L"bad.cfg",
+                       crlfLines({"; x", vehicleLine("IDAHO", "1000xyz"), ";the end"}));
     const std::wstring missing = (folder.path() / unusualFolder / L"absent.cfg").native();
     // A trailing backslash inside quotes is where command lines go wrong.
     const std::wstring directory = (folder.path() / unusualFolder).native() + L"\\";
@@ -171,12 +164,10 @@ TEST_CASE("errors name the file or the text as given, in UTF-8, and end with 1")
         std::string err;
     };
     const Case cases[] = {
-        {{L"scan", missing},
-         bitloom::win32::toUtf8(missing) + ": erreur : fichier introuvable\r\n"},
-        {{L"scan", directory},
-         bitloom::win32::toUtf8(directory) + ": erreur : c'est un dossier, pas un fichier\r\n"},
+        {{L"scan", missing}, utf8(missing) + ": erreur : fichier introuvable\r\n"},
+        {{L"scan", directory}, utf8(directory) + ": erreur : c'est un dossier, pas un fichier\r\n"},
         {{L"scan", badLine.native()},
-         bitloom::win32::toUtf8(badLine.native())
+         utf8(badLine.native())
              + crlf(":2: erreur : IDAHO : valeur \"1000xyz\" : caractère non hexadécimal 'x' en "
                     "position 5 ; le jeu lirait 1000\n")},
         {{L"encode", L"NÉANT_Ω"}, crlf("bitloom-flags: erreur : flag inconnu \"NÉANT_Ω\"\n")},

@@ -1,0 +1,45 @@
+#include "FileChecker.h"
+
+#include <algorithm>
+#include <array>
+
+namespace bitloom::handling {
+
+namespace {
+
+// The text's encoding first; then, on each line, the line's own problems
+// before those of the whole file that show there.
+constexpr std::array<rules::Rule, 9> allRules{{
+    {"encoding", rules::checkEncoding},
+    {"vehicle", rules::checkIdentifiers},
+    {"fields", rules::checkFieldCounts},
+    {"flags", rules::checkFlagsValues},
+    {"duplicate", rules::checkDuplicates},
+    {"section", rules::checkSectionFlags},
+    {"line-length", rules::checkLineLength},
+    {"file-size", rules::checkFileSize},
+    {"end", rules::checkEndMarker},
+}};
+
+} // namespace
+
+std::span<const rules::Rule> fileRules()
+{
+    return allRules;
+}
+
+std::vector<Problem> checkHandlingFile(const HandlingFile &file, const GameProfile &game)
+{
+    std::vector<Problem> problems;
+    for (const rules::Rule &rule : allRules) {
+        const std::size_t first = problems.size();
+        rule.check(file, game, problems);
+        for (std::size_t i = first; i < problems.size(); ++i)
+            problems[i].rule = rule.code;
+    }
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const Problem &a, const Problem &b) { return a.line < b.line; });
+    return problems;
+}
+
+} // namespace bitloom::handling

@@ -1,0 +1,77 @@
+#include "FileReader.h"
+
+#include "TextDecoder.h"
+
+#include <cstring>
+#include <filesystem>
+#include <fmt/format.h>
+#include <fstream>
+#include <utility>
+#include <vector>
+
+namespace bitloom::handling {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Paths come in UTF-8. Windows names files in UTF-16, and only a path made
+// from char8_t is converted from UTF-8 there (a plain string would be read in
+// the ANSI code page); elsewhere the bytes are the name, whatever they are.
+fs::path pathFromUtf8(const std::string &text)
+{
+#ifdef _WIN32
+    return fs::path(std::u8string(text.begin(), text.end()));
+#else
+    return fs::path(text);
+#endif
+}
+
+FileContents failure(std::string message)
+{
+    return {{}, std::move(message)};
+}
+
+} // namespace
+
+FileContents readStreamContents(std::istream &in, std::size_t maxBytes, FileContents contents)
+{
+    std::vector<char> block(std::size_t{1} << 20);
+    while (in) {
+        in.read(block.data(), static_cast<std::streamsize>(block.size()));
+        const auto count = static_cast<std::size_t>(in.gcount());
+        if (count > maxBytes - contents.text.size())
+            return failure(
+                fmt::format("fichier trop gros (plus de {} Mio)", maxBytes / (1024 * 1024)));
+        contents.text.append(block.data(), count);
+        if (std::memchr(block.data(), '\0', count) != nullptr && !startsWithWideMark(contents.text))
+            break;
+    }
+    if (in.bad())
+        return failure("erreur de lecture du fichier");
+    return contents;
+}
+
+FileContents readFileContents(const std::string &path, std::size_t maxBytes)
+{
+    const fs::path file = pathFromUtf8(path);
+    std::error_code status;
+    // When existence cannot be told (a folder on the way is closed), opening
+    // the file below fails and says so.
+    if (!fs::exists(file, status) && !status)
+        return failure("fichier introuvable");
+    if (fs::is_directory(file, status))
+        return failure("c'est un dossier, pas un fichier");
+
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return failure("impossible d'ouvrir le fichier");
+
+    FileContents contents;
+    const std::uintmax_t size = fs::is_regular_file(file, status) ? fs::file_size(file, status) : 0;
+    if (!status && size <= maxBytes)
+        contents.text.reserve(static_cast<std::size_t>(size));
+    return readStreamContents(in, maxBytes, std::move(contents));
+}
+
+} // namespace bitloom::handling

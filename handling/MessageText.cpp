@@ -1,0 +1,66 @@
+#include "MessageText.h"
+
+#include <fmt/format.h>
+
+namespace bitloom::handling {
+
+std::string shown(std::string_view text, Escaping escaping)
+{
+    const bool cut = text.size() > longestShown;
+    if (cut) {
+        std::size_t size = longestShown;
+        while (size > 0 && (static_cast<unsigned char>(text[size]) & 0xC0) == 0x80)
+            --size; // the byte after the cut continues a character: cut before it
+        text = text.substr(0, size);
+    }
+    std::string result;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (escaping == Escaping::Bytes && (byte < 0x20 || byte == 0x7F || c == '"' || c == '\\'))
+            fmt::format_to(std::back_inserter(result), "\\x{:02X}", byte);
+        else
+            result += c;
+    }
+    if (cut)
+        result += "…";
+    return result;
+}
+
+std::string quoted(std::string_view text, Escaping escaping)
+{
+    return fmt::format("\"{}\"", shown(text, escaping));
+}
+
+std::string counted(std::size_t count, std::string_view singular, std::string_view plural)
+{
+    return fmt::format("{} {}", count, count > 1 ? plural : singular);
+}
+
+std::string alternatives(std::span<const std::string_view> names)
+{
+    if (names.size() < 2)
+        return names.empty() ? std::string() : std::string(names.front());
+    return fmt::format("{} ou {}", fmt::join(names.first(names.size() - 1), ", "), names.back());
+}
+
+std::string suggestion(std::span<const std::string_view> names)
+{
+    if (names.empty())
+        return {};
+    return fmt::format(" ; vouliez-vous dire {} ?", alternatives(names));
+}
+
+std::string entryLabel(LineKind kind)
+{
+    const VehicleLineKind &info = vehicleLineKind(kind);
+    if (info.marker == '\0')
+        return "ligne standard";
+    return fmt::format("entrée {} ({})", info.name, info.marker);
+}
+
+std::string gameFlags(const GameProfile &game)
+{
+    return fmt::format("{} flags de {}", game.flagCount, game.title);
+}
+
+} // namespace bitloom::handling

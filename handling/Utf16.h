@@ -1,0 +1,17 @@
+// UTF-8, in which the program keeps every text, to and from UTF-16, in which
+// Windows names files and takes texts, and in which Notepad saves "Unicode".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace bitloom::handling {
+
+// An unpaired surrogate becomes U+FFFD.
+std::string utf8FromUtf16(std::u16string_view text);
+
+// A byte that begins no valid UTF-8 sequence, and a sequence cut short,
+// become U+FFFD, one for each (as Windows converts).
+std::u16string utf16FromUtf8(std::string_view text);
+
+} // namespace bitloom::handling

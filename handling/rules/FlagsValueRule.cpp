@@ -1,0 +1,31 @@
+#include "Rules.h"
+
+#include "flags/FlagsValueReader.h"
+#include "handling/ValueProblemText.h"
+
+namespace bitloom::handling::rules {
+
+// Bits beyond the game's flags are a warning: the game reads the flags it
+// knows and ignores the rest. Anything else that is not a plain value is an
+// error, since the game reads something other than what is written.
+void checkFlagsValues(const HandlingFile &file, const GameProfile &game,
+                      std::vector<Problem> &problems)
+{
+    for (const ReadLine &line : file.lines) {
+        const std::string_view text = line.fields.flagsText;
+        if (line.fields.kind != LineKind::Standard || text.empty())
+            continue;
+        const flags::ValueReading reading = flags::readFlagsValue(text, game.allowedBits());
+        if (reading.problem == flags::ValueProblem::None)
+            continue;
+        Problem problem = lineProblem(
+            line,
+            reading.problem == flags::ValueProblem::AboveFlags ? Level::Warning : Level::Error,
+            valueProblemText(text, reading, game));
+        problem.input = text;
+        problem.gameValue = reading.gameValue;
+        problems.push_back(std::move(problem));
+    }
+}
+
+} // namespace bitloom::handling::rules

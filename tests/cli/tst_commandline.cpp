@@ -1,0 +1,98 @@
+#include "cli/CommandLine.h"
+
+#include "support/Doctest.h"
+#include <string>
+#include <vector>
+
+using namespace bitloom::cli;
+
+namespace {
+
+CommandLine parse(const std::vector<std::string_view> &arguments)
+{
+    return parseCommandLine(arguments);
+}
+
+} // namespace
+
+TEST_CASE("a command, its operands and the options, in any order")
+{
+    struct Case {
+        std::vector<std::string_view> arguments;
+        Command command;
+        bool json;
+        std::string_view game;
+        std::vector<std::string_view> operands;
+    };
+    const Case cases[] = {
+        {{"decode", "1", "2"}, Command::Decode, false, "vc", {"1", "2"}},
+        {{"--json", "encode", "IS_BUS"}, Command::Encode, true, "vc", {"IS_BUS"}},
+        {{"encode", "IS_BUS", "--json"}, Command::Encode, true, "vc", {"IS_BUS"}},
+        {{"--game", "gta3", "scan", "f"}, Command::Scan, false, "gta3", {"f"}},
+        {{"scan", "f", "--game=gta3"}, Command::Scan, false, "gta3", {"f"}},
+        {{"--game=gta3", "--game=vc", "decode", "1"}, Command::Decode, false, "vc", {"1"}},
+        // "--" ends the options: what follows is an operand, even --help.
+        {{"decode", "--", "-1", "--json"}, Command::Decode, false, "vc", {"-1", "--json"}},
+        {{"decode", "--", "--help", "--version", "-h"},
+         Command::Decode,
+         false,
+         "vc",
+         {"--help", "--version", "-h"}},
+        {{"scan", "-"}, Command::Scan, false, "vc", {"-"}},
+        // Only "--" starts an option: a word with one dash is an operand.
+        {{"encode", "2180", "+GOOD_IN_SAND", "-IS_LOW"},
+         Command::Encode,
+         false,
+         "vc",
+         {"2180", "+GOOD_IN_SAND", "-IS_LOW"}},
+        {{"decode", "-1"}, Command::Decode, false, "vc", {"-1"}},
+        {{"scan", "f", "LANDSTAL", "idaho"},
+         Command::Scan,
+         false,
+         "vc",
+         {"f", "LANDSTAL", "idaho"}},
+        {{"check", "a", "-", "b"}, Command::Check, false, "vc", {"a", "-", "b"}},
+        {{"--game=gta3", "list"}, Command::List, false, "gta3", {}},
+        // Help and the version win over everything before "--".
+        {{"--help"}, Command::Help, false, "vc", {}},
+        {{"-h"}, Command::Help, false, "vc", {}},
+        {{"frobnicate", "--bogus", "--help"}, Command::Help, false, "vc", {}},
+        {{"decode", "--version"}, Command::Version, false, "vc", {}},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.arguments.size());
+        CAPTURE(c.arguments.back());
+        const CommandLine line = parse(c.arguments);
+        CHECK(line.usageError == "");
+        CHECK(line.options.command == c.command);
+        CHECK(line.options.json == c.json);
+        CHECK(line.options.game->option == c.game);
+        CHECK(line.options.operands == c.operands);
+    }
+}
+
+TEST_CASE("a wrong command line says what is wrong")
+{
+    const std::pair<std::vector<std::string_view>, const char *> cases[] = {
+        {{}, "commande manquante (decode, encode, list, scan ou check)"},
+        {{"--json"}, "commande manquante (decode, encode, list, scan ou check)"},
+        {{"frobnicate", "1"},
+         "commande inconnue \"frobnicate\" (decode, encode, list, scan ou check)"},
+        {{"--", "--json", "1"},
+         "commande inconnue \"--json\" (decode, encode, list, scan ou check)"},
+        {{"decode"}, "decode attend au moins une valeur"},
+        {{"encode", "--json"}, "encode attend au moins un nom de flag"},
+        {{"scan"}, "scan attend un fichier"},
+        {{"check"}, "check attend un fichier"},
+        {{"list", "IS_BUS"}, "list n'attend aucun argument"},
+        {{"check", "-", "a", "-"}, "l'entrée standard (\"-\") ne se lit qu'une fois"},
+        {{"decode", "--hex", "1"}, "option inconnue \"--hex\""},
+        {{"decode", "1", "--game"}, "--game attend vc ou gta3"},
+        {{"--game", "sa", "decode", "1"}, "jeu inconnu \"sa\" : --game attend vc ou gta3"},
+        {{"--game=", "decode", "1"}, "jeu inconnu \"\" : --game attend vc ou gta3"},
+    };
+    for (const auto &[arguments, message] : cases) {
+        CAPTURE(message);
+        CHECK(parse(arguments).usageError == message);
+    }
+}

@@ -1,0 +1,216 @@
+#include "cli/JsonReport.h"
+#include "handling/Utf16.h"
+
+#include "support/Doctest.h"
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
+#include <string>
+
+using namespace bitloom::cli;
+using namespace bitloom::handling;
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+// The document written, read back; keys compare in their order.
+template <typename Write>
+Json written(Write &&write)
+{
+    std::ostringstream out;
+    JsonReport report(out);
+    write(report);
+    return Json::parse(out.str());
+}
+
+// The scan report of one good vehicle and one bad line, both with this
+// identifier; null when the report is not valid JSON.
+Json scanReport(const std::string &identifier, const std::string &file = "handling.cfg")
+{
+    ScanResult result;
+    result.vehicles.push_back({1, LineKind::Standard, identifier, "1", 1});
+    result.problems.push_back({.message = "m", .line = 2, .identifier = identifier});
+    std::ostringstream out;
+    JsonReport(out).scanned(file, result, {}, viceCity);
+    return Json::parse(out.str(), nullptr, false);
+}
+
+} // namespace
+
+TEST_CASE("decode: each value with its flags, and each problem with what the game reads")
+{
+    const std::vector<DecodedValue> values{{"0x40002004", 0x2004, 0x40000000}, {"0", 0, 0}};
+    const std::vector<Problem> problems{
+        {.level = Level::Warning, .message = "w", .input = "0x40002004", .gameValue = 0x40002004},
+        {.message = "e", .input = "zz"}};
+    CHECK(written([&](Report &r) { r.decoded(values, problems, viceCity); }) == Json::parse(R"({
+        "game": "vc",
+        "values": [
+            {"input": "0x40002004", "value": "2004", "flags": [
+                {"bit": 2, "digit": 1, "mask": "4", "name": "REV_BONNET",
+                 "description": "Inverser le capot de la voiture dans le sens opposée."},
+                {"bit": 13, "digit": 4, "mask": "2000", "name": "HAS_NO_ROOF",
+                 "description": "A plusieurs effets détaillés, y compris la capacité de tuer les occupants plus facilement."}
+             ], "extraBits": "40000000"},
+            {"input": "0", "value": "0", "flags": []}
+        ],
+        "problems": [
+            {"input": "0x40002004", "level": "warning", "message": "w", "gameReads": "40002004"},
+            {"input": "zz", "level": "error", "message": "e"}
+        ]
+    })"));
+}
+
+TEST_CASE("encode: the value and its flags, or none after a wrong name")
+{
+    CHECK(written([](Report &r) { r.encoded(0x8000000, {}, gta3); }) == Json::parse(R"({
+        "game": "gta3", "value": "8000000", "flags": [
+            {"bit": 27, "digit": 7, "mask": "8000000", "name": "SPECIAL_FLIGHT",
+             "description": "Utilisé par des véhicules volants mais leur but exact n'est pas certain."}
+        ], "problems": []
+    })"));
+    const std::vector<Problem> problems{{.message = "m", .input = "IS_TRAIN"}};
+    CHECK(written([&](Report &r) { r.encoded(std::nullopt, problems, viceCity); })
+          == Json::parse(R"({"game": "vc", "problems": [
+              {"input": "IS_TRAIN", "level": "error", "message": "m"}]})"));
+}
+
+TEST_CASE("list: every flag of the game, with the spellings of the game's own file")
+{
+    const Json list = written([](Report &r) { r.listed(gta3); });
+    CHECK(list["game"] == "gta3");
+    REQUIRE(list["flags"].size() == 16);
+    CHECK(list["flags"][12] == Json::parse(R"(
+        {"bit": 12, "digit": 4, "mask": "1000", "name": "NEUTRAL_HANDLING",
+         "aliases": ["NEUTRALHANDLING"],
+         "description": "Modifie les performances de la voiture quand celle-ci est sous le contrôle de l'IA pour diminuer les chances de dérapage."}
+    )"));
+    CHECK(list["flags"][0]["aliases"] == Json::array());
+    CHECK(written([](Report &r) { r.listed(viceCity); })["flags"].size() == 28);
+}
+
+TEST_CASE("scan: the vehicles, the counts of each kind of line, the problems")
+{
+    ScanResult result;
+    result.vehicles = {{3, LineKind::Standard, "LANDSTAL", "c0000040", 0xC0000040},
+                       {4, LineKind::Standard, "IDAHO", "zz", std::nullopt},
+                       {5, LineKind::Boat, "PREDATOR", "", std::nullopt}};
+    result.problems = {{.level = Level::Warning,
+                        .rule = "flags",
+                        .message = "w",
+                        .line = 3,
+                        .identifier = "LANDSTAL",
+                        .input = "c0000040",
+                        .gameValue = 0xC0000040},
+                       {.rule = "end", .message = "e", .line = 6}};
+    const std::array<std::string_view, 1> only{"landstal"};
+    CHECK(written([&](Report &r) { r.scanned("f.cfg", result, only, viceCity); })
+          == Json::parse(R"({
+        "file": "f.cfg", "game": "vc", "column": "ae", "only": ["landstal"],
+        "vehicles": [
+            {"line": 3, "kind": "standard", "identifier": "LANDSTAL", "raw": "c0000040",
+             "gameReads": "C0000040", "value": "40", "extraBits": "C0000000", "flags": ["IS_BUS"],
+             "level": "warning"},
+            {"line": 4, "kind": "standard", "identifier": "IDAHO", "raw": "zz", "flags": []},
+            {"line": 5, "kind": "boat", "identifier": "PREDATOR"}
+        ],
+        "counts": {"lines": {"standard": 2, "boat": 1, "bike": 0, "flying": 0},
+                   "errors": 1, "warnings": 1},
+        "problems": [
+            {"line": 3, "level": "warning", "rule": "flags", "identifier": "LANDSTAL",
+             "raw": "c0000040", "message": "w", "gameReads": "C0000040"},
+            {"line": 6, "level": "error", "rule": "end", "message": "e"}
+        ]
+    })"));
+
+    // A file not read at all gives the same document, so that scripts read them alike.
+    CHECK(written([](Report &r) {
+              r.notScanned("absent.cfg", {.message = "fichier introuvable"}, viceCity);
+          })
+          == Json::parse(R"({
+        "file": "absent.cfg", "game": "vc", "column": "ae", "vehicles": [],
+        "counts": {"lines": {"standard": 0, "boat": 0, "bike": 0, "flying": 0},
+                   "errors": 1, "warnings": 0},
+        "problems": [{"level": "error", "message": "fichier introuvable"}]
+    })"));
+}
+
+TEST_CASE("check: one document for all the files, with their counts and the totals")
+{
+    const std::vector<Problem> bad{
+        {.rule = "vehicle", .message = "m", .line = 1, .identifier = "X"}};
+    CHECK(written([&](Report &r) {
+              r.checked("good.cfg", {}, viceCity);
+              r.checked("bad.cfg", bad, viceCity);
+              r.checkEnded(2, 1, 0, viceCity);
+          })
+          == Json::parse(R"({
+        "game": "vc",
+        "files": [
+            {"file": "good.cfg", "errors": 0, "warnings": 0, "problems": []},
+            {"file": "bad.cfg", "errors": 1, "warnings": 0, "problems": [
+                {"line": 1, "level": "error", "rule": "vehicle", "identifier": "X", "message": "m"}
+            ]}
+        ],
+        "errors": 1, "warnings": 0
+    })"));
+}
+
+// Identifiers and file names come as bytes: escaped where JSON wants it, and
+// what is not UTF-8 replaced by U+FFFD, byte by byte.
+TEST_CASE("texts from a file stay valid JSON, whatever their bytes")
+{
+    const std::pair<std::string, std::string> texts[] = {
+        {"LANDSTAL", "LANDSTAL"},
+        {R"(\data\"x")", R"(\data\"x")"},
+        {"a\r\n\t\x01\x1F\x7F", "a\r\n\t\x01\x1F\x7F"},
+        {std::string("a\0b", 3), std::string("a\0b", 3)},
+        {"élevé", "élevé"},
+        {"\xF0\x9F\x9A\x97", "\xF0\x9F\x9A\x97"},
+        {"caf\xE9", "caf\xEF\xBF\xBD"},
+        {"\xC3", "\xEF\xBF\xBD"},
+        {"\x80", "\xEF\xBF\xBD"},
+        {"\xC0\xAF", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xE9t\xC3\xA9", "\xEF\xBF\xBDt\xC3\xA9"},
+    };
+    for (const auto &[bytes, read] : texts) {
+        CAPTURE(bytes);
+        const Json report = scanReport(bytes, bytes);
+        REQUIRE_FALSE(report.is_discarded());
+        CHECK(report["vehicles"][0]["identifier"] == read);
+        CHECK(report["problems"][0]["identifier"] == read);
+        CHECK(report["file"] == read);
+    }
+
+    std::mt19937 random(11);
+    for (int round = 0; round < 2000; ++round) {
+        std::string bytes(random() % 24, '\0');
+        for (char &c : bytes)
+            c = static_cast<char>(random() % 256);
+        CAPTURE(bytes);
+        CHECK_FALSE(scanReport(bytes, bytes).is_discarded());
+    }
+}
+
+TEST_CASE("valid UTF-8 is kept as it is")
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 500; ++round) {
+        // Characters of the BMP and, through surrogate pairs, beyond it.
+        std::u16string units;
+        for (int i = static_cast<int>(random() % 20); i > 0; --i) {
+            if (random() % 4 == 0) {
+                units += static_cast<char16_t>(0xD800 + random() % 0x400);
+                units += static_cast<char16_t>(0xDC00 + random() % 0x400);
+            } else {
+                const auto unit = static_cast<char16_t>(random() % 0xF800);
+                units += unit >= 0xD800 ? static_cast<char16_t>(unit + 0x800) : unit;
+            }
+        }
+        const std::string text = utf8FromUtf16(units);
+        CAPTURE(text);
+        CHECK(scanReport(text)["vehicles"][0]["identifier"] == text);
+    }
+}

@@ -1,0 +1,102 @@
+#include "cli/TextReport.h"
+
+#include "support/Doctest.h"
+#include <sstream>
+#include <string>
+
+using namespace bitloom::cli;
+using namespace bitloom::handling;
+
+namespace {
+
+template <typename Write>
+std::string written(Write &&write)
+{
+    std::ostringstream out;
+    TextReport report(out);
+    write(report);
+    return out.str();
+}
+
+} // namespace
+
+TEST_CASE("decode: each value's flags in a table, the value, the bits beyond the flags")
+{
+    const std::vector<DecodedValue> values{{"0x40000090", 0x90, 0x40000000}, {"0", 0, 0}};
+    CHECK(written([&](Report &r) { r.decoded(values, {}, viceCity); })
+          == "0x40000090\n"
+             "  2e Chiffre  10  NO_DOORS  Enlève l'animation qui la porte de la voiture. Le "
+             "joueur glissera directement à l'intérieur.\n"
+             "  2e Chiffre  80  IS_LOW    Permet au joueur de s'assoir de façon à être plus bas "
+             "dans la voiture.\n"
+             "  valeur : 90\n"
+             "  bits hors flags : 40000000\n"
+             "\n"
+             "0\n"
+             "  aucun flag\n"
+             "  valeur : 0\n");
+}
+
+TEST_CASE("encode: the value alone, nothing after a wrong name")
+{
+    CHECK(written([](Report &r) { r.encoded(0x4002100, {}, viceCity); }) == "4002100\n");
+    CHECK(written([](Report &r) { r.encoded(std::nullopt, {}, viceCity); }) == "");
+}
+
+TEST_CASE("list: the game's flags, with the spellings of the game's own file")
+{
+    const std::string list = written([](Report &r) { r.listed(gta3); });
+    CHECK(list.starts_with("bit  chiffre  masque  nom                   aussi écrit\n"
+                           "0    1        1       1G_BOOST\n"));
+    CHECK(list.find("\n12   4        1000    NEUTRAL_HANDLING      NEUTRALHANDLING\n")
+          != std::string::npos);
+    CHECK(list.ends_with("\n15   4        8000    HALOGEN_LIGHTS\n"));
+}
+
+TEST_CASE("scan: each vehicle line marked by its worst problem, then the counts")
+{
+    ScanResult result;
+    result.vehicles = {{2, LineKind::Standard, "ÉTÉ", "c0000040", 0xC0000040},
+                       {3, LineKind::Standard, "IDAHO", "zz", std::nullopt},
+                       {4, LineKind::Standard, "STINGER", "", std::nullopt},
+                       {5, LineKind::Bike, "BIKE", "", std::nullopt}};
+    result.problems = {{.level = Level::Warning, .line = 2},
+                       {.level = Level::Error, .line = 3},
+                       {.level = Level::Warning, .line = 3}};
+    CHECK(
+        written([&](Report &r) { r.scanned("f", result, {}, viceCity); })
+        == "   ligne  identifiant  ae        lu        flags\n"
+           "A  2      ÉTÉ          c0000040  C0000040  IS_BUS (+ bits hors flags : C0000000)\n"
+           "E  3      IDAHO        zz        ?         ?\n"
+           "   4      STINGER                ?         ?\n"
+           "   5      BIKE                             entrée moto (!)\n"
+           "\n"
+           "lignes de véhicules : 4 (3 standard, 1 moto) ; 1 erreur (E) ; 2 avertissements (A)\n");
+
+    // Standard lines only: no detail; GTA3's column.
+    ScanResult plain;
+    plain.vehicles = {{1, LineKind::Standard, "IDAHO", "0", 0}};
+    CHECK(written([&](Report &r) { r.scanned("f", plain, {}, gta3); })
+          == "   ligne  identifiant  ad  lu  flags\n"
+             "   1      IDAHO        0   0   -\n"
+             "\n"
+             "lignes de véhicules : 1 ; 0 erreur (E) ; 0 avertissement (A)\n");
+}
+
+TEST_CASE("check: one line per problem, where and how bad, then the totals")
+{
+    const std::vector<Problem> problems{
+        {.message = "m", .line = 3, .identifier = "ID\x01"},
+        {.level = Level::Warning, .message = "w"},
+    };
+    CHECK(written([&](Report &r) {
+              r.checked("a.cfg", problems, viceCity);
+              r.checked("b.cfg", {}, viceCity);
+              r.checkEnded(2, 1, 1, viceCity);
+          })
+          == "a.cfg:3: erreur : ID\\x01 : m\n"
+             "a.cfg: avertissement : w\n"
+             "2 fichiers vérifiés : 1 erreur, 1 avertissement\n");
+    CHECK(written([](Report &r) { r.checkEnded(1, 0, 2, viceCity); })
+          == "1 fichier vérifié : 0 erreur, 2 avertissements\n");
+}

@@ -1,0 +1,196 @@
+#include "flags/FlagCatalogue.h"
+#include "flags/FlagsValue.h"
+#include "support/CommandRun.h"
+
+#include "support/Doctest.h"
+#include <algorithm>
+#include <cctype>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace bitloom;
+using tests::runCommand;
+
+namespace {
+
+std::string lower(std::string_view text)
+{
+    std::string result(text);
+    for (char &c : result)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return result;
+}
+
+} // namespace
+
+TEST_CASE("decode reads every form the game reads alike")
+{
+    const std::pair<const char *, std::uint32_t> forms[] = {
+        {"9047000", 0x9047000},
+        {"0x9047000", 0x9047000},
+        {"09047000", 0x9047000},
+        {"0X009047000", 0x9047000},
+        {"C0", 0xC0},
+        {"c0", 0xC0},
+        {"0x0c0", 0xC0},
+        {"0x0", 0},
+    };
+    for (const auto &[text, value] : forms) {
+        CAPTURE(text);
+        const tests::CommandRun run = runCommand({"decode", text});
+        CHECK(run.status == 0);
+        CHECK(run.err == "");
+        REQUIRE(run.report.values.size() == 1);
+        CHECK(run.report.values[0].value == value);
+    }
+}
+
+TEST_CASE("encode and decode give back every flag and any set of them")
+{
+    for (int bit = 0; bit < flags::flagCount; ++bit) {
+        const std::string_view name = flags::flagAt(bit).name;
+        CAPTURE(name);
+        const std::optional<std::uint32_t> value = runCommand({"encode", name}).report.value;
+        REQUIRE(value.has_value());
+        CHECK(flags::setBits(*value) == std::vector<int>{bit});
+        const std::string text = flags::valueText(*value);
+        CHECK(runCommand({"decode", text}).report.values.at(0).value == *value);
+    }
+
+    // Names in any order and case, some twice.
+    std::mt19937 random(20240607);
+    for (int round = 0; round < 300; ++round) {
+        std::vector<int> bits;
+        std::vector<std::string> names;
+        for (int bit = 0; bit < flags::flagCount; ++bit) {
+            if (random() % 2 == 0)
+                continue;
+            bits.push_back(bit);
+            const std::string_view name = flags::flagAt(bit).name;
+            names.push_back(random() % 2 == 0 ? std::string(name) : lower(name));
+        }
+        if (names.empty())
+            continue;
+        names.push_back(names[random() % names.size()]);
+        std::shuffle(names.begin(), names.end(), random);
+        std::vector<std::string_view> arguments{"encode"};
+        arguments.insert(arguments.end(), names.begin(), names.end());
+        const tests::CommandRun run = runCommand(arguments);
+        CHECK(run.status == 0);
+        REQUIRE(run.report.value.has_value());
+        CHECK(flags::setBits(*run.report.value) == bits);
+    }
+}
+
+TEST_CASE("encode from a value: names add, +NAME adds, -NAME removes, in order")
+{
+    struct Case {
+        std::vector<std::string_view> arguments;
+        std::optional<std::uint32_t> value;
+        const char *err;
+    };
+    const Case cases[] = {
+        {{"2180", "+GOOD_IN_SAND", "-IS_LOW"}, 0x4002100, ""},
+        {{"0x40", "no_doors"}, 0x50, ""},
+        {{"40", "-IS_LOW"}, 0x40, ""},
+        {{"0", "+IS_BUS", "-IS_BUS", "IS_BUS"}, 0x40, ""},
+        {{"1000", "-NEUTRALHANDLING"}, 0, ""},
+        // The value comes first only; a name may begin with a digit.
+        {{"1G_BOOST", "2G_BOOST"}, 3, ""},
+        {{"40002004", "+IS_BUS"},
+         0x2044,
+         "bitloom-flags: avertissement : valeur de départ \"40002004\" : bits 40000000 au-delà "
+         "des 28 flags de GTA: Vice-City, retirés du résultat\n"},
+        {{"21z0", "+IS_BUS"},
+         std::nullopt,
+         "bitloom-flags: erreur : valeur \"21z0\" : caractère non hexadécimal 'z' en position 3 ; "
+         "le jeu lirait 21\n"},
+        {{"2180", "-IS_LOWW"},
+         std::nullopt,
+         "bitloom-flags: erreur : flag inconnu \"IS_LOWW\" ; vouliez-vous dire IS_LOW ?\n"},
+        {{"IS_BUS", "IS_BSU"},
+         std::nullopt,
+         "bitloom-flags: erreur : flag inconnu \"IS_BSU\" ; vouliez-vous dire IS_BUS ?\n"},
+        {{"IS_TRAIN"}, std::nullopt, "bitloom-flags: erreur : flag inconnu \"IS_TRAIN\"\n"},
+        {{"HALOGEN_LIGHT"},
+         std::nullopt,
+         "bitloom-flags: erreur : flag inconnu \"HALOGEN_LIGHT\" ; vouliez-vous dire "
+         "HALOGEN_LIGHTS ?\n"},
+        {{"--game=gta3", "IS_BIKE"},
+         std::nullopt,
+         "bitloom-flags: erreur : le flag \"IS_BIKE\" n'est pas parmi les 16 flags de GTA3\n"},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.arguments.front());
+        std::vector<std::string_view> arguments{"encode"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const tests::CommandRun run = runCommand(arguments);
+        CHECK(run.report.value == c.value);
+        CHECK(run.err == c.err);
+        // Warnings do not fail; a wrong name or value does, and gives no value.
+        CHECK(run.status == (c.value ? 0 : 1));
+    }
+}
+
+TEST_CASE("decode: bad values are errors, said on the error output, beside the good ones")
+{
+    const tests::CommandRun run = runCommand({"decode", "40", "4x", "", "1FFFFFFF", "zz", "10"});
+    CHECK(run.status == 1);
+    REQUIRE(run.report.values.size() == 3);
+    CHECK(run.report.values[0].input == "40");
+    CHECK(run.report.values[1].input == "1FFFFFFF");
+    // The game reads the flags among bits it does not know: a warning.
+    CHECK(run.report.values[1].value == 0xFFFFFFF);
+    CHECK(run.report.values[1].extraBits == 0x10000000);
+    CHECK(run.report.values[2].input == "10");
+
+    const auto &problems = run.report.problems;
+    REQUIRE(problems.size() == 4);
+    CHECK(problems[0].input == "4x");
+    CHECK(problems[0].level == handling::Level::Error);
+    CHECK(problems[0].gameValue == 4u);
+    CHECK(problems[1].input == "");
+    CHECK(problems[1].message == "valeur vide");
+    CHECK(problems[2].level == handling::Level::Warning);
+    CHECK(problems[2].gameValue == 0x1FFFFFFFu);
+    CHECK_FALSE(problems[3].gameValue.has_value());
+    CHECK(
+        run.err
+        == "bitloom-flags: erreur : valeur \"4x\" : caractère non hexadécimal 'x' en position 2 ; "
+           "le jeu lirait 4\n"
+           "bitloom-flags: erreur : valeur vide\n"
+           "bitloom-flags: avertissement : valeur \"1FFFFFFF\" : bits 10000000 au-delà des 28 "
+           "flags de GTA: Vice-City ; le jeu les ignore et lit les flags FFFFFFF\n"
+           "bitloom-flags: erreur : valeur \"zz\" : caractère non hexadécimal 'z' en position 1 ; "
+           "le jeu ne lirait aucune valeur sûre\n");
+}
+
+TEST_CASE("decode: what the game would read of each kind of bad value")
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"9047000xyz", "valeur \"9047000xyz\" : caractère non hexadécimal 'x' en position 8 ; le "
+                       "jeu lirait 9047000"},
+        {"0xZZ", "valeur \"0xZZ\" : caractère non hexadécimal 'Z' en position 3 ; le jeu lirait 0"},
+        {"0x", "valeur \"0x\" : aucun chiffre après 0x ; le jeu lirait 0"},
+        {"1FFFFFFFF",
+         "valeur \"1FFFFFFFF\" : plus de 32 bits ; le jeu ne lirait aucune valeur sûre"},
+        {"\x7F", "valeur \"\\x7F\" : octet non hexadécimal 0x7F en position 1 ; le jeu ne lirait "
+                 "aucune valeur sûre"},
+    };
+    for (const auto &[text, message] : cases) {
+        CAPTURE(text);
+        const tests::CommandRun run = runCommand({"decode", text});
+        CHECK(run.status == 1);
+        REQUIRE(run.report.problems.size() == 1);
+        CHECK(run.report.problems[0].message == message);
+    }
+
+    // GTA3 knows the flags of digits 1 to 4 only.
+    const tests::CommandRun gta3 = runCommand({"--game", "gta3", "decode", "10040"});
+    CHECK(gta3.status == 0);
+    CHECK(gta3.report.values.at(0).value == 0x40);
+    CHECK(gta3.report.problems.at(0).message
+          == "valeur \"10040\" : bits 10000 au-delà des 16 flags de GTA3 ; le jeu les ignore et "
+             "lit les flags 40");
+}
