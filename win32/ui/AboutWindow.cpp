@@ -25,8 +25,8 @@ void AboutWindow::showModal(Window &owner)
     ++m_loads;
     open(owner, toWide(core::aboutCaption(core::programVersion)));
     // The button first: it has the focus when the window opens.
-    auto &button
-        = add<PushButton>("Command1", placement(def::closeButton), toWide(def::closeButtonCaption), true);
+    auto &button = add<PushButton>("Command1", placement(def::closeButton),
+                                   toWide(def::closeButtonCaption), true);
     button.onClick = [this] {
         close();
     };

@@ -4,15 +4,13 @@
 #include "ValueDialog.h"
 #include "core/FlagToolTip.h"
 #include "core/ObjectName.h"
+#include "win32/runtime/Clipboard.h"
 #include "win32/runtime/Dpi.h"
 #include "win32/runtime/EventHandler.h"
 #include "win32/runtime/Fonts.h"
 #include "win32/runtime/Program.h"
 #include "win32/runtime/QuestionBox.h"
 #include "win32/runtime/Text.h"
-
-#include <cstring>
-#include <cwchar>
 
 namespace bitloom::win32 {
 
@@ -370,39 +368,13 @@ void MainWindow::setCommandEnabled(core::Command command, bool enabled)
 
 std::optional<std::string> MainWindow::clipboardText() const
 {
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(handle()))
-        return std::nullopt;
-    std::optional<std::string> text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
-            // The text ends at its first NUL, or where its memory does.
-            const std::size_t room = GlobalSize(data) / sizeof(wchar_t);
-            text = toUtf8(std::wstring_view(chars, wcsnlen(chars, room)));
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
+    const std::optional<std::wstring> text = win32::clipboardText(handle());
+    return text ? std::optional(toUtf8(*text)) : std::nullopt;
 }
 
 void MainWindow::setClipboardText(std::string_view text)
 {
-    const std::wstring wide = toWide(text);
-    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!data)
-        return;
-    std::memcpy(GlobalLock(data), wide.c_str(), bytes);
-    GlobalUnlock(data);
-    if (OpenClipboard(handle())) {
-        EmptyClipboard();
-        // The clipboard owns the memory once it takes it.
-        if (SetClipboardData(CF_UNICODETEXT, data))
-            data = nullptr;
-        CloseClipboard();
-    }
-    if (data)
-        GlobalFree(data);
+    win32::setClipboardText(toWide(text), handle());
 }
 
 void MainWindow::showMessage(std::string_view message, std::string_view title)

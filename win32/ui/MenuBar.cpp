@@ -36,8 +36,7 @@ MenuBar::MenuBar()
                 caption += '\t';
                 caption += core::shortcutText(item.shortcut);
                 const BYTE modifiers = FVIRTKEY | (item.shortcut.control ? FCONTROL : 0);
-                shortcuts.push_back(
-                    {modifiers, virtualKey(item.shortcut), static_cast<WORD>(id)});
+                shortcuts.push_back({modifiers, virtualKey(item.shortcut), static_cast<WORD>(id)});
             }
             AppendMenuW(popup, MF_STRING | (item.checkedAtStart ? MF_CHECKED : MF_UNCHECKED),
                         static_cast<UINT_PTR>(id), toWide(caption).c_str());

@@ -24,12 +24,13 @@ std::optional<std::string> ValueDialog::ask(Window &owner)
     add<Label>("lblValue", placement(def::valueLabel.rect), toWide(def::valueLabel.text),
                Label::AccessKey::Marked);
     auto &value = add<LineEdit>("txtValue", placement(def::valueLine.rect));
-    auto &ok = add<PushButton>("cmdOk", placement(def::okButton.rect), toWide(def::okButton.text), true);
+    auto &ok
+        = add<PushButton>("cmdOk", placement(def::okButton.rect), toWide(def::okButton.text), true);
     ok.onClick = [this] {
         finish(true);
     };
-    auto &cancel
-        = add<PushButton>("cmdCancel", placement(def::cancelButton.rect), toWide(def::cancelButton.text));
+    auto &cancel = add<PushButton>("cmdCancel", placement(def::cancelButton.rect),
+                                   toWide(def::cancelButton.text));
     cancel.onClick = [this] {
         finish(false);
     };
