@@ -58,7 +58,7 @@ BENCH_RUNS ?= 15
 bench: setup
 	cmake --preset bench
 	cmake --build --preset bench
-	xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' build/bench/bench/bitloom-bench $(BENCH_RUNS)
+	xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' build/bench/bench/qt/bitloom-bench $(BENCH_RUNS)
 	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
 	cmake --preset windows -DBITLOOM_BENCH=ON
 	cmake --build --preset windows --target start-bench
