@@ -391,7 +391,7 @@ std::optional<std::string> MainWindow::askForValue()
 
 void MainWindow::setPaneVisible(int pane, bool visible)
 {
-    if (visible)
+    if (visible && pane > 0)
         buildDigitPanes();
     m_panes.at(static_cast<std::size_t>(pane))->setVisible(visible);
     repaintLater();
