@@ -22,16 +22,6 @@ namespace {
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD windowExtendedStyle = WS_EX_CONTROLPARENT;
 
-// What the first frame does not show, the digit panes' boxes and
-// descriptions and the boxes' tooltips, is made once it is on screen: a
-// timer goes off after the window has painted.
-constexpr UINT_PTR afterFirstFrameTimer = 1;
-
-HICON programIcon()
-{
-    return LoadIconW(GetModuleHandleW(nullptr), L"IDI_ICON1");
-}
-
 // The order in which the controls are made, which is their z-order: first,
 // in tab order, those that take the focus and the labels whose access key
 // leads to them (Tab, access keys and arrow keys follow the z-order, and the
@@ -88,12 +78,17 @@ std::string objectName(const def::ControlEntry &entry)
 
 MainWindow::MainWindow()
 {
-    create({L"BitloomMainWindow", programIcon()}, windowStyle, windowExtendedStyle,
+    create({L"BitloomMainWindow", L"IDI_ICON1"}, windowStyle, windowExtendedStyle,
            toWide(def::caption), nullptr, m_menuBar.handle());
     applyFonts();
     buildControls(Stage::FirstFrame);
     connectHandlers();
-    SetTimer(handle(), afterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
+    // What the first frame does not show, the digit panes' boxes and
+    // descriptions and the boxes' tooltips, is made once it is on screen.
+    whenIdle(handle(), [this] {
+        buildDigitPanes();
+        addToolTips();
+    });
 
     handleKeyboardOf(handle(), m_menuBar.shortcuts());
     m_behaviour.load();
@@ -297,14 +292,6 @@ void MainWindow::applyDpi(core::Dpi dpi)
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_TIMER:
-        if (wParam == afterFirstFrameTimer) {
-            KillTimer(handle(), afterFirstFrameTimer);
-            buildDigitPanes();
-            addToolTips();
-            return 0;
-        }
-        break;
     case WM_DPICHANGED:
         applyDpi(core::Dpi{HIWORD(wParam)});
         if (const auto *suggested = reinterpret_cast<const RECT *>(lParam))
