@@ -17,7 +17,7 @@ build: setup $(BUILD_DIR)/CMakeCache.txt
 	cmake --build --preset $(PRESET)
 
 run: build
-	@sh scripts/run.sh $(BUILD_DIR)/app/bitloom
+	@sh scripts/run.sh $(BUILD_DIR)/qt/app/bitloom
 
 test: build
 	ctest --preset $(PRESET)
@@ -39,7 +39,7 @@ WINDOWS_STRESS_SEEDS ?= 10
 WINDOWS_STRESS_ACTIONS ?= 1000
 stress: build
 	QT_QPA_PLATFORM=offscreen BITLOOM_RANDOM_SEEDS=$(STRESS_SEEDS) \
-	    BITLOOM_RANDOM_ACTIONS=$(STRESS_ACTIONS) $(BUILD_DIR)/tests/ui/tst_randomuser
+	    BITLOOM_RANDOM_ACTIONS=$(STRESS_ACTIONS) $(BUILD_DIR)/tests/qt/ui/tst_randomuser
 	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
 	cmake --preset windows
 	cmake --build --preset windows --target tst_win32_randomuser
@@ -58,7 +58,7 @@ BENCH_RUNS ?= 15
 bench: setup
 	cmake --preset bench
 	cmake --build --preset bench
-	xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' build/bench/bench/bitloom-bench $(BENCH_RUNS)
+	xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' build/bench/bench/qt/bitloom-bench $(BENCH_RUNS)
 	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
 	cmake --preset windows -DBITLOOM_BENCH=ON
 	cmake --build --preset windows --target start-bench

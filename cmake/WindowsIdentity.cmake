@@ -12,8 +12,8 @@ set(BITLOOM_WINDOWS_MANIFEST ${BITLOOM_WINDOWS_DIR}/bitloom.manifest)
 # the windows show, 48 and 256 the ones Explorer picks for larger views (256
 # kept as PNG, which Windows reads at that size).
 set(icon_images
-    ${PROJECT_SOURCE_DIR}/ui/resources/bitloom-16.png
-    ${PROJECT_SOURCE_DIR}/ui/resources/bitloom-32.png
+    ${PROJECT_SOURCE_DIR}/packaging/icons/bitloom-16.png
+    ${PROJECT_SOURCE_DIR}/packaging/icons/bitloom-32.png
     ${PROJECT_SOURCE_DIR}/packaging/icons/bitloom-48.png)
 set(icon_raw_image ${PROJECT_SOURCE_DIR}/packaging/icons/bitloom-256.png)
 add_custom_command(OUTPUT ${BITLOOM_WINDOWS_ICON}

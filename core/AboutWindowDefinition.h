@@ -9,9 +9,9 @@ namespace bitloom::core::aboutWindow {
 
 inline constexpr TwipsSize clientSize{4095, 3000};
 
-inline constexpr TwipsRect command1{1200, 2520, 1695, 375};
-inline constexpr std::string_view command1Caption = "&Fermer";
-inline constexpr TwipsRect txtAbout{120, 120, 3855, 2295};
+inline constexpr TwipsRect closeButton{1200, 2520, 1695, 375};
+inline constexpr std::string_view closeButtonCaption = "&Fermer";
+inline constexpr TwipsRect textBox{120, 120, 3855, 2295};
 
 // Eleven lines, each ending in CR LF; the third to fifth are one sentence
 // broken by hand, and the last five are the credits.

@@ -16,7 +16,7 @@ MainWindowBehaviour::MainWindowBehaviour(MainWindowControls &controls)
 
 void MainWindowBehaviour::load()
 {
-    const TwipsPoint summarySpot{mainWindow::fraPane0.rect.left, mainWindow::fraPane0.rect.top};
+    const TwipsPoint summarySpot{mainWindow::summaryPane.rect.left, mainWindow::summaryPane.rect.top};
     for (int pane = 0; pane < paneCount; ++pane)
         m_controls.movePane(pane, summarySpot);
     showSingleView();

@@ -23,21 +23,21 @@ struct Control {
 
 inline constexpr std::string_view caption = "Bitloom";
 
-inline constexpr Control lstPane{{120, 240, 915, 4155}, 0, {}};
-inline constexpr Control fraPane0{{1200, 120, 3375, 4215}, 1, "Résumé"};
-inline constexpr Control lblIntroduction{
+inline constexpr Control paneList{{120, 240, 915, 4155}, 0, {}};
+inline constexpr Control summaryPane{{1200, 120, 3375, 4215}, 1, "Résumé"};
+inline constexpr Control introduction{
     {120, 360, 3135, 975},
     2,
     "Cette utilitaire est conçu pour GTA: Vice-City, bien que les chiffres 1-4 soient les mêmes "
     "que dans GTA3. Donc vous pouvez créer les données pour GTA3 si vous utilisez seulement ces "
     "chiffres."};
-inline constexpr Control lblOutput{{240, 1980, 1290, 255}, 3, "&Données du Flag:"};
-inline constexpr Control txtOutput{{1560, 1920, 1575, 345}, 4, "0"};
-inline constexpr Control lblInstructions{
+inline constexpr Control outputLabel{{240, 1980, 1290, 255}, 3, "&Données du Flag:"};
+inline constexpr Control outputBox{{1560, 1920, 1575, 345}, 4, "0"};
+inline constexpr Control instructions{
     {120, 2400, 3135, 495},
     66,
     "Copier dans la colonne \"ae\" du fichier handling \"\\data\\handling.cfg\" "};
-inline constexpr Control cmdClearAll{{840, 3360, 1695, 495}, 67, "&Réinitialiser les Flags"};
+inline constexpr Control resetButton{{840, 3360, 1695, 495}, 67, "&Réinitialiser les Flags"};
 
 // Every control but the output box uses the platform's dialog font at this size.
 inline constexpr int dialogFontPointSize = 8;
@@ -58,14 +58,14 @@ struct Rule {
     int shadowPixels;
     int highlightPixels;
 };
-inline constexpr Rule linSummarySplitter{"linSummarySplitter", 0, 120, 3240, 1560, 2, 1};
-inline constexpr Rule linMenuSplitter{"linMenuSplitter", -1, 0, 15240, 0, 1, 3};
-inline constexpr std::array<Rule, 2> rules{linSummarySplitter, linMenuSplitter};
+inline constexpr Rule summaryRule{"linSummarySplitter", 0, 120, 3240, 1560, 2, 1};
+inline constexpr Rule menuRule{"linMenuSplitter", -1, 0, 15240, 0, 1, 3};
+inline constexpr std::array<Rule, 2> rules{summaryRule, menuRule};
 
 // The digit panes share the summary pane's size; their place depends on the view.
-inline constexpr TwipsSize paneSize{fraPane0.rect.width, fraPane0.rect.height};
+inline constexpr TwipsSize paneSize{summaryPane.rect.width, summaryPane.rect.height};
 
-constexpr int fraPaneTabIndex(int digit)
+constexpr int paneTabIndex(int digit)
 {
     return 5 + 9 * (digit - 1);
 }
@@ -76,23 +76,23 @@ constexpr int rowOf(int bit)
     return bit % flags::bitsPerDigit;
 }
 
-constexpr TwipsRect chkflagRect(int bit)
+constexpr TwipsRect flagBoxRect(int bit)
 {
     return {bit == 27 ? 120 : 240, 240 + 960 * rowOf(bit), 3015, 255};
 }
 
-constexpr TwipsRect lblDescriptionRect(int bit)
+constexpr TwipsRect descriptionRect(int bit)
 {
     return {120, 480 + 960 * rowOf(bit), bit == 5 ? 3190 : 3135, 735};
 }
 
 // The last flag comes after the summary pane's instructions and reset button.
-constexpr int chkflagTabIndex(int bit)
+constexpr int flagBoxTabIndex(int bit)
 {
     return bit == 27 ? 68 : 7 + 9 * (flags::digitOf(bit) - 1) + 2 * rowOf(bit);
 }
 
-constexpr int lblDescriptionTabIndex(int bit)
+constexpr int descriptionTabIndex(int bit)
 {
     return bit == 27 ? 69 : 6 + 9 * (flags::digitOf(bit) - 1) + 2 * rowOf(bit);
 }
@@ -121,18 +121,18 @@ namespace detail {
 constexpr std::array<ControlEntry, controlCount> controlsInTabOrder()
 {
     std::array<ControlEntry, controlCount> list{{
-        {ControlKind::List, "lstPane", -1, -1, lstPane.rect, lstPane.tabIndex, lstPane.text},
-        {ControlKind::Frame, "fraPane", 0, -1, fraPane0.rect, fraPane0.tabIndex, fraPane0.text},
-        {ControlKind::Label, "lblIntroduction", -1, 0, lblIntroduction.rect,
-         lblIntroduction.tabIndex, lblIntroduction.text},
-        {ControlKind::Label, "lblOutput", -1, 0, lblOutput.rect, lblOutput.tabIndex,
-         lblOutput.text},
-        {ControlKind::OutputBox, "txtOutput", -1, 0, txtOutput.rect, txtOutput.tabIndex,
-         txtOutput.text},
-        {ControlKind::Label, "lblInstructions", -1, 0, lblInstructions.rect,
-         lblInstructions.tabIndex, lblInstructions.text},
-        {ControlKind::Button, "cmdClearAll", -1, 0, cmdClearAll.rect, cmdClearAll.tabIndex,
-         cmdClearAll.text},
+        {ControlKind::List, "lstPane", -1, -1, paneList.rect, paneList.tabIndex, paneList.text},
+        {ControlKind::Frame, "fraPane", 0, -1, summaryPane.rect, summaryPane.tabIndex, summaryPane.text},
+        {ControlKind::Label, "lblIntroduction", -1, 0, introduction.rect,
+         introduction.tabIndex, introduction.text},
+        {ControlKind::Label, "lblOutput", -1, 0, outputLabel.rect, outputLabel.tabIndex,
+         outputLabel.text},
+        {ControlKind::OutputBox, "txtOutput", -1, 0, outputBox.rect, outputBox.tabIndex,
+         outputBox.text},
+        {ControlKind::Label, "lblInstructions", -1, 0, instructions.rect,
+         instructions.tabIndex, instructions.text},
+        {ControlKind::Button, "cmdClearAll", -1, 0, resetButton.rect, resetButton.tabIndex,
+         resetButton.text},
     }};
     std::size_t next = 7;
     for (int digit = 1; digit <= flags::digitCount; ++digit) {
@@ -141,15 +141,15 @@ constexpr std::array<ControlEntry, controlCount> controlsInTabOrder()
                         digit,
                         -1,
                         {0, 0, paneSize.width, paneSize.height},
-                        fraPaneTabIndex(digit),
+                        paneTabIndex(digit),
                         flags::digitCaption(digit)};
         for (int bit : flags::bitsOfDigit(digit)) {
             const flags::Flag &flag = flags::flagAt(bit);
-            list[next++] = {ControlKind::FlagBox, "chkflag", bit, digit, chkflagRect(bit),
-                            chkflagTabIndex(bit), flag.name};
+            list[next++] = {ControlKind::FlagBox, "chkflag", bit, digit, flagBoxRect(bit),
+                            flagBoxTabIndex(bit), flag.name};
             list[next++] = {
-                ControlKind::Label,          "lblDescription", bit, digit, lblDescriptionRect(bit),
-                lblDescriptionTabIndex(bit), flag.description};
+                ControlKind::Label,          "lblDescription", bit, digit, descriptionRect(bit),
+                descriptionTabIndex(bit), flag.description};
         }
     }
     std::sort(list.begin(), list.end(),

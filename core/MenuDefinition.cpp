@@ -17,28 +17,16 @@ const MenuItem &menuItem(std::string_view name, int index)
 
 std::string shortcutText(Shortcut shortcut)
 {
-    std::string text = shortcut.control ? "Ctrl+" : "";
-    switch (shortcut.key) {
-    case Key::None:
+    if (shortcut.isNone())
         return {};
-    case Key::C:
-        return text + 'C';
-    case Key::Q:
-        return text + 'Q';
-    case Key::S:
-        return text + 'S';
-    case Key::V:
-        return text + 'V';
-    case Key::W:
-        return text + 'W';
-    case Key::Y:
-        return text + 'Y';
-    case Key::Z:
-        return text + 'Z';
-    case Key::F1:
-        return text + "F1";
-    }
-    return {};
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) on adding a
+    // literal to a string at -O3.
+    std::string text = shortcut.control ? "Ctrl+" : "";
+    if (shortcut.letter)
+        text += shortcut.letter;
+    else
+        text.append(1, 'F').append(std::to_string(shortcut.functionKey));
+    return text;
 }
 
 } // namespace bitloom::core

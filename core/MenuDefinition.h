@@ -26,11 +26,14 @@ enum class Command : std::uint8_t {
     About,
 };
 
-enum class Key : std::uint8_t { None, C, Q, S, V, W, Y, Z, F1 };
-
+// A key, with Ctrl or without: a letter ('A' to 'Z') or a function key (1 for
+// F1). Each front end turns it into its own key code in one place.
 struct Shortcut {
     bool control = false;
-    Key key = Key::None;
+    char letter = 0;
+    int functionKey = 0;
+
+    constexpr bool isNone() const { return letter == 0 && functionKey == 0; }
     friend constexpr bool operator==(const Shortcut &, const Shortcut &) = default;
 };
 
@@ -59,16 +62,16 @@ namespace menus {
 inline constexpr std::array<MenuItem, 3> file{{
     {"mnuFileClear", -1, "&Réinitialiser les flags", Command::ResetFlags},
     {"mnuFileSep"},
-    {"mnuFileExit", -1, "&Quitter", Command::Quit, {true, Key::Q}},
+    {"mnuFileExit", -1, "&Quitter", Command::Quit, {.control = true, .letter = 'Q'}},
 }};
 
 // "&Edition" has no accent on its capital, like "&A propos".
 inline constexpr std::array<MenuItem, 6> edit{{
-    {"mnuEditUndo", -1, "&Annuler", Command::Undo, {true, Key::Z}},
-    {"mnuEditRedo", -1, "&Rétablir", Command::Redo, {true, Key::Y}},
+    {"mnuEditUndo", -1, "&Annuler", Command::Undo, {.control = true, .letter = 'Z'}},
+    {"mnuEditRedo", -1, "&Rétablir", Command::Redo, {.control = true, .letter = 'Y'}},
     {"mnuEditSep"},
-    {"mnuEditCopy", -1, "&Copier la valeur", Command::CopyValue, {true, Key::C}},
-    {"mnuEditPaste", -1, "C&oller une valeur", Command::PasteValue, {true, Key::V}},
+    {"mnuEditCopy", -1, "&Copier la valeur", Command::CopyValue, {.control = true, .letter = 'C'}},
+    {"mnuEditPaste", -1, "C&oller une valeur", Command::PasteValue, {.control = true, .letter = 'V'}},
     {"mnuEditType", -1, "&Saisir une valeur...", Command::TypeValue},
 }};
 
@@ -86,19 +89,19 @@ inline constexpr std::array<MenuItem, 11> window{{
      -1,
      "&Une rangée, Une Colonne (Simple)",
      Command::SingleView,
-     {true, Key::S},
+     {.control = true, .letter = 'S'},
      true},
     {"mnuViewWide",
      -1,
      "&Deux Rangées, Quatre Colonnes (Larges)",
      Command::WideView,
-     {true, Key::W},
+     {.control = true, .letter = 'W'},
      true,
      true},
 }};
 
 inline constexpr std::array<MenuItem, 1> help{{
-    {"mnuAbout", -1, "&A propos", Command::About, {false, Key::F1}},
+    {"mnuAbout", -1, "&A propos", Command::About, {.functionKey = 1}},
 }};
 
 } // namespace menus

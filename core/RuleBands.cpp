@@ -57,4 +57,19 @@ std::vector<RuleBand> ruleBands(const mainWindow::Rule &rule, Dpi dpi)
     return bands;
 }
 
+RuleBand lineRows(const mainWindow::Rule &rule, int line, Dpi dpi)
+{
+    RuleBand rows{line, 0, 0};
+    bool first = true;
+    for (const RuleBand &band : ruleBands(rule, dpi)) {
+        if (band.line != line)
+            continue;
+        const int bottom = std::max(rows.top + rows.height, band.top + band.height);
+        rows.top = first ? band.top : std::min(rows.top, band.top);
+        rows.height = bottom - rows.top;
+        first = false;
+    }
+    return rows;
+}
+
 } // namespace bitloom::core

@@ -25,4 +25,8 @@ struct RuleBand {
 // The bands that show, from top to bottom.
 std::vector<RuleBand> ruleBands(const mainWindow::Rule &rule, Dpi dpi);
 
+// The rows one line of the rule covers, from its first band to its last: the
+// other line, on top of it where they meet, shows over the rest.
+RuleBand lineRows(const mainWindow::Rule &rule, int line, Dpi dpi);
+
 } // namespace bitloom::core

@@ -17,24 +17,31 @@ void UndoHistory::record(const flags::FlagStates &before)
     m_redo.clear();
 }
 
+namespace {
+
+// Takes the newest step of one list; the current states go on the other.
+std::optional<flags::FlagStates> takeStep(std::vector<flags::FlagStates> &from,
+                                          std::vector<flags::FlagStates> &to,
+                                          const flags::FlagStates &current)
+{
+    if (from.empty())
+        return std::nullopt;
+    const flags::FlagStates step = from.back();
+    from.pop_back();
+    to.push_back(current);
+    return step;
+}
+
+} // namespace
+
 std::optional<flags::FlagStates> UndoHistory::undo(const flags::FlagStates &current)
 {
-    if (m_undo.empty())
-        return std::nullopt;
-    const flags::FlagStates previous = m_undo.back();
-    m_undo.pop_back();
-    m_redo.push_back(current);
-    return previous;
+    return takeStep(m_undo, m_redo, current);
 }
 
 std::optional<flags::FlagStates> UndoHistory::redo(const flags::FlagStates &current)
 {
-    if (m_redo.empty())
-        return std::nullopt;
-    const flags::FlagStates next = m_redo.back();
-    m_redo.pop_back();
-    m_undo.push_back(current);
-    return next;
+    return takeStep(m_redo, m_undo, current);
 }
 
 void UndoHistory::clear()

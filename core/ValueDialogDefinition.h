@@ -17,10 +17,10 @@ struct Control {
 };
 
 // In tab order: the label's access key leads to the line that follows it.
-inline constexpr Control lblValue{{120, 120, 4560, 255},
+inline constexpr Control valueLabel{{120, 120, 4560, 255},
                                   "&Valeur hexadécimale, ou ligne du fichier handling :"};
-inline constexpr Control txtValue{{120, 420, 4560, 315}, {}};
-inline constexpr Control cmdOk{{1920, 900, 1215, 375}, "OK"};
-inline constexpr Control cmdCancel{{3465, 900, 1215, 375}, "Annuler"};
+inline constexpr Control valueLine{{120, 420, 4560, 315}, {}};
+inline constexpr Control okButton{{1920, 900, 1215, 375}, "OK"};
+inline constexpr Control cancelButton{{3465, 900, 1215, 375}, "Annuler"};
 
 } // namespace bitloom::core::valueDialog

@@ -89,7 +89,7 @@ TEST_CASE("the windows' access keys are documented beside their controls")
 {
     const std::vector<std::string> lines = pageLines();
     for (std::string_view caption :
-         {mainWindow::lblOutput.text, mainWindow::cmdClearAll.text, aboutWindow::command1Caption}) {
+         {mainWindow::outputLabel.text, mainWindow::resetButton.text, aboutWindow::closeButtonCaption}) {
         CAPTURE(caption);
         CHECK(documented(lines, withoutMarker(caption), accessKey(caption)));
     }

@@ -49,16 +49,16 @@ TEST_CASE("the client areas hold the panes with their margins")
     CHECK(last.y + def::paneSize.height + def::paneMargin == def::wideViewClient.height);
 }
 
-TEST_CASE("every control of a digit pane lies inside the pane")
+TEST_CASE("every control of a pane lies inside the pane")
 {
-    for (int bit = 0; bit < bitloom::flags::flagCount; ++bit) {
-        CAPTURE(bit);
-        for (const TwipsRect &rect : {def::chkflagRect(bit), def::lblDescriptionRect(bit)}) {
-            CHECK(rect.left > 0);
-            CHECK(rect.top > 0);
-            CHECK(rect.left + rect.width < def::paneSize.width);
-            CHECK(rect.top + rect.height < def::paneSize.height);
-        }
+    for (const def::ControlEntry &entry : def::controls) {
+        if (entry.pane < 0)
+            continue;
+        CAPTURE(objectName(entry.name, entry.index));
+        CHECK(entry.rect.left > 0);
+        CHECK(entry.rect.top > 0);
+        CHECK(entry.rect.left + entry.rect.width < def::paneSize.width);
+        CHECK(entry.rect.top + entry.rect.height < def::paneSize.height);
     }
 }
 
@@ -90,27 +90,57 @@ TEST_CASE("each flag's tooltip gives its mask, its digit and the digit's value")
     }
 }
 
-TEST_CASE("tab indices run from 0 to 69, each once")
+TEST_CASE("the main window's controls, in tab order from 0 to 69, panes before what they hold")
 {
-    std::multiset<int> indices{def::lstPane.tabIndex,         def::fraPane0.tabIndex,
-                               def::lblIntroduction.tabIndex, def::lblOutput.tabIndex,
-                               def::txtOutput.tabIndex,       def::lblInstructions.tabIndex,
-                               def::cmdClearAll.tabIndex};
-    for (int digit = 1; digit <= bitloom::flags::digitCount; ++digit)
-        indices.insert(def::fraPaneTabIndex(digit));
-    for (int bit = 0; bit < bitloom::flags::flagCount; ++bit) {
-        indices.insert(def::chkflagTabIndex(bit));
-        indices.insert(def::lblDescriptionTabIndex(bit));
+    REQUIRE(def::controls.size() == 70);
+    std::set<std::string> names;
+    std::set<int> panesMet;
+    for (std::size_t i = 0; i < def::controls.size(); ++i) {
+        const def::ControlEntry &entry = def::controls[i];
+        CAPTURE(entry.name);
+        CHECK(entry.tabIndex == static_cast<int>(i));
+        CHECK(names.insert(objectName(entry.name, entry.index)).second);
+        if (entry.kind == def::ControlKind::Frame)
+            panesMet.insert(entry.index);
+        else if (entry.pane >= 0)
+            CHECK(panesMet.count(entry.pane) == 1);
     }
-    REQUIRE(indices.size() == 70);
-    int expected = 0;
-    for (int index : indices)
-        CHECK(index == expected++);
-    // The boxes come in bit order, the last one after the reset button.
-    for (int bit = 1; bit < bitloom::flags::flagCount; ++bit)
-        CHECK(def::chkflagTabIndex(bit) > def::chkflagTabIndex(bit - 1));
-    CHECK(def::chkflagTabIndex(26) < def::cmdClearAll.tabIndex);
-    CHECK(def::cmdClearAll.tabIndex < def::chkflagTabIndex(27));
+
+    // Where the layout breaks its own pattern, and a few of each kind.
+    struct Notable {
+        const char *name;
+        int index;
+        int pane;
+        TwipsRect rect;
+        int tabIndex;
+    };
+    const Notable notable[] = {
+        {"lstPane", -1, -1, {120, 240, 915, 4155}, 0},
+        {"fraPane", 0, -1, {1200, 120, 3375, 4215}, 1},
+        {"txtOutput", -1, 0, {1560, 1920, 1575, 345}, 4},
+        {"fraPane", 1, -1, {0, 0, 3375, 4215}, 5},
+        {"lblDescription", 0, 1, {120, 480, 3135, 735}, 6},
+        {"chkflag", 0, 1, {240, 240, 3015, 255}, 7},
+        {"lblDescription", 5, 2, {120, 1440, 3190, 735}, 17},
+        {"chkflag", 7, 2, {240, 3120, 3015, 255}, 22},
+        {"fraPane", 7, -1, {0, 0, 3375, 4215}, 59},
+        {"chkflag", 26, 7, {240, 2160, 3015, 255}, 65},
+        {"lblInstructions", -1, 0, {120, 2400, 3135, 495}, 66},
+        {"cmdClearAll", -1, 0, {840, 3360, 1695, 495}, 67},
+        {"chkflag", 27, 7, {120, 3120, 3015, 255}, 68},
+        {"lblDescription", 27, 7, {120, 3360, 3135, 735}, 69},
+    };
+    for (const Notable &n : notable) {
+        const def::ControlEntry &entry = def::controls[static_cast<std::size_t>(n.tabIndex)];
+        CAPTURE(objectName(n.name, n.index));
+        CHECK(entry.name == n.name);
+        CHECK(entry.index == n.index);
+        CHECK(entry.pane == n.pane);
+        CHECK(entry.rect == n.rect);
+    }
+    CHECK(def::controls[7].text == "1G_BOOST");
+    CHECK(def::controls[68].text == "SPECIAL_FLIGHT");
+    CHECK(def::controls[5].text == "1er Chiffre");
 }
 
 TEST_CASE("within each menu, no two items share an access key")

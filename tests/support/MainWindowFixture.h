@@ -3,11 +3,11 @@
 // keeps one window for all its tests.
 #pragma once
 
-#include "runtime/CheckBox.h"
-#include "runtime/ListBox.h"
-#include "runtime/Program.h"
-#include "runtime/Twips.h"
-#include "ui/MainWindow.h"
+#include "qt/runtime/CheckBox.h"
+#include "qt/runtime/ListBox.h"
+#include "qt/runtime/Program.h"
+#include "qt/runtime/Twips.h"
+#include "qt/ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

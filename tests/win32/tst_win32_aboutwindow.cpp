@@ -243,7 +243,7 @@ Layout layoutOf(HWND about)
 void checkLayout(const Layout &layout, core::Dpi dpi)
 {
     CAPTURE(dpi.value);
-    const auto &def = core::aboutWindow::command1;
+    const auto &def = core::aboutWindow::closeButton;
     CHECK(layout.client.cx == core::toPixels(core::aboutWindow::clientSize.width, dpi));
     CHECK(layout.client.cy == core::toPixels(core::aboutWindow::clientSize.height, dpi));
     CHECK(layout.button.left == core::toPixels(def.left, dpi));

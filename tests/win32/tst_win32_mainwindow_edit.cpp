@@ -1,7 +1,7 @@
 #include "support/ChildProcess.h"
-#include "support/Win32Clipboard.h"
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
+#include "win32/runtime/Clipboard.h"
 
 #include <doctest.h>
 
@@ -10,9 +10,9 @@
 
 using namespace bitloom;
 using flags::CheckState;
-using tests::clipboardText;
-using tests::setClipboard;
-using tests::setClipboardText;
+using win32::clipboardText;
+using win32::setClipboard;
+using win32::setClipboardText;
 using wintest::textOf;
 
 namespace {

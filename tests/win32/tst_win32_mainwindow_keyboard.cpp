@@ -1,5 +1,5 @@
-#include "support/Win32Clipboard.h"
 #include "support/Win32MainWindowFixture.h"
+#include "win32/runtime/Clipboard.h"
 
 #include <doctest.h>
 
@@ -10,7 +10,7 @@
 
 using namespace bitloom;
 using flags::CheckState;
-using tests::clipboardText;
+using win32::clipboardText;
 
 TEST_CASE(
     "flags ticked from the keyboard; Alt+D, select all and copy put the value on the clipboard")

@@ -40,50 +40,27 @@ SIZE clientSize(const Control &control)
     return {client.right, client.bottom};
 }
 
-// Every control whose place is given in twips within its frame or window.
-std::vector<std::pair<std::string, core::TwipsRect>> placedControls()
-{
-    std::vector<std::pair<std::string, core::TwipsRect>> controls{
-        {"lblIntroduction", def::lblIntroduction.rect},
-        {"lblOutput", def::lblOutput.rect},
-        {"txtOutput", def::txtOutput.rect},
-        {"lblInstructions", def::lblInstructions.rect},
-        {"cmdClearAll", def::cmdClearAll.rect},
-    };
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        controls.push_back({core::objectName("chkflag", bit), def::chkflagRect(bit)});
-        controls.push_back({core::objectName("lblDescription", bit), def::lblDescriptionRect(bit)});
-    }
-    return controls;
-}
-
-std::string frameOf(const std::string &control)
-{
-    for (int bit = 0; bit < flags::flagCount; ++bit) {
-        if (control == core::objectName("chkflag", bit)
-            || control == core::objectName("lblDescription", bit))
-            return core::objectName("fraPane", flags::digitOf(bit));
-    }
-    return "fraPane(0)";
-}
-
+// Every control where the list puts it within its pane or the window.
 void checkPlaces(core::Dpi dpi)
 {
     CAPTURE(dpi.value);
     auto &window = tests::mainWindow();
-    const RECT list = window.placeOf(window.lstPane().handle());
-    CHECK(list.left == core::toPixels(120, dpi));
-    CHECK(list.top == core::toPixels(240, dpi));
-    CHECK(list.right - list.left == core::toPixels(915, dpi));
-    CHECK(list.bottom - list.top == core::toPixels(4155, dpi));
-    for (const auto &[name, rect] : placedControls()) {
+    for (const def::ControlEntry &entry : def::controls) {
+        if (entry.kind == def::ControlKind::Frame)
+            continue;
+        const std::string name = core::objectName(entry.name, entry.index);
         CAPTURE(name);
-        const RECT frame = window.placeOf(window.control<Control>(frameOf(name)).handle());
+        const POINT origin = [&] {
+            if (entry.pane < 0)
+                return POINT{0, 0};
+            const RECT frame = window.placeOf(window.fraPane(entry.pane).handle());
+            return POINT{frame.left, frame.top};
+        }();
         const RECT at = window.placeOf(window.control<Control>(name).handle());
-        CHECK(at.left - frame.left == core::toPixels(rect.left, dpi));
-        CHECK(at.top - frame.top == core::toPixels(rect.top, dpi));
-        CHECK(at.right - at.left == core::toPixels(rect.width, dpi));
-        CHECK(at.bottom - at.top == core::toPixels(rect.height, dpi));
+        CHECK(at.left - origin.x == core::toPixels(entry.rect.left, dpi));
+        CHECK(at.top - origin.y == core::toPixels(entry.rect.top, dpi));
+        CHECK(at.right - at.left == core::toPixels(entry.rect.width, dpi));
+        CHECK(at.bottom - at.top == core::toPixels(entry.rect.height, dpi));
     }
 }
 
@@ -259,7 +236,7 @@ TEST_CASE("each rule shows its shadow row above its highlight row at 100, 125, 1
 
         // The summary pane's rule, its highlight on the rule's own row.
         const RECT pane = window.placeOf(window.fraPane(0).handle());
-        const int ruleRow = pane.top + core::toPixels(def::linSummarySplitter.y, resolution);
+        const int ruleRow = pane.top + core::toPixels(def::summaryRule.y, resolution);
         const int ruleX = pane.left + core::toPixels(600, resolution);
         CHECK(colourAt(ruleX, ruleRow - row - 1) != shadow);
         for (int y = 0; y < row; ++y) {
@@ -328,51 +305,46 @@ TEST_CASE("the dialog font at 8 pt; the output box asks for Century Gothic 9.75 
 TEST_CASE("the controls carry the texts of the definition")
 {
     auto &window = tests::mainWindow();
-    CHECK(window.control<Control>("lblOutput").text() == L"&Données du Flag:");
-    CHECK(window.cmdClearAll().text() == L"&Réinitialiser les Flags");
-    CHECK(window.fraPane(0).text() == L"Résumé");
-    CHECK(window.fraPane(3).text() == L"3e Chiffre");
-    CHECK(window.chkflag(27).text() == L"SPECIAL_FLIGHT");
-    CHECK(window.control<Control>("lblDescription(8)").text()
-          == L"Créé un deuxième pot d'échappement");
+    for (const def::ControlEntry &entry : def::controls) {
+        const std::string name = core::objectName(entry.name, entry.index);
+        CAPTURE(name);
+        CHECK(window.control<Control>(name).text() == win32::toWide(entry.text));
+    }
+    // Item k names pane k.
     const auto &list = window.lstPane();
-    REQUIRE(list.count() == 8);
-    CHECK(list.item(0) == L"Résumé");
-    CHECK(list.item(1) == L"1er Chiffre");
-    CHECK(list.item(7) == L"7e Chiffre");
+    REQUIRE(list.count() == core::paneCount);
+    for (int pane = 0; pane < core::paneCount; ++pane)
+        CHECK(list.item(pane) == window.fraPane(pane).text());
 }
 
 TEST_CASE("the menu bar reads as defined, shortcuts shown beside their items")
 {
     const HMENU bar = GetMenu(tests::mainWindow().handle());
-    REQUIRE(GetMenuItemCount(bar) == 4);
-    const auto text = [](HMENU menu, int position) {
+    const auto text = [](HMENU menu, std::size_t position) {
         std::wstring caption(128, L'\0');
         caption.resize(static_cast<std::size_t>(
             GetMenuStringW(menu, static_cast<UINT>(position), caption.data(), 128, MF_BYPOSITION)));
         return caption;
     };
-    CHECK(text(bar, 0) == L"&Fichier");
-    CHECK(text(bar, 1) == L"&Edition");
-    CHECK(text(bar, 2) == L"&Affichage");
-    CHECK(text(bar, 3) == L"&Aide");
-    const HMENU file = GetSubMenu(bar, 0);
-    CHECK(text(file, 0) == L"&Réinitialiser les flags");
-    CHECK((GetMenuState(file, 1, MF_BYPOSITION) & MF_SEPARATOR) != 0);
-    CHECK(text(file, 2) == L"&Quitter\tCtrl+Q");
-    const HMENU edit = GetSubMenu(bar, 1);
-    CHECK(text(edit, 0) == L"&Annuler\tCtrl+Z");
-    CHECK(text(edit, 1) == L"&Rétablir\tCtrl+Y");
-    CHECK((GetMenuState(edit, 2, MF_BYPOSITION) & MF_SEPARATOR) != 0);
-    CHECK(text(edit, 3) == L"&Copier la valeur\tCtrl+C");
-    CHECK(text(edit, 4) == L"C&oller une valeur\tCtrl+V");
-    CHECK(text(edit, 5) == L"&Saisir une valeur...");
-    const HMENU view = GetSubMenu(bar, 2);
-    CHECK(GetMenuItemCount(view) == 11);
-    CHECK(text(view, 1) == L"&1e Chiffre");
-    CHECK(text(view, 9) == L"&Une rangée, Une Colonne (Simple)\tCtrl+S");
-    CHECK(text(view, 10) == L"&Deux Rangées, Quatre Colonnes (Larges)\tCtrl+W");
-    CHECK(text(GetSubMenu(bar, 3), 0) == L"&A propos\tF1");
+    REQUIRE(GetMenuItemCount(bar) == static_cast<int>(core::menuBar.size()));
+    for (std::size_t m = 0; m < core::menuBar.size(); ++m) {
+        const core::Menu &menu = core::menuBar[m];
+        CHECK(text(bar, m) == win32::toWide(menu.caption));
+        const HMENU items = GetSubMenu(bar, static_cast<int>(m));
+        REQUIRE(GetMenuItemCount(items) == static_cast<int>(menu.items.size()));
+        for (std::size_t i = 0; i < menu.items.size(); ++i) {
+            const core::MenuItem &item = menu.items[i];
+            CAPTURE(item.name);
+            if (item.isSeparator()) {
+                CHECK((GetMenuState(items, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR));
+                continue;
+            }
+            const std::string shortcut = core::shortcutText(item.shortcut);
+            CHECK(text(items, i)
+                  == win32::toWide(std::string(item.caption) + (shortcut.empty() ? "" : "\t")
+                                   + shortcut));
+        }
+    }
 }
 
 TEST_CASE("Tab runs through the controls in their tab order")

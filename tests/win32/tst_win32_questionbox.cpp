@@ -54,13 +54,12 @@ TEST_CASE("the question reads in French, whatever the language of Windows, Yes f
     CHECK(seen.yesIsDefault);
 }
 
-TEST_CASE("Enter answers Yes, which is worth 6")
+TEST_CASE("Enter answers Yes")
 {
     const tests::Win32ModalAnswer answer(nullptr, [](HWND) { tests::sendKeys({VK_RETURN}); });
     const core::Answer result = win32::askQuestion(nullptr, "Sûr?", "Question");
     CHECK_FALSE(answer.gaveUp());
     CHECK(result == core::Answer::Yes);
-    CHECK(static_cast<int>(result) == 6);
 }
 
 TEST_CASE("Esc and the close box do not answer: only a button does")

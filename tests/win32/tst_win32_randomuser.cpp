@@ -6,9 +6,9 @@
 
 #include "flags/FlagsValue.h"
 #include "support/RandomUser.h"
-#include "support/Win32Clipboard.h"
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
+#include "win32/runtime/Clipboard.h"
 #include "win32/runtime/Text.h"
 #include "win32/ui/AboutWindow.h"
 
@@ -233,7 +233,7 @@ void Win32RandomUser::editCommand(const RandomAction &action, RandomUserModel &m
 {
     const tests::EditCommand command = tests::editCommand(action);
     if (action.kind == ActionKind::PasteValue)
-        tests::setClipboardText(win32::toWide(tests::pastedText(action)));
+        win32::setClipboardText(win32::toWide(tests::pastedText(action)));
     // A refused value is said in a message, which the user closes.
     const tests::Win32ModalAnswer answer(tests::mainWindow().handle(),
                                          [](HWND) { tests::sendKeys({VK_RETURN}); });
@@ -277,9 +277,9 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
         return fail("Annuler enabled wrongly");
     if (menu.isEnabled(core::menuItem("mnuEditRedo")) == model.redoSteps.empty())
         return fail("Rétablir enabled wrongly");
-    if (model.clipboard && win32::toUtf8(tests::clipboardText()) != *model.clipboard)
-        return fail("clipboard holds " + win32::toUtf8(tests::clipboardText()) + ", expected "
-                    + *model.clipboard);
+    if (model.clipboard && win32::toUtf8(win32::clipboardText().value_or(L"")) != *model.clipboard)
+        return fail("clipboard holds " + win32::toUtf8(win32::clipboardText().value_or(L""))
+                    + ", expected " + *model.clipboard);
 
     // The output box holds the value of the checked boxes, in the right form.
     flags::FlagStates states{};

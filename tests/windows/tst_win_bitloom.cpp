@@ -2,8 +2,8 @@
 // program, driven with the keyboard and the mouse through Windows' input
 // queue, and read from outside through window messages.
 #include "support/ChildProcess.h"
-#include "support/Win32Clipboard.h"
 #include "support/Win32Input.h"
+#include "win32/runtime/Clipboard.h"
 #include "win32/runtime/Text.h"
 
 #include <doctest.h>
@@ -121,12 +121,12 @@ TEST_CASE("bitloom.exe: its window, the keyboard, the clipboard, F1, and Ctrl+Q 
         tests::sendKeys({key});
     CHECK(soon(value, "5") == "5");
 
-    tests::setClipboardText(L"");
+    win32::setClipboardText(L"");
     tests::sendKeys({VK_MENU, 'D'});
     tests::sendKeys({VK_CONTROL, 'A'});
     tests::sendKeys({VK_CONTROL, 'C'});
     const auto clipboard = [] {
-        return win32::toUtf8(tests::clipboardText());
+        return win32::toUtf8(win32::clipboardText().value_or(L""));
     };
     CHECK(soon(clipboard, "5") == "5");
 

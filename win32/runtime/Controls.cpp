@@ -316,19 +316,9 @@ Rule::Rule(HWND parent, int id, const Placement &where, const core::mainWindow::
 
 RECT Rule::pixelRect(POINT origin, core::Dpi dpi) const
 {
-    // The rows where this line shows; the other line, on top of it where
-    // they meet, covers the rest.
-    std::optional<int> top;
-    int bottom = 0;
-    for (const core::RuleBand &band : core::ruleBands(m_rule, dpi)) {
-        if (band.line != m_line)
-            continue;
-        top = std::min(top.value_or(band.top), band.top);
-        bottom = std::max(bottom, band.top + band.height);
-    }
-    const int left = origin.x + core::toPixels(m_rule.x1, dpi);
-    return {left, origin.y + top.value_or(0), origin.x + core::toPixels(m_rule.x2, dpi),
-            origin.y + bottom};
+    const core::RuleBand rows = core::lineRows(m_rule, m_line, dpi);
+    return {origin.x + core::toPixels(m_rule.x1, dpi), origin.y + rows.top,
+            origin.x + core::toPixels(m_rule.x2, dpi), origin.y + rows.top + rows.height};
 }
 
 } // namespace bitloom::win32

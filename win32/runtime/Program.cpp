@@ -1,6 +1,8 @@
 #include "Program.h"
 
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace bitloom::win32 {
 
@@ -8,6 +10,37 @@ namespace {
 
 bool ended = false;
 int exitStatus = 0;
+
+std::vector<std::pair<HWND, std::function<void()>>> &idleTasks()
+{
+    static std::vector<std::pair<HWND, std::function<void()>>> tasks;
+    return tasks;
+}
+
+UINT_PTR idleTimer = 0;
+
+void CALLBACK runIdleTasks(HWND, UINT, UINT_PTR, DWORD)
+{
+    KillTimer(nullptr, idleTimer);
+    idleTimer = 0;
+    auto tasks = std::move(idleTasks());
+    idleTasks().clear();
+    for (auto &[window, task] : tasks) {
+        if (!ended && IsWindow(window))
+            task();
+    }
+}
+
+// Once nothing is left to handle, the idle tasks wait a moment more: the
+// thread first waits for input, as a program that has drawn its window
+// does, which is when Windows counts it started (WaitForInputIdle).
+void armIdleTasks()
+{
+    MSG message;
+    if (idleTimer || idleTasks().empty() || PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
+        return;
+    idleTimer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, runIdleTasks);
+}
 
 std::map<HWND, HACCEL> &keyboardWindows()
 {
@@ -155,11 +188,20 @@ void forgetKeyboardOf(HWND window)
     keyboardWindows().erase(window);
 }
 
+void whenIdle(HWND window, std::function<void()> task)
+{
+    idleTasks().emplace_back(window, std::move(task));
+}
+
 int runMessageLoop()
 {
     MSG message;
-    while (!ended && GetMessageW(&message, nullptr, 0, 0) > 0)
+    while (!ended) {
+        armIdleTasks();
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0)
+            break;
         handle(message);
+    }
     return exitStatus;
 }
 
@@ -167,6 +209,7 @@ void runModalLoop(const std::function<bool()> &done)
 {
     MSG message;
     while (!ended && !done()) {
+        armIdleTasks();
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got <= 0) {
             // The outer loop must see the quit too.
@@ -187,6 +230,7 @@ void processPendingMessages()
         }
         handle(message);
     }
+    armIdleTasks();
 }
 
 void endProgram(int status)

@@ -13,6 +13,11 @@ namespace bitloom::win32 {
 void handleKeyboardOf(HWND window, HACCEL shortcuts = nullptr);
 void forgetKeyboardOf(HWND window);
 
+// Runs a task once, soon after the loops first find nothing left to handle:
+// every window painted, no input waiting. What a first frame does not need
+// waits for this. A task is dropped with its window.
+void whenIdle(HWND window, std::function<void()> task);
+
 // Runs until the program ends; returns its exit status.
 int runMessageLoop();
 // Runs a nested loop until done() holds or the program ends.

@@ -11,7 +11,7 @@ namespace {
 // Control ids start above the dialog command ids (IDOK, IDCANCEL...).
 constexpr int firstControlId = 100;
 
-void registerClass(const wchar_t *name, HICON icon, WNDPROC procedure)
+void registerClass(const wchar_t *name, const wchar_t *icon, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -19,7 +19,15 @@ void registerClass(const wchar_t *name, HICON icon, WNDPROC procedure)
         return;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = icon;
+    if (icon) {
+        // Both sizes from the icon's own images: the title bar's small one
+        // is drawn as designed, not scaled down from the large one each time.
+        const HINSTANCE program = GetModuleHandleW(nullptr);
+        windowClass.hIcon = LoadIconW(program, icon);
+        windowClass.hIconSm = static_cast<HICON>(
+            LoadImageW(program, icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                       GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    }
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = name;

@@ -44,7 +44,8 @@ protected:
 
     struct Class {
         const wchar_t *name;
-        HICON icon;
+        // The icon's name among the program's resources, or null for none.
+        const wchar_t *icon;
     };
     // Creates the window, hidden, where Windows puts new windows or at the
     // given place; the controls are added afterwards with add(). It is laid

@@ -25,12 +25,12 @@ void AboutWindow::showModal(Window &owner)
     ++m_loads;
     open(owner, toWide(core::aboutCaption(core::programVersion)));
     // The button first: it has the focus when the window opens.
-    auto &button
-        = add<PushButton>("Command1", placement(def::command1), toWide(def::command1Caption), true);
+    auto &button = add<PushButton>("Command1", placement(def::closeButton),
+                                   toWide(def::closeButtonCaption), true);
     button.onClick = [this] {
         close();
     };
-    add<LockedEdit>("txtAbout", placement(def::txtAbout), toWide(def::aboutText),
+    add<LockedEdit>("txtAbout", placement(def::textBox), toWide(def::aboutText),
                     LockedEdit::Lines::Many);
     runModal(button.handle());
 }

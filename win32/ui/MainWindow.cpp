@@ -4,15 +4,13 @@
 #include "ValueDialog.h"
 #include "core/FlagToolTip.h"
 #include "core/ObjectName.h"
+#include "win32/runtime/Clipboard.h"
 #include "win32/runtime/Dpi.h"
 #include "win32/runtime/EventHandler.h"
 #include "win32/runtime/Fonts.h"
 #include "win32/runtime/Program.h"
 #include "win32/runtime/QuestionBox.h"
 #include "win32/runtime/Text.h"
-
-#include <cstring>
-#include <cwchar>
 
 namespace bitloom::win32 {
 
@@ -23,16 +21,6 @@ namespace {
 
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD windowExtendedStyle = WS_EX_CONTROLPARENT;
-
-// What the first frame does not show, the digit panes' boxes and
-// descriptions and the boxes' tooltips, is made once it is on screen: a
-// timer goes off after the window has painted.
-constexpr UINT_PTR afterFirstFrameTimer = 1;
-
-HICON programIcon()
-{
-    return LoadIconW(GetModuleHandleW(nullptr), L"IDI_ICON1");
-}
 
 // The order in which the controls are made, which is their z-order: first,
 // in tab order, those that take the focus and the labels whose access key
@@ -83,19 +71,24 @@ MainWindow::Stage stageOf(const def::ControlEntry &entry)
 
 std::string objectName(const def::ControlEntry &entry)
 {
-    return entry.index < 0 ? std::string(entry.name) : core::objectName(entry.name, entry.index);
+    return core::objectName(entry.name, entry.index);
 }
 
 } // namespace
 
 MainWindow::MainWindow()
 {
-    create({L"BitloomMainWindow", programIcon()}, windowStyle, windowExtendedStyle,
+    create({L"BitloomMainWindow", L"IDI_ICON1"}, windowStyle, windowExtendedStyle,
            toWide(def::caption), nullptr, m_menuBar.handle());
     applyFonts();
     buildControls(Stage::FirstFrame);
     connectHandlers();
-    SetTimer(handle(), afterFirstFrameTimer, USER_TIMER_MINIMUM, nullptr);
+    // What the first frame does not show, the digit panes' boxes and
+    // descriptions and the boxes' tooltips, is made once it is on screen.
+    whenIdle(handle(), [this] {
+        buildDigitPanes();
+        addToolTips();
+    });
 
     handleKeyboardOf(handle(), m_menuBar.shortcuts());
     m_behaviour.load();
@@ -157,7 +150,7 @@ Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
     case ControlKind::List: {
         m_paneList = &add<ListBox>(name, where);
         // Item k names pane k: the summary, then each digit by its caption.
-        m_paneList->addItem(toWide(def::fraPane0.text));
+        m_paneList->addItem(toWide(def::summaryPane.text));
         for (int digit = 1; digit <= flags::digitCount; ++digit)
             m_paneList->addItem(toWide(flags::digitCaption(digit)));
         return *m_paneList;
@@ -299,14 +292,6 @@ void MainWindow::applyDpi(core::Dpi dpi)
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_TIMER:
-        if (wParam == afterFirstFrameTimer) {
-            KillTimer(handle(), afterFirstFrameTimer);
-            buildDigitPanes();
-            addToolTips();
-            return 0;
-        }
-        break;
     case WM_DPICHANGED:
         applyDpi(core::Dpi{HIWORD(wParam)});
         if (const auto *suggested = reinterpret_cast<const RECT *>(lParam))
@@ -370,39 +355,13 @@ void MainWindow::setCommandEnabled(core::Command command, bool enabled)
 
 std::optional<std::string> MainWindow::clipboardText() const
 {
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(handle()))
-        return std::nullopt;
-    std::optional<std::string> text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
-            // The text ends at its first NUL, or where its memory does.
-            const std::size_t room = GlobalSize(data) / sizeof(wchar_t);
-            text = toUtf8(std::wstring_view(chars, wcsnlen(chars, room)));
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
+    const std::optional<std::wstring> text = win32::clipboardText(handle());
+    return text ? std::optional(toUtf8(*text)) : std::nullopt;
 }
 
 void MainWindow::setClipboardText(std::string_view text)
 {
-    const std::wstring wide = toWide(text);
-    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (!data)
-        return;
-    std::memcpy(GlobalLock(data), wide.c_str(), bytes);
-    GlobalUnlock(data);
-    if (OpenClipboard(handle())) {
-        EmptyClipboard();
-        // The clipboard owns the memory once it takes it.
-        if (SetClipboardData(CF_UNICODETEXT, data))
-            data = nullptr;
-        CloseClipboard();
-    }
-    if (data)
-        GlobalFree(data);
+    win32::setClipboardText(toWide(text), handle());
 }
 
 void MainWindow::showMessage(std::string_view message, std::string_view title)
@@ -419,7 +378,7 @@ std::optional<std::string> MainWindow::askForValue()
 
 void MainWindow::setPaneVisible(int pane, bool visible)
 {
-    if (visible)
+    if (visible && pane > 0)
         buildDigitPanes();
     m_panes.at(static_cast<std::size_t>(pane))->setVisible(visible);
     repaintLater();

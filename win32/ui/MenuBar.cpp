@@ -9,29 +9,11 @@ namespace {
 // Above the controls' ids, so that a command never looks like a control's.
 constexpr int firstCommandId = 1000;
 
-WORD virtualKey(core::Key key)
+WORD virtualKey(core::Shortcut shortcut)
 {
-    switch (key) {
-    case core::Key::None:
-        break;
-    case core::Key::C:
-        return 'C';
-    case core::Key::Q:
-        return 'Q';
-    case core::Key::S:
-        return 'S';
-    case core::Key::V:
-        return 'V';
-    case core::Key::W:
-        return 'W';
-    case core::Key::Y:
-        return 'Y';
-    case core::Key::Z:
-        return 'Z';
-    case core::Key::F1:
-        return VK_F1;
-    }
-    return 0;
+    // Windows' key codes of the letters are their capitals.
+    return shortcut.letter ? static_cast<WORD>(shortcut.letter)
+                           : static_cast<WORD>(VK_F1 + shortcut.functionKey - 1);
 }
 
 } // namespace
@@ -50,12 +32,11 @@ MenuBar::MenuBar()
             const int id = firstCommandId + static_cast<int>(m_items.size());
             m_items.push_back(&item);
             std::string caption(item.caption);
-            if (item.shortcut.key != core::Key::None) {
+            if (!item.shortcut.isNone()) {
                 caption += '\t';
                 caption += core::shortcutText(item.shortcut);
                 const BYTE modifiers = FVIRTKEY | (item.shortcut.control ? FCONTROL : 0);
-                shortcuts.push_back(
-                    {modifiers, virtualKey(item.shortcut.key), static_cast<WORD>(id)});
+                shortcuts.push_back({modifiers, virtualKey(item.shortcut), static_cast<WORD>(id)});
             }
             AppendMenuW(popup, MF_STRING | (item.checkedAtStart ? MF_CHECKED : MF_UNCHECKED),
                         static_cast<UINT_PTR>(id), toWide(caption).c_str());

@@ -21,15 +21,16 @@ std::optional<std::string> ValueDialog::ask(Window &owner)
     m_typed.reset();
     open(owner, toWide(def::caption));
     // In tab order: the label's access key leads to the line after it.
-    add<Label>("lblValue", placement(def::lblValue.rect), toWide(def::lblValue.text),
+    add<Label>("lblValue", placement(def::valueLabel.rect), toWide(def::valueLabel.text),
                Label::AccessKey::Marked);
-    auto &value = add<LineEdit>("txtValue", placement(def::txtValue.rect));
-    auto &ok = add<PushButton>("cmdOk", placement(def::cmdOk.rect), toWide(def::cmdOk.text), true);
+    auto &value = add<LineEdit>("txtValue", placement(def::valueLine.rect));
+    auto &ok
+        = add<PushButton>("cmdOk", placement(def::okButton.rect), toWide(def::okButton.text), true);
     ok.onClick = [this] {
         finish(true);
     };
-    auto &cancel
-        = add<PushButton>("cmdCancel", placement(def::cmdCancel.rect), toWide(def::cmdCancel.text));
+    auto &cancel = add<PushButton>("cmdCancel", placement(def::cancelButton.rect),
+                                   toWide(def::cancelButton.text));
     cancel.onClick = [this] {
         finish(false);
     };

@@ -1,0 +1,26 @@
+#include "Rule.h"
+
+#include "Twips.h"
+#include "core/RuleBands.h"
+
+#include <QPainter>
+
+namespace bitloom::runtime {
+
+Rule::Rule(const core::mainWindow::Rule &rule, int line, QWidget *parent)
+    : QWidget(parent)
+    , m_role(line == 0 ? QPalette::Dark : QPalette::Light)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Qt lays out in pixels at 96 dpi and scales them itself.
+    const core::RuleBand rows = core::lineRows(rule, line, core::standardDpi);
+    setGeometry(toPixels(rule.x1), rows.top, toPixels(rule.x2) - toPixels(rule.x1), rows.height);
+}
+
+void Rule::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(m_role));
+}
+
+} // namespace bitloom::runtime
