@@ -327,7 +327,9 @@ void MainWindow::menuCommand(int id)
 
 flags::CheckState MainWindow::flag(int bit) const
 {
-    const_cast<MainWindow *>(this)->buildDigitPanes();
+    // Until the boxes are made, none can have been ticked.
+    if (!m_digitPanesBuilt)
+        return flags::CheckState::Unchecked;
     return m_flagBoxes.at(static_cast<std::size_t>(bit))->value();
 }
 
