@@ -25,12 +25,13 @@ struct CommandSyntax {
     std::size_t fileOperands;
 };
 
-constexpr std::array<CommandSyntax, 5> commands{{
+constexpr std::array<CommandSyntax, 6> commands{{
     {"decode", Command::Decode, 1, unlimited, 0},
     {"encode", Command::Encode, 1, unlimited, 0},
     {"list", Command::List, 0, 0, 0},
     {"scan", Command::Scan, 1, unlimited, 1},
     {"check", Command::Check, 1, unlimited, unlimited},
+    {"set", Command::Set, 3, unlimited, 1},
 }};
 
 const CommandSyntax *commandNamed(std::string_view name)
@@ -66,12 +67,14 @@ CommandLine information(Command command)
     return result;
 }
 
-constexpr std::string_view commandChoice = "(decode, encode, list, scan ou check)";
+constexpr std::string_view commandChoice = "(decode, encode, list, scan, check ou set)";
 constexpr std::string_view gameChoice = "--game attend vc ou gta3";
 
 std::string operandsError(const CommandSyntax &syntax, std::span<const std::string_view> operands)
 {
     if (operands.size() < syntax.minOperands) {
+        if (syntax.command == Command::Set)
+            return "set attend un fichier, un identifiant, puis une valeur ou des flags";
         if (syntax.fileOperands > 0)
             return fmt::format("{} attend un fichier", syntax.name);
         return fmt::format("{} attend au moins {}", syntax.name,
@@ -82,6 +85,8 @@ std::string operandsError(const CommandSyntax &syntax, std::span<const std::stri
     const auto files = operands.first(std::min(operands.size(), syntax.fileOperands));
     if (std::count(files.begin(), files.end(), standardInput) > 1)
         return "l'entrée standard (\"-\") ne se lit qu'une fois";
+    if (syntax.command == Command::Set && operands.front() == standardInput)
+        return "set change un fichier sur le disque, pas l'entrée standard";
     return {};
 }
 
@@ -93,6 +98,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
         return information(*command);
 
     Options options;
+    std::string_view setOnly; // an option that only set takes
     std::vector<std::string_view> words;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -103,6 +109,12 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
             optionsEnded = true;
         } else if (argument == "--json") {
             options.json = true;
+        } else if (argument == "--dry-run") {
+            options.dryRun = true;
+            setOnly = argument;
+        } else if (argument == "--no-backup") {
+            options.keepBackup = false;
+            setOnly = argument;
         } else if (argument == "--game" || argument.starts_with("--game=")) {
             std::string_view name;
             if (argument != "--game")
@@ -127,6 +139,8 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
         return usageError(
             fmt::format("commande inconnue {} {}", handling::quoted(words.front()), commandChoice));
     options.command = syntax->command;
+    if (!setOnly.empty() && options.command != Command::Set)
+        return usageError(fmt::format("l'option {} ne sert qu'à set", setOnly));
     options.operands.assign(words.begin() + 1, words.end());
     if (std::string error = operandsError(*syntax, options.operands); !error.empty())
         return usageError(std::move(error));

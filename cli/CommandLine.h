@@ -14,11 +14,13 @@ inline constexpr std::string_view programName = "bitloom-flags";
 // How a file operand names the standard input.
 inline constexpr std::string_view standardInput = "-";
 
-enum class Command { Help, Version, Decode, Encode, List, Scan, Check };
+enum class Command { Help, Version, Decode, Encode, List, Scan, Check, Set };
 
 struct Options {
     Command command = Command::Help;
     bool json = false;
+    bool dryRun = false;    // set: show the changes, write nothing
+    bool keepBackup = true; // set: the old file kept beside the new one
     const handling::GameProfile *game = &handling::viceCity;
     std::vector<std::string_view> operands;
 };

@@ -4,6 +4,7 @@
 #include "FileCommands.h"
 #include "HelpText.h"
 #include "JsonReport.h"
+#include "SetCommand.h"
 #include "TextReport.h"
 #include "ValueCommands.h"
 
@@ -11,15 +12,19 @@
 
 namespace bitloom::cli {
 
+int usageFailure(std::ostream &err, std::string_view message)
+{
+    err << programName << ": " << message << '\n';
+    err << "Aide : " << programName << " --help\n";
+    return usageError;
+}
+
 int runCommandLine(std::span<const std::string_view> arguments, std::istream &in, std::ostream &out,
                    std::ostream &err)
 {
     const CommandLine commandLine = parseCommandLine(arguments);
-    if (!commandLine.usageError.empty()) {
-        err << programName << ": " << commandLine.usageError << '\n';
-        err << "Aide : " << programName << " --help\n";
-        return usageError;
-    }
+    if (!commandLine.usageError.empty())
+        return usageFailure(err, commandLine.usageError);
 
     const Options &options = commandLine.options;
     std::unique_ptr<Report> report;
@@ -46,6 +51,8 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream &in
         return runScan(context);
     case Command::Check:
         return runCheck(context);
+    case Command::Set:
+        return runSet(context);
     }
     return usageError;
 }

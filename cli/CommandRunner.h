@@ -18,6 +18,9 @@ inline int statusFor(std::span<const handling::Problem> problems)
     return countOf(problems, handling::Level::Error) == 0 ? success : badInput;
 }
 
+// Says what is wrong with the command line and where help is; returns usageError.
+int usageFailure(std::ostream &err, std::string_view message);
+
 // arguments excludes the program's own name. A file operand "-" reads in.
 int runCommandLine(std::span<const std::string_view> arguments, std::istream &in, std::ostream &out,
                    std::ostream &err);

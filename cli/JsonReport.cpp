@@ -238,4 +238,32 @@ void JsonReport::checkEnded(std::size_t, std::size_t errors, std::size_t warning
                 {"warnings", warnings}});
 }
 
+void JsonReport::set(std::string_view file, const std::vector<FlagsChange> &changes,
+                     SetOutcome outcome, std::string_view backup,
+                     const std::vector<Problem> &problems, const GameProfile &game)
+{
+    constexpr std::array<std::string_view, 4> outcomes{"written", "dry-run", "unchanged",
+                                                       "refused"};
+    Json list = Json::array();
+    for (const FlagsChange &change : changes) {
+        list.push_back({{"line", change.line},
+                        {"identifier", change.identifier},
+                        {"old", change.oldText},
+                        {"new", change.newText},
+                        {"added", flagNames(change.newFlags & ~change.oldFlags)},
+                        {"removed", flagNames(change.oldFlags & ~change.newFlags)},
+                        {"oldLine", change.oldLine},
+                        {"newLine", change.newLine}});
+    }
+    Json document{{"file", file},
+                  {"game", game.option},
+                  {"column", game.column},
+                  {"outcome", outcomes[static_cast<std::size_t>(outcome)]},
+                  {"changes", std::move(list)}};
+    if (!backup.empty())
+        document["backup"] = backup;
+    document["problems"] = fileProblems(problems);
+    write(out, document);
+}
+
 } // namespace bitloom::cli

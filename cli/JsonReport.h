@@ -25,6 +25,9 @@ public:
                  const GameProfile &game) override;
     void checkEnded(std::size_t files, std::size_t errors, std::size_t warnings,
                     const GameProfile &game) override;
+    void set(std::string_view file, const std::vector<FlagsChange> &changes, SetOutcome outcome,
+             std::string_view backup, const std::vector<Problem> &problems,
+             const GameProfile &game) override;
 
 private:
     // The files of a check, kept until its end makes one document of them.

@@ -29,6 +29,26 @@ struct DecodedValue {
     std::uint32_t extraBits; // bits beyond them, which the game ignores
 };
 
+// One vehicle's flags field as set changes it: views into the file's text
+// before and after.
+struct FlagsChange {
+    std::size_t line; // 1-based
+    std::string_view identifier;
+    std::string_view oldText; // the field as written
+    std::string_view newText;
+    std::uint32_t oldFlags; // the game's flags in each
+    std::uint32_t newFlags;
+    std::string_view oldLine; // the whole line, without its line break
+    std::string_view newLine;
+};
+
+enum class SetOutcome : std::uint8_t {
+    Written,   // the file holds the changes
+    DryRun,    // they were only shown
+    Unchanged, // the flags were already so: nothing was written
+    Refused,   // an error: nothing was written
+};
+
 class Report {
 public:
     explicit Report(std::ostream &out)
@@ -61,6 +81,12 @@ public:
         = 0;
     virtual void checkEnded(std::size_t files, std::size_t errors, std::size_t warnings,
                             const GameProfile &game)
+        = 0;
+
+    // What set changed, or would change; backup is empty when no copy was kept.
+    virtual void set(std::string_view file, const std::vector<FlagsChange> &changes,
+                     SetOutcome outcome, std::string_view backup,
+                     const std::vector<Problem> &problems, const GameProfile &game)
         = 0;
 
 protected:

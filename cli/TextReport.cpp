@@ -108,6 +108,17 @@ std::string scanSummary(std::span<const std::size_t> linesPerKind, std::size_t e
                        warningCount(warnings), warningMark);
 }
 
+// "+GOOD_IN_SAND -IS_VAN": the flags a change adds and removes, as set
+// takes them.
+std::string flagSteps(std::uint32_t before, std::uint32_t after)
+{
+    std::vector<std::string> steps;
+    for (int bit : flags::setBits(before ^ after))
+        steps.push_back(fmt::format("{}{}", (after & flags::maskOf(bit)) != 0 ? '+' : '-',
+                                    flags::flagAt(bit).name));
+    return fmt::format("{}", fmt::join(steps, " "));
+}
+
 } // namespace
 
 void TextReport::decoded(const std::vector<DecodedValue> &values, const std::vector<Problem> &,
@@ -181,6 +192,40 @@ void TextReport::checkEnded(std::size_t files, std::size_t errors, std::size_t w
     out << fmt::format("{} : {}, {}\n",
                        handling::counted(files, "fichier vérifié", "fichiers vérifiés"),
                        errorCount(errors), warningCount(warnings));
+}
+
+void TextReport::set(std::string_view file, const std::vector<FlagsChange> &changes,
+                     SetOutcome outcome, std::string_view backup, const std::vector<Problem> &,
+                     const GameProfile &)
+{
+    const bool dryRun = outcome == SetOutcome::DryRun;
+    for (const FlagsChange &change : changes) {
+        out << fmt::format("{}:{}: {} : {} {} {}", file, change.line,
+                           handling::shown(change.identifier), handling::shown(change.oldText),
+                           dryRun ? "deviendrait" : "devient", change.newText);
+        if (const std::string steps = flagSteps(change.oldFlags, change.newFlags); !steps.empty())
+            out << " : " << steps;
+        out << '\n';
+        if (dryRun)
+            out << "  avant : " << change.oldLine << "\n  après : " << change.newLine << '\n';
+    }
+    const std::string lines = handling::counted(changes.size(), "ligne", "lignes");
+    switch (outcome) {
+    case SetOutcome::Written:
+        out << lines << (changes.size() > 1 ? " modifiées" : " modifiée");
+        if (!backup.empty())
+            out << " ; l'ancien fichier est gardé dans " << backup;
+        out << '\n';
+        break;
+    case SetOutcome::DryRun:
+        out << lines << " à modifier ; rien n'est écrit (--dry-run)\n";
+        break;
+    case SetOutcome::Unchanged:
+        out << "rien à changer : les flags sont déjà ceux demandés, le fichier n'est pas écrit\n";
+        break;
+    case SetOutcome::Refused:
+        break;
+    }
 }
 
 } // namespace bitloom::cli

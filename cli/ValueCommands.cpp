@@ -1,8 +1,8 @@
 #include "ValueCommands.h"
 
 #include "CommandRunner.h"
+#include "FlagWords.h"
 #include "ProblemText.h"
-#include "flags/FlagLookup.h"
 #include "flags/FlagsValue.h"
 #include "flags/FlagsValueReader.h"
 #include "handling/MessageText.h"
@@ -19,48 +19,10 @@ void complain(const CommandContext &context, const Problem &problem)
     context.err << inputProblemText(problem) << '\n';
 }
 
-// encode's starting value: a word that begins with a digit and holds no '_',
-// which no flag name does.
-bool isStartValue(std::string_view word)
-{
-    return !word.empty() && word.front() >= '0' && word.front() <= '9'
-           && word.find('_') == std::string_view::npos;
-}
-
 bool isRead(const flags::ValueReading &reading)
 {
     return reading.problem == flags::ValueProblem::None
            || reading.problem == flags::ValueProblem::AboveFlags;
-}
-
-// A start value's problem: bits beyond the game's flags are dropped, with a
-// warning; anything else is an error.
-std::optional<Problem> startValueProblem(std::string_view word, const flags::ValueReading &reading,
-                                         const GameProfile &game)
-{
-    if (reading.problem == flags::ValueProblem::None)
-        return std::nullopt;
-    if (reading.problem != flags::ValueProblem::AboveFlags)
-        return Problem{.message = handling::valueProblemText(word, reading, game),
-                       .input = word,
-                       .gameValue = reading.gameValue};
-    return Problem{.level = Level::Warning,
-                   .message = fmt::format("valeur de départ {} : bits {} au-delà des {}, retirés "
-                                          "du résultat",
-                                          handling::quoted(word),
-                                          flags::hexText(reading.value & ~game.allowedBits()),
-                                          handling::gameFlags(game)),
-                   .input = word,
-                   .gameValue = reading.gameValue};
-}
-
-std::string nameProblem(std::string_view name, bool known, const GameProfile &game)
-{
-    if (known)
-        return fmt::format("le flag {} n'est pas parmi les {}", handling::quoted(name),
-                           handling::gameFlags(game));
-    return fmt::format("flag inconnu {}{}", handling::quoted(name),
-                       handling::suggestion(flags::flagSuggestions(name)));
 }
 
 } // namespace
@@ -97,28 +59,20 @@ int runEncode(const CommandContext &context)
     const auto &operands = context.options.operands;
     for (std::size_t i = 0; i < operands.size(); ++i) {
         const std::string_view word = operands[i];
+        std::optional<Problem> problem;
         if (i == 0 && isStartValue(word)) {
-            const flags::ValueReading reading = flags::readFlagsValue(word, game.allowedBits());
-            if (isRead(reading))
-                value = reading.value & game.allowedBits();
-            if (auto problem = startValueProblem(word, reading, game)) {
-                problems.push_back(std::move(*problem));
-                complain(context, problems.back());
-            }
-            continue;
+            StartValue start = readStartValue(word, game);
+            value = start.value.value_or(0);
+            problem = std::move(start.problem);
+        } else {
+            FlagStep step = readFlagStep(word, game);
+            value = step.appliedTo(value);
+            problem = std::move(step.problem);
         }
-        const bool removes = word.starts_with('-');
-        const std::string_view name = removes || word.starts_with('+') ? word.substr(1) : word;
-        const auto bit = flags::findFlag(name);
-        if (bit && *bit < game.flagCount) {
-            if (removes)
-                value &= ~flags::maskOf(*bit);
-            else
-                value |= flags::maskOf(*bit);
-            continue;
+        if (problem) {
+            problems.push_back(std::move(*problem));
+            complain(context, problems.back());
         }
-        problems.push_back({.message = nameProblem(name, bit.has_value(), game), .input = word});
-        complain(context, problems.back());
     }
     context.err.flush();
     const bool failed = statusFor(problems) != success;

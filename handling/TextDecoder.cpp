@@ -109,6 +109,14 @@ DecodedText decodeText(std::string bytes)
     return decoded;
 }
 
+std::size_t byteOrderMarkSize(TextEncoding encoding)
+{
+    const auto found = std::find_if(
+        byteOrderMarks.begin(), byteOrderMarks.end(),
+        [&](const ByteOrderMark &mark) { return mark.read && mark.encoding == encoding; });
+    return found == byteOrderMarks.end() ? 0 : found->bytes.size();
+}
+
 bool startsWithWideMark(std::string_view start)
 {
     const ByteOrderMark *mark = markOf(start);

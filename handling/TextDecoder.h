@@ -2,6 +2,7 @@
 // UTF-8. The game itself reads bytes: one byte, one character.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,6 +23,9 @@ struct DecodedText {
 };
 
 DecodedText decodeText(std::string bytes);
+
+// The bytes of the byte order mark before a file's text in this encoding.
+std::size_t byteOrderMarkSize(TextEncoding encoding);
 
 // Whether a file that begins with these bytes is text although it holds NUL
 // bytes: it begins with a UTF-16 or UTF-32 byte order mark.

@@ -288,8 +288,8 @@ TEST_CASE("a wrong command line ends with 2 and a hint; help and the version wit
     CHECK(wrong.status == 2);
     CHECK(wrong.out == "");
     CHECK(wrong.err
-          == "bitloom-flags: commande inconnue \"verify\" (decode, encode, list, scan ou "
-             "check)\nAide : bitloom-flags --help\n");
+          == "bitloom-flags: commande inconnue \"verify\" (decode, encode, list, scan, check "
+             "ou set)\nAide : bitloom-flags --help\n");
 
     const ProgramRun help = run({"decode", "--help"});
     CHECK(help.status == 0);

@@ -74,12 +74,12 @@ TEST_CASE("a command, its operands and the options, in any order")
 TEST_CASE("a wrong command line says what is wrong")
 {
     const std::pair<std::vector<std::string_view>, const char *> cases[] = {
-        {{}, "commande manquante (decode, encode, list, scan ou check)"},
-        {{"--json"}, "commande manquante (decode, encode, list, scan ou check)"},
+        {{}, "commande manquante (decode, encode, list, scan, check ou set)"},
+        {{"--json"}, "commande manquante (decode, encode, list, scan, check ou set)"},
         {{"frobnicate", "1"},
-         "commande inconnue \"frobnicate\" (decode, encode, list, scan ou check)"},
+         "commande inconnue \"frobnicate\" (decode, encode, list, scan, check ou set)"},
         {{"--", "--json", "1"},
-         "commande inconnue \"--json\" (decode, encode, list, scan ou check)"},
+         "commande inconnue \"--json\" (decode, encode, list, scan, check ou set)"},
         {{"decode"}, "decode attend au moins une valeur"},
         {{"encode", "--json"}, "encode attend au moins un nom de flag"},
         {{"scan"}, "scan attend un fichier"},

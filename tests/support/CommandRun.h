@@ -4,6 +4,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/FileCommands.h"
+#include "cli/SetCommand.h"
 #include "cli/ValueCommands.h"
 
 #include <cstdint>
@@ -104,6 +105,19 @@ public:
         warnings = totalWarnings;
     }
 
+    void set(std::string_view, const std::vector<cli::FlagsChange> &changes,
+             cli::SetOutcome outcome, std::string_view, const std::vector<handling::Problem> &found,
+             const handling::GameProfile &) override
+    {
+        for (const cli::FlagsChange &change : changes)
+            vehicles.push_back(std::to_string(change.line) + ' ' + std::string(change.identifier)
+                               + ' ' + std::string(change.newText));
+        setOutcome = outcome;
+        keep(found);
+    }
+
+    std::optional<cli::SetOutcome> setOutcome;
+
 private:
     void keep(std::span<const handling::Problem> found)
     {
@@ -147,6 +161,9 @@ inline CommandRun runCommand(const std::vector<std::string_view> &arguments,
         break;
     case cli::Command::Check:
         run.status = cli::runCheck(context);
+        break;
+    case cli::Command::Set:
+        run.status = cli::runSet(context);
         break;
     case cli::Command::Help:
     case cli::Command::Version:

@@ -1,0 +1,126 @@
+#include "NewFile.h"
+
+#include "handling/Utf16.h"
+
+#include <algorithm>
+#include <fmt/format.h>
+#include <utility>
+#include <windows.h>
+
+namespace bitloom::cli {
+
+namespace {
+
+std::wstring widePath(const std::string &utf8)
+{
+    const std::u16string units = handling::utf16FromUtf8(utf8);
+    return {units.begin(), units.end()};
+}
+
+std::string systemError(DWORD number)
+{
+    switch (number) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return "disque plein";
+    case ERROR_ACCESS_DENIED:
+        return "permission refusée";
+    case ERROR_WRITE_PROTECT:
+        return "disque en lecture seule";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+        return "le fichier est ouvert dans un autre programme";
+    default:
+        return fmt::format("erreur du système {}", number);
+    }
+}
+
+std::string writeError(DWORD number)
+{
+    return fmt::format("écriture impossible : {}", systemError(number));
+}
+
+// CREATE_NEW under a name no other file has.
+HANDLE createBeside(const std::wstring &destination, std::wstring &name)
+{
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        std::wstring candidate = destination + L".bitloom-" + std::to_wstring(GetCurrentProcessId())
+                                 + L"-" + std::to_wstring(attempt) + L".tmp";
+        const HANDLE file = CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            name = std::move(candidate);
+            return file;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+} // namespace
+
+NewFile::~NewFile()
+{
+    if (!name.empty())
+        DeleteFileW(widePath(name).c_str());
+}
+
+// A file made in the folder takes the folder's rights, as the file it
+// replaces did; ReplaceFileW then keeps that file's own.
+std::string NewFile::write(const std::string &destination, std::string_view contents,
+                           const std::string &)
+{
+    std::wstring wideName;
+    const HANDLE file = createBeside(widePath(destination), wideName);
+    if (file == INVALID_HANDLE_VALUE)
+        return fmt::format("impossible de créer un fichier dans son dossier : {}",
+                           systemError(GetLastError()));
+    name = handling::utf8FromUtf16(std::u16string(wideName.begin(), wideName.end()));
+    std::string failure;
+    while (!contents.empty() && failure.empty()) {
+        DWORD written = 0;
+        const auto size = static_cast<DWORD>(std::min<std::size_t>(contents.size(), 1 << 20));
+        if (!WriteFile(file, contents.data(), size, &written, nullptr))
+            failure = writeError(GetLastError());
+        contents.remove_prefix(written);
+    }
+    if (failure.empty() && !FlushFileBuffers(file))
+        failure = writeError(GetLastError());
+    CloseHandle(file);
+    return failure;
+}
+
+std::string NewFile::moveTo(const std::string &destination)
+{
+    const std::wstring from = widePath(name);
+    const std::wstring to = widePath(destination);
+    const bool replaced = GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES
+                          && ReplaceFileW(to.c_str(), from.c_str(), nullptr,
+                                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+    if (!replaced
+        && !MoveFileExW(from.c_str(), to.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return fmt::format("remplacement impossible : {}", systemError(GetLastError()));
+    name.clear();
+    return {};
+}
+
+std::string existingFile(const std::string &path)
+{
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return {};
+    return path;
+}
+
+std::string writeRefusal(const std::string &path)
+{
+    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return "fichier en lecture seule";
+    return {};
+}
+
+} // namespace bitloom::cli

@@ -1,0 +1,215 @@
+#include "FlagsEdit.h"
+
+#include "MessageText.h"
+#include "flags/FlagsValueReader.h"
+
+#include <algorithm>
+#include <fmt/format.h>
+#include <stdexcept>
+#include <vector>
+
+namespace bitloom::handling {
+
+namespace {
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+std::vector<const ReadLine *> standardLines(const HandlingFile &file, std::string_view identifier,
+                                            bool ignoringCase)
+{
+    std::vector<const ReadLine *> found;
+    for (const ReadLine &line : file.lines) {
+        if (line.fields.kind != LineKind::Standard)
+            continue;
+        if (line.fields.identifier == identifier
+            || (ignoringCase && sameIgnoringCase(line.fields.identifier, identifier)))
+            found.push_back(&line);
+    }
+    return found;
+}
+
+// "6 et 7", "6, 7 et 9".
+std::string lineNumbers(const std::vector<const ReadLine *> &lines)
+{
+    std::vector<std::size_t> numbers;
+    for (const ReadLine *line : lines)
+        numbers.push_back(line->number);
+    return fmt::format("{} et {}", fmt::join(numbers.begin(), numbers.end() - 1, ", "),
+                       numbers.back());
+}
+
+Problem fileProblem(std::string_view identifier, std::string message)
+{
+    return {.message = std::move(message), .identifier = identifier};
+}
+
+// The value's digits and prefix, when the text is a value at all.
+struct WrittenValue {
+    std::string_view prefix;
+    std::string_view digits;
+};
+
+std::optional<WrittenValue> writtenValue(std::string_view text)
+{
+    const flags::ValueReading reading = flags::readFlagsValue(text, 0xFFFFFFFF);
+    if (reading.problem != flags::ValueProblem::None)
+        return std::nullopt;
+    const bool prefixed = text.size() > 2 && text[0] == '0' && lowerAscii(text[1]) == 'x';
+    const std::size_t prefix = prefixed ? 2 : 0;
+    return WrittenValue{text.substr(0, prefix), text.substr(prefix)};
+}
+
+// Whether the digits write their letters in lower case; none without letters.
+std::optional<bool> lowerCaseLetters(std::string_view digits)
+{
+    const auto letter
+        = std::find_if(digits.begin(), digits.end(), [](char c) { return lowerAscii(c) >= 'a'; });
+    if (letter == digits.end())
+        return std::nullopt;
+    return *letter >= 'a';
+}
+
+// Ties and files without letters take the window's upper case.
+bool fileWritesLowerCase(const HandlingFile &file)
+{
+    int lower = 0;
+    int upper = 0;
+    for (const ReadLine &line : file.lines) {
+        if (line.fields.kind != LineKind::Standard)
+            continue;
+        const auto written = writtenValue(line.fields.flagsText);
+        if (const auto lowerCase = written ? lowerCaseLetters(written->digits) : std::nullopt)
+            ++(*lowerCase ? lower : upper);
+    }
+    return lower > upper;
+}
+
+// One character per code unit of the text after its byte order mark, so
+// that the lines and fields are found where they are in the bytes; a unit
+// outside ASCII stands for itself only as a byte that no separator or
+// marker is.
+std::string unitsOf(std::string_view body, TextEncoding encoding)
+{
+    if (encoding != TextEncoding::Utf16Le && encoding != TextEncoding::Utf16Be)
+        return std::string(body);
+    const std::size_t low = encoding == TextEncoding::Utf16Le ? 0 : 1;
+    std::string units(body.size() / 2, '\0');
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const auto lowByte = static_cast<unsigned char>(body[2 * i + low]);
+        const auto highByte = static_cast<unsigned char>(body[2 * i + 1 - low]);
+        units[i] = highByte == 0 && lowByte < 0x80 ? static_cast<char>(lowByte) : '\x80';
+    }
+    return units;
+}
+
+std::string encoded(std::string_view ascii, TextEncoding encoding)
+{
+    if (encoding != TextEncoding::Utf16Le && encoding != TextEncoding::Utf16Be)
+        return std::string(ascii);
+    std::string bytes;
+    for (char c : ascii) {
+        if (encoding == TextEncoding::Utf16Le)
+            bytes.append({c, '\0'});
+        else
+            bytes.append({'\0', c});
+    }
+    return bytes;
+}
+
+} // namespace
+
+FlagsLineSearch findFlagsLine(const HandlingFile &file, std::string_view identifier,
+                              const GameProfile &game)
+{
+    std::vector<const ReadLine *> found = standardLines(file, identifier, false);
+    const bool exact = !found.empty();
+    if (!exact)
+        found = standardLines(file, identifier, true);
+
+    if (found.empty())
+        return {.problem
+                = fileProblem(identifier, "aucune ligne standard de ce véhicule dans le fichier")};
+    if (found.size() > 1 && exact)
+        return {.problem = fileProblem(
+                    identifier,
+                    fmt::format("défini {} fois, lignes {} : le jeu ne garde que la dernière ; "
+                                "gardez-en une seule avant de changer ses flags",
+                                found.size() == 2 ? "deux" : std::to_string(found.size()),
+                                lineNumbers(found)))};
+    if (found.size() > 1)
+        return {.problem = fileProblem(
+                    identifier, fmt::format("plusieurs véhicules s'écrivent ainsi à la casse "
+                                            "près, lignes {} : donnez l'identifiant tel que le "
+                                            "fichier l'écrit",
+                                            lineNumbers(found)))};
+
+    const ReadLine &line = *found.front();
+    const auto needed = static_cast<std::size_t>(game.fieldsOf(LineKind::Standard));
+    if (line.fields.fieldCount != needed)
+        return {.problem = Problem{
+                    .message = fmt::format(
+                        "{}, il en faut {} : les colonnes sont peut-être décalées et la colonne "
+                        "\"{}\" n'est pas sûre ; corrigez la ligne avant de changer ses flags",
+                        counted(line.fields.fieldCount, "champ", "champs"), needed, game.column),
+                    .line = line.number,
+                    .identifier = line.fields.identifier}};
+    return {.line = &line};
+}
+
+std::string flagsFieldText(std::uint32_t value, std::string_view replaced, const HandlingFile &file)
+{
+    const std::optional<WrittenValue> own = writtenValue(replaced);
+    const std::optional<bool> ownCase = own ? lowerCaseLetters(own->digits) : std::nullopt;
+    const bool lowerCase = ownCase ? *ownCase : fileWritesLowerCase(file);
+    const bool padded = own && own->digits.size() > 1 && own->digits.front() == '0';
+    const std::size_t width = padded ? own->digits.size() : 0;
+    const std::string_view prefix = own ? own->prefix : std::string_view();
+    if (lowerCase)
+        return fmt::format("{}{:0{}x}", prefix, value, width);
+    return fmt::format("{}{:0{}X}", prefix, value, width);
+}
+
+std::string changeFlagsFields(std::string_view bytes, TextEncoding encoding,
+                              std::span<const FlagsFieldChange> changes, const GameProfile &game)
+{
+    const std::size_t markSize = byteOrderMarkSize(encoding);
+    const std::size_t unitSize = markSize == 2 ? 2 : 1;
+    const std::string units = unitsOf(bytes.substr(markSize), encoding);
+    const HandlingFile file = readHandlingFile(units, encoding, game);
+
+    struct Span {
+        std::size_t offset;
+        std::size_t size;
+        std::string_view text;
+    };
+    std::vector<Span> spans;
+    for (const FlagsFieldChange &change : changes) {
+        const auto line = std::find_if(file.lines.begin(), file.lines.end(),
+                                       [&](const ReadLine &l) { return l.number == change.line; });
+        if (line == file.lines.end() || line->fields.kind != LineKind::Standard
+            || line->fields.flagsText.empty())
+            throw std::invalid_argument("no flags field on the line to change");
+        const std::string_view field = line->fields.flagsText;
+        spans.push_back(
+            {markSize + unitSize * static_cast<std::size_t>(field.data() - units.data()),
+             unitSize * field.size(), change.text});
+    }
+    // From the end, so that each offset still holds when it is reached.
+    std::sort(spans.begin(), spans.end(),
+              [](const Span &a, const Span &b) { return a.offset > b.offset; });
+    std::string result(bytes);
+    for (const Span &span : spans)
+        result.replace(span.offset, span.size, encoded(span.text, encoding));
+    return result;
+}
+
+} // namespace bitloom::handling
