@@ -3,6 +3,13 @@
 # also needs a section for the release, which dates it. The Windows build
 # has its own: WindowsIdentity.cmake and WindowsPackaging.cmake.
 
+set(BITLOOM_PACKAGE_MAINTAINER "Bitloom team <bitloom@example.com>"
+    CACHE STRING "Maintainer field of the Debian package: name <address>")
+if(NOT BITLOOM_PACKAGE_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<> ]+>$")
+    message(WARNING "BITLOOM_PACKAGE_MAINTAINER is \"${BITLOOM_PACKAGE_MAINTAINER}\": Debian "
+                    "wants a name and an address, \"Name <mail>\"")
+endif()
+
 include(GNUInstallDirs)
 
 if(APPLE)
@@ -37,8 +44,8 @@ if(UNIX AND NOT APPLE)
         enable_testing()
     endif()
 
-    # The menu entry, AppStream metadata, icons, licence, history and manual
-    # pages, and their checks.
+    # The menu entry, AppStream metadata, icons, licence, history (signed by
+    # the maintainer) and manual pages, and their checks.
     add_subdirectory(packaging)
 endif()
 
@@ -55,12 +62,6 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND NOT CPACK_GENERATOR)
     set(CPACK_GENERATOR DEB)
 endif()
 
-set(BITLOOM_PACKAGE_MAINTAINER "Bitloom team <bitloom@example.com>"
-    CACHE STRING "Maintainer field of the Debian package: name <address>")
-if(NOT BITLOOM_PACKAGE_MAINTAINER MATCHES "^[^<>]+ <[^<>@ ]+@[^<> ]+>$")
-    message(WARNING "BITLOOM_PACKAGE_MAINTAINER is \"${BITLOOM_PACKAGE_MAINTAINER}\": Debian "
-                    "wants a name and an address, \"Name <mail>\"")
-endif()
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BITLOOM_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
