@@ -23,6 +23,7 @@ namespace bitloom::cli {
 namespace {
 
 using handling::HandlingFile;
+using handling::LineKind;
 using handling::ReadLine;
 
 // A vehicle of the command line and the words that make its new value.
@@ -118,15 +119,23 @@ std::optional<std::uint32_t> newValue(const VehicleWords &vehicle, const ReadLin
     return failed ? std::nullopt : value;
 }
 
-// Why the text is not a handling file that set may change, if it is not.
-std::string notHandling(const HandlingFile &file)
+// Why the text is not a handling file that set may change, if it is not:
+// any line of text reads as a standard line, but only a handling file names
+// the game's vehicles.
+std::string notHandling(const HandlingFile &file, const GameProfile &game)
 {
     if (file.nul)
         return fmt::format("octet nul ligne {} : fichier binaire, pas un fichier de handling",
                            *file.nul);
-    if (std::none_of(file.lines.begin(), file.lines.end(),
-                     [](const ReadLine &line) { return isVehicleLine(line.fields.kind); }))
-        return "aucune ligne de véhicule : ce n'est pas un fichier de handling";
+    const auto namesVehicle = [&](const ReadLine &line) {
+        return line.fields.kind == LineKind::Standard
+               && std::find(game.identifiers.begin(), game.identifiers.end(),
+                            line.fields.identifier)
+                      != game.identifiers.end();
+    };
+    if (std::none_of(file.lines.begin(), file.lines.end(), namesVehicle))
+        return fmt::format("aucun véhicule de {} : ce n'est pas un fichier de handling",
+                           game.title);
     return {};
 }
 
@@ -210,7 +219,8 @@ int runSet(const CommandContext &context)
     }
     const handling::DecodedText decoded = handling::decodeText(contents.text);
     const HandlingFile file = handling::readHandlingFile(decoded.text, decoded.encoding, game);
-    if (std::string why = decoded.error.empty() ? notHandling(file) : decoded.error; !why.empty()) {
+    if (std::string why = decoded.error.empty() ? notHandling(file, game) : decoded.error;
+        !why.empty()) {
         problems.push_back({.message = std::move(why)});
         return finish(SetOutcome::Refused);
     }

@@ -309,3 +309,65 @@ TEST_CASE("a wrong command line ends with 2 and a hint; help and the version wit
     CHECK(version.status == 0);
     CHECK(version.out == "bitloom-flags " BITLOOM_VERSION "\n");
 }
+
+TEST_CASE("set changes one field of the example, and a disk that fails it changes nothing")
+{
+    const TempFolder folder("bitloom-flags-set");
+    const std::string example = contentsOf(BITLOOM_EXAMPLE_FILE);
+    const fs::path file = folder.write("handling.cfg", example);
+    const ProgramRun set = run({"set", file.string(), "LANDSTAL", "+GOOD_IN_SAND", "-IS_VAN"});
+    CHECK(set.err == "");
+    CHECK(set.status == 0);
+    CHECK(set.out
+          == file.string()
+                 + ":3: LANDSTAL : 220 devient 4000200 : -IS_VAN +GOOD_IN_SAND\n"
+                   "1 ligne modifiée ; l'ancien fichier est gardé dans "
+                 + file.string() + ".bak\n");
+    // Every byte but the field's is where it was, from either end.
+    const std::string changed = contentsOf(file);
+    const std::size_t field = example.find(" 220 ") + 1;
+    CHECK(changed.substr(0, field) == example.substr(0, field));
+    CHECK(changed.substr(field, 7) == "4000200");
+    CHECK(changed.substr(field + 7) == example.substr(field + 3));
+    CHECK(run({"scan", file.string(), "LANDSTAL"}).out.find("4000200  TAILGATE_BOOT GOOD_IN_SAND\n")
+          != std::string::npos);
+
+    // A full disk, as a file size limit makes it, and a folder the command
+    // may not write in.
+    const fs::path again = folder.write("full/handling.cfg", example);
+    const std::string program = BITLOOM_FLAGS_PROGRAM;
+    const ProgramRun full
+        = runProgram("/bin/sh", {"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"", program,
+                                 "set", again.string(), "IDAHO", "0"});
+    CHECK(full.status == 1);
+    CHECK(full.err.starts_with(
+        again.string() + ": erreur : écriture impossible : fichier trop gros pour le disque\n"));
+    const fs::path closed = folder.write("closed/handling.cfg", example);
+    fs::permissions(closed.parent_path(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const std::vector<std::string> words{"set", closed.string(), "IDAHO", "0"};
+    ProgramRun denied;
+    if (geteuid() == 0) {
+        // The superuser writes anywhere: the command runs as nobody, whose
+        // folder this is.
+        REQUIRE(chown(closed.parent_path().c_str(), 65534, 65534) == 0);
+        REQUIRE(chown(closed.c_str(), 65534, 65534) == 0);
+        std::vector<std::string> asNobody{"--reuid=65534", "--regid=65534", "--clear-groups",
+                                          program};
+        asNobody.insert(asNobody.end(), words.begin(), words.end());
+        denied = runProgram("/usr/bin/setpriv", asNobody);
+    } else {
+        denied = runProgram(program, words);
+    }
+    fs::permissions(closed.parent_path(), fs::perms::owner_write, fs::perm_options::add);
+    CHECK(denied.status == 1);
+    CHECK(denied.err.starts_with(closed.string()
+                                 + ": erreur : impossible de créer un fichier dans son dossier : "
+                                   "permission refusée\n"));
+    for (const fs::path &whole : {again, closed}) {
+        CHECK(contentsOf(whole) == example);
+        CHECK(std::distance(fs::directory_iterator(whole.parent_path()), fs::directory_iterator())
+              == 1);
+    }
+}

@@ -3,8 +3,6 @@
 #include "TempFolder.h"
 
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -13,16 +11,6 @@
 namespace bitloom::tests {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string contentsOf(const fs::path &file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
 
 // Files, unlike pipes, never fill up and block the program while nobody
 // reads them.

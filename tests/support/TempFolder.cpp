@@ -1,6 +1,7 @@
 #include "TempFolder.h"
 
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,12 @@ fs::path TempFolder::write(const fs::path &relative, std::string_view contents) 
     if (!out.flush())
         throw std::runtime_error("cannot write a test file");
     return file;
+}
+
+std::string contentsOf(const fs::path &file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace bitloom::tests

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace bitloom::tests {
@@ -23,5 +24,8 @@ public:
 private:
     std::filesystem::path root;
 };
+
+// A file's bytes, all of them; empty when it cannot be read.
+std::string contentsOf(const std::filesystem::path &file);
 
 } // namespace bitloom::tests

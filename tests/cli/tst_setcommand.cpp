@@ -1,0 +1,273 @@
+// set on real files in a folder of their own: what it writes, and that
+// whatever it refuses or fails to do leaves the file as it was.
+#include "cli/FileReplacement.h"
+#include "support/CommandRun.h"
+#include "support/HandlingText.h"
+#include "support/TempFolder.h"
+
+#include "support/Doctest.h"
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+using namespace bitloom;
+using namespace bitloom::tests;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> namesIn(const fs::path &folder)
+{
+    std::vector<std::string> names;
+    for (const fs::directory_entry &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A handling file in a folder of its own.
+struct HandlingFolder {
+    TempFolder folder{"bitloom-set"};
+    fs::path file;
+    std::string path; // as given to set
+
+    explicit HandlingFolder(std::string_view contents)
+        : file(folder.write("handling.cfg", contents))
+        , path(file.string())
+    {
+    }
+
+    CommandRun set(std::vector<std::string_view> words) const
+    {
+        words.insert(words.begin(), {"set", path});
+        return runCommand(words);
+    }
+};
+
+const std::string sample = crlfLines({
+    "; Vehicle handling, as a modder keeps it",
+    vehicleLine("LANDSTAL", "220"),
+    vehicleLine("IDAHO", "0x50"),
+    vehicleLine("BIKE", "10000"),
+    bikeEntry("BIKE"),
+    ";the end",
+});
+
+} // namespace
+
+TEST_CASE("set writes the new values, keeps the old file, and check finds nothing new")
+{
+    const HandlingFolder handling(sample);
+    const CommandRun run
+        = handling.set({"LANDSTAL", "+GOOD_IN_SAND", "-IS_VAN", "IDAHO", "0x4", "BIKE", "IS_LOW"});
+    CHECK(run.err == "");
+    CHECK(run.status == 0);
+    CHECK(run.report.setOutcome == cli::SetOutcome::Written);
+    CHECK(contentsOf(handling.file)
+          == crlfLines({
+              "; Vehicle handling, as a modder keeps it",
+              vehicleLine("LANDSTAL", "4000200"),
+              vehicleLine("IDAHO", "0x4"),
+              vehicleLine("BIKE", "10080"),
+              bikeEntry("BIKE"),
+              ";the end",
+          }));
+    CHECK(contentsOf(cli::backupPath(handling.path)) == sample);
+    CHECK(namesIn(handling.folder.path())
+          == std::vector<std::string>{"handling.cfg", "handling.cfg.bak"});
+
+    const CommandRun check = runCommand({"check", handling.path});
+    CHECK(check.status == 0);
+    CHECK(check.report.warnings == 0);
+
+    // What the change would add to check's findings is said, not refused.
+    const CommandRun bike = handling.set({"IDAHO", "+IS_BIKE"});
+    CHECK(bike.status == 0);
+    CHECK(bike.err.ends_with(": avertissement : IDAHO : après ce changement, check signalera : "
+                             "erreur : IS_BIKE sans entrée moto (!) pour ce véhicule : le jeu "
+                             "prend pour lui des données vides\n"));
+}
+
+TEST_CASE("--dry-run shows, --no-backup keeps no copy, and flags already so write nothing")
+{
+    const HandlingFolder handling(sample);
+    const CommandRun dry = runCommand({"set", "--dry-run", handling.path, "LANDSTAL", "0"});
+    CHECK(dry.status == 0);
+    CHECK(dry.report.setOutcome == cli::SetOutcome::DryRun);
+    CHECK(dry.report.vehicles == std::vector<std::string>{"2 LANDSTAL 0"});
+
+    const CommandRun same = handling.set({"LANDSTAL", "+IS_VAN", "IDAHO", "50"});
+    CHECK(same.status == 0);
+    CHECK(same.report.setOutcome == cli::SetOutcome::Unchanged);
+    CHECK(namesIn(handling.folder.path()) == std::vector<std::string>{"handling.cfg"});
+    CHECK(contentsOf(handling.file) == sample);
+
+    const CommandRun bare = runCommand({"set", handling.path, "--no-backup", "LANDSTAL", "0"});
+    CHECK(bare.status == 0);
+    CHECK(namesIn(handling.folder.path()) == std::vector<std::string>{"handling.cfg"});
+    CHECK(contentsOf(handling.file).find(vehicleLine("LANDSTAL", "0")) != std::string::npos);
+}
+
+TEST_CASE("whatever set refuses, the file stays byte for byte, with nothing beside it")
+{
+    std::string shifted = vehicleLine("IDAHO", "0");
+    shifted.erase(shifted.find(' '), 7);
+    // 199 characters with its value: seven digits take it beyond 200.
+    std::string longLine = vehicleLine("LANDSTAL", "0");
+    longLine.insert(longLine.find(' '), 199 - longLine.size(), ' ');
+    std::string full = lines({vehicleLine("LANDSTAL", "0")});
+    full += "; " + std::string(55000 - full.size() - 3, '.') + '\n';
+
+    struct Case {
+        std::string_view name;
+        std::string file;
+        std::vector<std::string_view> words;
+        int status;
+        std::string message; // in the first line of the errors
+    };
+    const std::vector<Case> cases{
+        {"missing",
+         sample,
+         {"BANSHEE", "+IS_LOW"},
+         1,
+         "BANSHEE : aucune ligne standard de ce véhicule dans le fichier"},
+        {"twice",
+         lines({vehicleLine("BUS", "0"), vehicleLine("IDAHO", "0"), vehicleLine("IDAHO", "1")}),
+         {"IDAHO", "0"},
+         1,
+         "IDAHO : défini deux fois, lignes 2 et 3 : le jeu ne garde que la dernière ; gardez-en "
+         "une seule avant de changer ses flags"},
+        {"shifted", lines({shifted}), {"IDAHO", "0"}, 1, "IDAHO : 32 champs, il en faut 33"},
+        // One vehicle refused, none written.
+        {"name",
+         sample,
+         {"LANDSTAL", "0", "IDAHO", "+IS_VNA"},
+         1,
+         "IDAHO : flag inconnu \"IS_VNA\" ; vouliez-vous dire IS_VAN ?"},
+        {"value",
+         sample,
+         {"LANDSTAL", "12G4"},
+         1,
+         "LANDSTAL : valeur \"12G4\" : caractère non hexadécimal 'G' en position 3 ; le jeu "
+         "lirait 12"},
+        {"unreadable",
+         lines({vehicleLine("IDAHO", "20xyz")}),
+         {"IDAHO", "+IS_VAN"},
+         1,
+         "donnez la valeur entière plutôt que des flags à ajouter ou enlever"},
+        {"line",
+         lines({longLine}),
+         {"LANDSTAL", "4000200"},
+         1,
+         "LANDSTAL : la ligne aurait 205 caractères : le jeu n'en prévoit que 200"},
+        {"file", full, {"LANDSTAL", "1"}, 0, ""}, // as long as before: allowed
+        {"file",
+         full,
+         {"LANDSTAL", "11"},
+         1,
+         "le fichier aurait 55001 octets : le jeu n'en prévoit que 55000"},
+        {"binary",
+         std::string("\x01\0", 2) + sample,
+         {"LANDSTAL", "0"},
+         1,
+         "octet nul ligne 1 : fichier binaire, pas un fichier de handling"},
+        {"text",
+         "Chère Maman,\nJe t'écris de Vice City.\n",
+         {"Je", "0"},
+         1,
+         "aucun véhicule de GTA: Vice-City : ce n'est pas un fichier de handling"},
+        {"UTF-32",
+         std::string("\xFF\xFE\0\0", 4),
+         {"LANDSTAL", "0"},
+         1,
+         "fichier en UTF-32 LE (d'après sa marque d'ordre des octets) : encodage non lu ; "
+         "enregistrez-le en ANSI"},
+        {"no changes", sample, {"LANDSTAL", "IDAHO", "0"}, 2, "doivent suivre l'identifiant"},
+        {"named twice", sample, {"IDAHO", "0", "IDAHO", "1"}, 2, "IDAHO : nommé deux fois"},
+    };
+    for (const Case &c : cases) {
+        CAPTURE(c.name);
+        const HandlingFolder handling(c.file);
+        const CommandRun run = handling.set(c.words);
+        CHECK(run.status == c.status);
+        CHECK(run.err.substr(0, run.err.find('\n')).find(c.message) != std::string::npos);
+        if (c.status != 0) {
+            CHECK(contentsOf(handling.file) == c.file);
+            CHECK(namesIn(handling.folder.path()) == std::vector<std::string>{"handling.cfg"});
+        }
+    }
+
+    const HandlingFolder readOnly(sample);
+    fs::permissions(readOnly.file,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const CommandRun refused = readOnly.set({"LANDSTAL", "0"});
+    CHECK(refused.status == 1);
+    CHECK(refused.err.starts_with(readOnly.path + ": erreur : fichier en lecture seule\n"));
+    CHECK(contentsOf(readOnly.file) == sample);
+    fs::permissions(readOnly.file, fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_CASE("a file changed on disk since it was read is not replaced")
+{
+    const HandlingFolder handling("what set read");
+    CHECK(cli::replaceFile(handling.path, {.original = "what it read before", .contents = "new"})
+          == "le fichier a changé sur le disque depuis sa lecture ; relancez la commande");
+    CHECK(contentsOf(handling.file) == "what set read");
+
+    // Changed while the new contents were being written.
+    const auto editElsewhere = [&] {
+        handling.folder.write("handling.cfg", "another edit");
+    };
+    CHECK(!cli::replaceFile(handling.path, {.original = "what set read", .contents = "new"},
+                            editElsewhere)
+               .empty());
+    CHECK(contentsOf(handling.file) == "another edit");
+    CHECK(namesIn(handling.folder.path()) == std::vector<std::string>{"handling.cfg"});
+}
+
+#ifndef _WIN32
+TEST_CASE("killed before the new contents take the file's place, the file is whole")
+{
+    const HandlingFolder handling(sample);
+    const std::string changed = sample + "; more\r\n";
+    const pid_t child = fork();
+    REQUIRE(child >= 0);
+    if (child == 0) {
+        cli::replaceFile(handling.path, {.original = sample, .contents = changed},
+                         [] { std::raise(SIGKILL); });
+        _exit(0);
+    }
+    int status = 0;
+    REQUIRE(waitpid(child, &status, 0) == child);
+    CHECK(WIFSIGNALED(status));
+    CHECK(contentsOf(handling.file) == sample);
+    // What was left beside it is the new contents, whole.
+    const std::vector<std::string> names = namesIn(handling.folder.path());
+    REQUIRE(names.size() == 2);
+    CHECK(names[0].starts_with(".handling.cfg."));
+    CHECK(contentsOf(handling.folder.path() / names[0]) == changed);
+}
+
+TEST_CASE("the file keeps its permissions, and a link stays a link to it")
+{
+    const HandlingFolder handling(sample);
+    fs::permissions(handling.file,
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const fs::path link = handling.folder.path() / "link.cfg";
+    fs::create_symlink(handling.file, link);
+    CHECK(runCommand({"set", link.string(), "LANDSTAL", "0"}).status == 0);
+    CHECK(fs::is_symlink(link));
+    CHECK(contentsOf(handling.file).find(vehicleLine("LANDSTAL", "0")) != std::string::npos);
+    CHECK(fs::status(handling.file).permissions()
+          == (fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read));
+    CHECK(contentsOf(link.string() + ".bak") == sample);
+}
+#endif
