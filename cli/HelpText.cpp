@@ -48,12 +48,23 @@ Commandes :
                     ses problèmes sur la sortie d'erreur
   check FICHIER...  signale les problèmes de chaque fichier, un par ligne, et
                     les compte
+  set FICHIER IDENTIFIANT [VALEUR] NOM... [IDENTIFIANT [VALEUR] NOM...]...
+                    change les flags de véhicules dans le fichier : de VALEUR,
+                    ou de la valeur écrite sans elle, NOM ou +NOM ajoute un
+                    flag, -NOM l'enlève. Seule la colonne "ae" de la ligne
+                    standard de chaque véhicule est réécrite, dans le style
+                    du fichier (casse, 0x, zéros en tête) ; tout le reste
+                    garde ses octets, et l'ancien fichier est gardé en
+                    FICHIER.bak. Un mot qui n'est ni une valeur, ni un nom
+                    de flag, ni +NOM ou -NOM commence le véhicule suivant.
 
 Options :
   --game vc|gta3    vc (par défaut) : colonne "ae" (31e champ), 28 flags ;
                     gta3 : colonne "ad" (30e champ), les 16 flags des
                     chiffres 1 à 4
   --json            sortie JSON, pour les scripts
+  --dry-run         set : montre chaque ligne avant et après, sans rien écrire
+  --no-backup       set : ne garde pas de copie FICHIER.bak
   -h, --help        affiche cette aide
   --version         affiche la version
 
@@ -66,7 +77,8 @@ Valeurs :
   que le jeu lirait : il s'arrête au premier caractère non hexadécimal
   ("9047000xyz" se lit 9047000). Des bits au-delà des flags du jeu valent un
   avertissement : le jeu les ignore, et les flags de la valeur sont listés.
-  La VALEUR de départ d'encode commence par un chiffre et n'a pas de "_".
+  La VALEUR de départ d'encode et de set commence par un chiffre et n'a pas
+  de "_".
 
 Noms de flags :
   Ceux de la fenêtre, casse indifférente, ou ceux de l'en-tête du fichier du
@@ -82,6 +94,14 @@ Fichiers :
   Champs par ligne, marque comprise :
     vc    {}
     gta3  {}
+
+Écriture (set) :
+  Rien n'est écrit si un véhicule manque, est défini deux fois, a des
+  colonnes décalées, si une valeur ou un nom est faux, si une ligne
+  dépasserait {} caractères ou le fichier {} octets, si ce n'est pas un
+  fichier de handling ou s'il a changé depuis sa lecture. Le nouveau fichier
+  est écrit à côté de l'ancien puis le remplace d'un coup : une panne en
+  chemin laisse l'ancien entier.
 
 Problèmes :
   Chacun est écrit FICHIER:LIGNE: niveau : message, par check sur la sortie
@@ -105,6 +125,7 @@ Code de sortie :
   2  mauvaise utilisation
 )",
                        fieldCountsText(handling::viceCity), fieldCountsText(handling::gta3),
+                       handling::maxLineLength, handling::maxGameFileBytes,
                        handling::maxLineLength, handling::maxGameFileBytes);
 }
 
