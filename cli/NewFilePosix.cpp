@@ -54,10 +54,11 @@ std::string fill(int file, std::string_view contents, const struct stat &like)
     if (::fchmod(file, like.st_mode & 07777) != 0)
         return fmt::format("impossible de garder les permissions du fichier : {}",
                            systemError(errno));
-    // Only a privileged user may give a file away; anyone else's new file is
-    // theirs, as an editor's would be.
-    if (like.st_uid != ::geteuid() || like.st_gid != ::getegid())
-        static_cast<void>(::fchown(file, like.st_uid, like.st_gid));
+    // Only a privileged user may give a file away; anyone else's new file
+    // stays theirs, as an editor's would.
+    if ((like.st_uid != ::geteuid() || like.st_gid != ::getegid())
+        && ::fchown(file, like.st_uid, like.st_gid) != 0) {
+    }
     if (::fsync(file) != 0)
         return writeError(errno);
     return {};
@@ -89,8 +90,10 @@ std::string NewFile::write(const std::string &destination, std::string_view cont
         return fmt::format("fichier illisible : {}", systemError(errno));
     const fs::path place(destination);
     // Hidden, and named for the file it stands in for.
-    std::string pattern
-        = (place.parent_path() / ("." + place.filename().string() + ".XXXXXX")).string();
+    std::string hidden = ".";
+    hidden += place.filename().string();
+    hidden += ".XXXXXX";
+    std::string pattern = (place.parent_path() / hidden).string();
     const int file = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (file < 0)
         return fmt::format("impossible de créer un fichier dans son dossier : {}",

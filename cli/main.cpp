@@ -39,6 +39,35 @@ int run(const std::vector<std::string_view> &arguments)
 } // namespace
 
 #ifdef _WIN32
+namespace {
+
+// Opened from Explorer, the program gets a console of its own, which closes
+// as soon as it ends: what it wrote would flash and vanish.
+bool hasConsoleOfItsOwn()
+{
+    DWORD processes[2];
+    DWORD mode = 0;
+    return GetConsoleProcessList(processes, 2) == 1
+           && GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)
+           && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
+}
+
+void waitForKey()
+{
+    std::cout << "\nAppuyez sur une touche pour fermer cette fenêtre.\n";
+    std::cout.flush();
+    const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    FlushConsoleInputBuffer(in);
+    INPUT_RECORD record;
+    DWORD count = 0;
+    while (ReadConsoleInputW(in, &record, 1, &count) && count == 1) {
+        if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown)
+            return;
+    }
+}
+
+} // namespace
+
 // The wide command line, so that any file name reaches the program whatever
 // the system's code page; everything inside works in UTF-8, as on Linux.
 int wmain(int argc, wchar_t *argv[])
@@ -56,7 +85,13 @@ int wmain(int argc, wchar_t *argv[])
     const UINT consolePage = GetConsoleOutputCP();
     if (consolePage != 0)
         SetConsoleOutputCP(CP_UTF8);
+    // A double-click gives no command: the help says what to type instead.
+    const bool ownConsole = hasConsoleOfItsOwn();
+    if (ownConsole && texts.empty())
+        texts.emplace_back("--help");
     const int status = run(std::vector<std::string_view>(texts.begin(), texts.end()));
+    if (ownConsole)
+        waitForKey();
     if (consolePage != 0)
         SetConsoleOutputCP(consolePage);
     return status;

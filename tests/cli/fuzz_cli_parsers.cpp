@@ -1,10 +1,11 @@
-// libFuzzer target: the value reader, the line reader, the text decoder and
-// the file checks on any bytes. Besides crashes and sanitizer reports, it
-// stops on a broken promise of theirs.
+// libFuzzer target: the value reader, the line reader, the text decoder,
+// the file checks and the change of a flags field on any bytes. Besides crashes and sanitizer
+// reports, it stops on a broken promise of theirs.
 #include "cli/JsonReport.h"
 #include "cli/TextReport.h"
 #include "flags/FlagsValue.h"
 #include "flags/FlagsValueReader.h"
+#include "handling/FlagsEdit.h"
 #include "handling/GameProfile.h"
 #include "handling/HandlingLine.h"
 #include "handling/HandlingScanner.h"
@@ -15,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -97,6 +99,57 @@ void file(std::string_view text, handling::TextEncoding encoding, const handling
           == result.problems.size());
 }
 
+// The first standard line with a flags field gets a value drawn from the
+// bytes: the changed file reads the same, line for line, but for that field,
+// and its bytes differ from the old ones in one stretch the field's size.
+void flagsChange(std::string_view bytes, const handling::GameProfile &game)
+{
+    const handling::DecodedText before = handling::decodeText(std::string(bytes));
+    const std::size_t unit = handling::byteOrderMarkSize(before.encoding) == 2 ? 2 : 1;
+    // Half a UTF-16 unit at the end reads as one more character of the last
+    // line, which is no field's: it stays, and the comparison below would
+    // count it in.
+    if (!before.error.empty() || bytes.size() % unit != 0)
+        return;
+    const handling::HandlingFile file
+        = handling::readHandlingFile(before.text, before.encoding, game);
+    const auto target = std::find_if(file.lines.begin(), file.lines.end(), [](const auto &line) {
+        return line.fields.kind == handling::LineKind::Standard && !line.fields.flagsText.empty();
+    });
+    if (target == file.lines.end())
+        return;
+    const std::uint32_t value
+        = static_cast<std::uint32_t>(std::hash<std::string_view>()(bytes)) & game.allowedBits();
+    const std::string text = handling::flagsFieldText(value, target->fields.flagsText, file);
+    check(flags::readFlagsValue(text, game.allowedBits()).value == value);
+    const std::string changed
+        = handling::changeFlagsFields(bytes, before.encoding, {{{target->number, text}}}, game);
+
+    const handling::DecodedText after = handling::decodeText(changed);
+    check(after.error.empty() && after.encoding == before.encoding);
+    const handling::HandlingFile read
+        = handling::readHandlingFile(after.text, after.encoding, game);
+    check(read.lines.size() == file.lines.size());
+    for (std::size_t i = 0; i < file.lines.size(); ++i) {
+        const handling::ReadLine &old = file.lines[i];
+        std::string expected(old.text);
+        if (old.number == target->number)
+            expected.replace(
+                static_cast<std::size_t>(old.fields.flagsText.data() - old.text.data()),
+                old.fields.flagsText.size(), text);
+        check(read.lines[i].text == expected);
+    }
+    const std::size_t field = unit * target->fields.flagsText.size();
+    check(changed.size() + field == bytes.size() + unit * text.size());
+    const std::size_t same = static_cast<std::size_t>(
+        std::mismatch(bytes.begin(), bytes.end(), changed.begin(), changed.end()).first
+        - bytes.begin());
+    const std::size_t sameAtEnd = static_cast<std::size_t>(
+        std::mismatch(bytes.rbegin(), bytes.rend(), changed.rbegin(), changed.rend()).first
+        - bytes.rbegin());
+    check(same + sameAtEnd + field >= bytes.size());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -110,6 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         file(text, handling::TextEncoding::Plain, *game);
         if (decoded.error.empty())
             file(decoded.text, decoded.encoding, *game);
+        flagsChange(text, *game);
     }
     return 0;
 }

@@ -151,6 +151,7 @@ TEST_CASE("whatever set refuses, the file stays byte for byte, with nothing besi
          {"LANDSTAL", "0", "IDAHO", "+IS_VNA"},
          1,
          "IDAHO : flag inconnu \"IS_VNA\" ; vouliez-vous dire IS_VAN ?"},
+        {"bare name", sample, {"LANDSTAL", "IS_VNA"}, 1, "LANDSTAL : flag inconnu \"IS_VNA\""},
         {"value",
          sample,
          {"LANDSTAL", "12G4"},

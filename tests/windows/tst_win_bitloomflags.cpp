@@ -12,6 +12,7 @@
 #include <vector>
 
 using namespace bitloom::wintest;
+using bitloom::tests::contentsOf;
 using bitloom::tests::crlfLines;
 using bitloom::tests::flyingEntry;
 using bitloom::tests::TempFolder;
@@ -195,4 +196,115 @@ TEST_CASE("usage errors end with 2")
         CHECK(result.out == "");
         CHECK(result.err == crlf("bitloom-flags: " + message + "\nAide : bitloom-flags --help\n"));
     }
+}
+
+TEST_CASE("set changes a file under a path with spaces and accents, in CRLF or UTF-16")
+{
+    const TempFolder folder(L"bitloom-flags-set");
+    const std::string utf16 = [] {
+        std::string bytes = "\xFF\xFE";
+        for (char16_t unit : bitloom::handling::utf16FromUtf8(sampleFile))
+            bytes.append({static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)});
+        return bytes;
+    }();
+    for (const std::string &contents : {sampleFile, utf16}) {
+        const fs::path file = folder.write(unusualFolder / L"hand ling.cfg", contents);
+        const CapturedRun set = run({L"set", file.native(), L"IDAHO", L"+IS_LOW"});
+        CHECK(set.err == "");
+        CHECK(set.status == 0);
+        CHECK(set.out.starts_with(utf8(file.native())
+                                  + ":4: IDAHO : 0x50 devient 0xD0 : +IS_LOW\r\n"));
+        std::string expected = contents;
+        const std::size_t field = contents.size() == sampleFile.size()
+                                      ? expected.find("0x50")
+                                      : expected.find(std::string("0\0x\0\x35\0\x30\0", 8));
+        REQUIRE(field != std::string::npos);
+        expected[field + (contents.size() == sampleFile.size() ? 2 : 4)] = 'D';
+        CHECK(contentsOf(file) == expected);
+        CHECK(contentsOf(fs::path(file.native() + L".bak")) == contents);
+        CHECK(run({L"scan", file.native(), L"IDAHO"}).out.find("0xD0  D0  NO_DOORS IS_LOW IS_BUS")
+              != std::string::npos);
+        fs::remove(fs::path(file.native() + L".bak"));
+    }
+
+    // A read-only file stays as it is.
+    const fs::path locked = folder.write(L"locked.cfg", sampleFile);
+    REQUIRE(SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY));
+    const CapturedRun refused = run({L"set", locked.native(), L"IDAHO", L"0"});
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    CHECK(refused.status == 1);
+    CHECK(
+        refused.err.starts_with(utf8(locked.native()) + ": erreur : fichier en lecture seule\r\n"));
+    CHECK(contentsOf(locked) == sampleFile);
+}
+
+namespace {
+
+// The text of a console's screen, row after row.
+std::wstring screenOf(HANDLE console)
+{
+    CONSOLE_SCREEN_BUFFER_INFO info;
+    if (!GetConsoleScreenBufferInfo(console, &info))
+        return {};
+    std::wstring text(static_cast<std::size_t>(info.dwSize.X) * info.dwSize.Y, L' ');
+    DWORD read = 0;
+    ReadConsoleOutputCharacterW(console, text.data(), static_cast<DWORD>(text.size()), {0, 0},
+                                &read);
+    text.resize(read);
+    return text;
+}
+
+void pressKey(HANDLE console, wchar_t key)
+{
+    INPUT_RECORD records[2]{};
+    for (int i = 0; i < 2; ++i) {
+        records[i].EventType = KEY_EVENT;
+        records[i].Event.KeyEvent.bKeyDown = i == 0;
+        records[i].Event.KeyEvent.wRepeatCount = 1;
+        records[i].Event.KeyEvent.uChar.UnicodeChar = key;
+    }
+    DWORD written = 0;
+    WriteConsoleInputW(console, records, 2, &written);
+}
+
+} // namespace
+
+TEST_CASE("opened from Explorer, in a console of its own, it shows its help until a key")
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    std::wstring line = commandLine(programBeside(L"bitloom-flags.exe"), {});
+    REQUIRE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
+                           nullptr, nullptr, &startup, &started));
+    const UniqueHandle process(started.hProcess);
+    CloseHandle(started.hThread);
+
+    FreeConsole();
+    std::wstring screen;
+    for (int tries = 0; tries < 100 && screen.find(L"fermer cette fenêtre.") == std::wstring::npos;
+         ++tries) {
+        Sleep(100);
+        if (AttachConsole(started.dwProcessId)) {
+            const UniqueHandle output(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                  OPEN_EXISTING, 0, nullptr));
+            screen = screenOf(output.get());
+            FreeConsole();
+        }
+    }
+    CHECK(screen.find(L"Utilisation : bitloom-flags [OPTIONS] COMMANDE") != std::wstring::npos);
+    CHECK(screen.find(L"Appuyez sur une touche pour fermer cette fenêtre.") != std::wstring::npos);
+    CHECK(WaitForSingleObject(process.get(), 500) == WAIT_TIMEOUT);
+
+    REQUIRE(AttachConsole(started.dwProcessId));
+    const UniqueHandle input(CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         0, nullptr));
+    pressKey(input.get(), L'a');
+    FreeConsole();
+    REQUIRE(WaitForSingleObject(process.get(), 10000) == WAIT_OBJECT_0);
+    DWORD status = 1;
+    GetExitCodeProcess(process.get(), &status);
+    CHECK(status == 0);
 }
