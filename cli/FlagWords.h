@@ -2,6 +2,7 @@
 // +NAME to add a flag and -NAME to remove one.
 #pragma once
 
+#include "flags/FlagsValueReader.h"
 #include "handling/GameProfile.h"
 #include "handling/Problem.h"
 
@@ -10,6 +11,13 @@
 #include <string_view>
 
 namespace bitloom::cli {
+
+// Whether the game reads the value as written, bits beyond its flags aside.
+inline bool isRead(const flags::ValueReading &reading)
+{
+    return reading.problem == flags::ValueProblem::None
+           || reading.problem == flags::ValueProblem::AboveFlags;
+}
 
 // A start value begins with a digit and holds no '_', which no flag name does.
 bool isStartValue(std::string_view word);

@@ -69,12 +69,6 @@ vehiclesOf(std::span<const std::string_view> operands)
     return vehicles;
 }
 
-bool isRead(const flags::ValueReading &reading)
-{
-    return reading.problem == flags::ValueProblem::None
-           || reading.problem == flags::ValueProblem::AboveFlags;
-}
-
 // The vehicle's new value: its words applied to a value they start with, or
 // to the value written, bits beyond the game's flags kept. None on an error.
 std::optional<std::uint32_t> newValue(const VehicleWords &vehicle, const ReadLine &line,
@@ -226,6 +220,7 @@ int runSet(const CommandContext &context)
     }
 
     std::vector<handling::FlagsFieldChange> fields;
+    std::vector<std::size_t> lines;                  // found, changed or not
     std::vector<std::string> texts(vehicles.size()); // the fields' new texts, kept for the report
     for (std::size_t i = 0; i < vehicles.size(); ++i) {
         const handling::FlagsLineSearch search
@@ -235,6 +230,14 @@ int runSet(const CommandContext &context)
             continue;
         }
         const ReadLine &line = *search.line;
+        // Two spellings of one vehicle would write one field twice.
+        if (std::find(lines.begin(), lines.end(), line.number) != lines.end()) {
+            problems.push_back({.message = "nommé deux fois, sous deux casses",
+                                .line = line.number,
+                                .identifier = line.fields.identifier});
+            continue;
+        }
+        lines.push_back(line.number);
         const std::optional<std::uint32_t> value = newValue(vehicles[i], line, game, problems);
         const flags::ValueReading old = flags::readFlagsValue(line.fields.flagsText, 0xFFFFFFFF);
         if (!value || (old.problem == flags::ValueProblem::None && old.value == *value))

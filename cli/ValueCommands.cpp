@@ -19,12 +19,6 @@ void complain(const CommandContext &context, const Problem &problem)
     context.err << inputProblemText(problem) << '\n';
 }
 
-bool isRead(const flags::ValueReading &reading)
-{
-    return reading.problem == flags::ValueProblem::None
-           || reading.problem == flags::ValueProblem::AboveFlags;
-}
-
 } // namespace
 
 int runDecode(const CommandContext &context)

@@ -10,6 +10,7 @@
 #include "handling/HandlingLine.h"
 #include "handling/HandlingScanner.h"
 #include "handling/TextDecoder.h"
+#include "handling/Utf16.h"
 #include "handling/ValueProblemText.h"
 
 #include <algorithm>
@@ -139,7 +140,9 @@ void flagsChange(std::string_view bytes, const handling::GameProfile &game)
                 old.fields.flagsText.size(), text);
         check(read.lines[i].text == expected);
     }
-    const std::size_t field = unit * target->fields.flagsText.size();
+    const std::string_view written = target->fields.flagsText;
+    const std::size_t field
+        = unit == 2 ? 2 * handling::utf16FromUtf8(written).size() : written.size();
     check(changed.size() + field == bytes.size() + unit * text.size());
     const std::size_t same = static_cast<std::size_t>(
         std::mismatch(bytes.begin(), bytes.end(), changed.begin(), changed.end()).first
