@@ -9,6 +9,7 @@
 #include <vector>
 
 #ifdef _WIN32
+#include "cli/WindowsConsole.h"
 #include "handling/Utf16.h"
 
 #include <windows.h>
@@ -39,35 +40,6 @@ int run(const std::vector<std::string_view> &arguments)
 } // namespace
 
 #ifdef _WIN32
-namespace {
-
-// Opened from Explorer, the program gets a console of its own, which closes
-// as soon as it ends: what it wrote would flash and vanish.
-bool hasConsoleOfItsOwn()
-{
-    DWORD processes[2];
-    DWORD mode = 0;
-    return GetConsoleProcessList(processes, 2) == 1
-           && GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode)
-           && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
-}
-
-void waitForKey()
-{
-    std::cout << "\nAppuyez sur une touche pour fermer cette fenêtre.\n";
-    std::cout.flush();
-    const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
-    FlushConsoleInputBuffer(in);
-    INPUT_RECORD record;
-    DWORD count = 0;
-    while (ReadConsoleInputW(in, &record, 1, &count) && count == 1) {
-        if (record.EventType == KEY_EVENT && record.Event.KeyEvent.bKeyDown)
-            return;
-    }
-}
-
-} // namespace
-
 // The wide command line, so that any file name reaches the program whatever
 // the system's code page; everything inside works in UTF-8, as on Linux.
 int wmain(int argc, wchar_t *argv[])
@@ -80,20 +52,29 @@ int wmain(int argc, wchar_t *argv[])
             bitloom::handling::utf8FromUtf16(std::u16string(argument.begin(), argument.end())));
     }
 
-    // A console shows the output as UTF-8 while the command runs; the command
-    // prompt gets its own code page back afterwards. (0: no console.)
-    const UINT consolePage = GetConsoleOutputCP();
-    if (consolePage != 0)
-        SetConsoleOutputCP(CP_UTF8);
+    // Text for a console is shown as written, whatever its code page; a
+    // file or a pipe gets UTF-8. (Unsynchronising the streams from C stdio
+    // gives them buffers of their own: that comes first.)
+    std::ios::sync_with_stdio(false);
+    bitloom::cli::ConsoleBuffer output(GetStdHandle(STD_OUTPUT_HANDLE));
+    bitloom::cli::ConsoleBuffer errors(GetStdHandle(STD_ERROR_HANDLE));
+    std::streambuf *const fileOutput = std::cout.rdbuf();
+    std::streambuf *const fileErrors = std::cerr.rdbuf();
+    if (bitloom::cli::isConsole(GetStdHandle(STD_OUTPUT_HANDLE)))
+        std::cout.rdbuf(&output);
+    if (bitloom::cli::isConsole(GetStdHandle(STD_ERROR_HANDLE)))
+        std::cerr.rdbuf(&errors);
     // A double-click gives no command: the help says what to type instead.
-    const bool ownConsole = hasConsoleOfItsOwn();
+    const bool ownConsole = bitloom::cli::hasConsoleOfItsOwn();
     if (ownConsole && texts.empty())
         texts.emplace_back("--help");
     const int status = run(std::vector<std::string_view>(texts.begin(), texts.end()));
     if (ownConsole)
-        waitForKey();
-    if (consolePage != 0)
-        SetConsoleOutputCP(consolePage);
+        bitloom::cli::waitForKey();
+    std::cout.flush();
+    std::cerr.flush();
+    std::cout.rdbuf(fileOutput);
+    std::cerr.rdbuf(fileErrors);
     return status;
 }
 #else

@@ -292,11 +292,11 @@ TEST_CASE("opened from Explorer, in a console of its own, it shows its help unti
     const UniqueHandle input(CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                          0, nullptr));
-    // Wine's console shows the UTF-8 text in its own code page: only ASCII
-    // is compared.
+    // Accents too, whatever the console's code page.
     const std::wstring screen = screenOf(output.get());
     CHECK(screen.find(L"Utilisation : bitloom-flags [OPTIONS] COMMANDE") != std::wstring::npos);
-    CHECK(screen.find(L"Appuyez sur une touche pour fermer cette f") != std::wstring::npos);
+    CHECK(screen.find(L"Lit et écrit la valeur des flags spéciaux") != std::wstring::npos);
+    CHECK(screen.find(L"Appuyez sur une touche pour fermer cette fenêtre.") != std::wstring::npos);
     CHECK(WaitForSingleObject(process.get(), 300) == WAIT_TIMEOUT);
     pressKey(input.get(), L'a');
     const DWORD ended = WaitForSingleObject(process.get(), 10000);
