@@ -6,6 +6,7 @@
 #include "handling/HandlingScanner.h"
 #include "handling/MessageText.h"
 #include "handling/TextDecoder.h"
+#include "handling/VehicleIdentifiers.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -33,19 +34,11 @@ InputFile readInputFile(std::string_view operand, std::istream &in)
     return file;
 }
 
-bool sameIdentifier(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 bool asked(std::string_view identifier, std::span<const std::string_view> identifiers)
 {
-    return std::any_of(identifiers.begin(), identifiers.end(),
-                       [&](std::string_view wanted) { return sameIdentifier(identifier, wanted); });
+    return std::any_of(identifiers.begin(), identifiers.end(), [&](std::string_view wanted) {
+        return handling::sameIdentifierIgnoringCase(identifier, wanted);
+    });
 }
 
 // The lines of the vehicles asked for, their problems and those of the
@@ -56,7 +49,7 @@ ScanResult onlyVehicles(ScanResult all, std::span<const std::string_view> identi
     for (std::string_view wanted : identifiers) {
         const bool found
             = std::any_of(all.vehicles.begin(), all.vehicles.end(), [&](const ScannedVehicle &v) {
-                  return sameIdentifier(v.identifier, wanted);
+                  return handling::sameIdentifierIgnoringCase(v.identifier, wanted);
               });
         if (!found)
             result.problems.push_back(

@@ -1,6 +1,7 @@
 #include "FlagsEdit.h"
 
 #include "MessageText.h"
+#include "VehicleIdentifiers.h"
 #include "flags/FlagsValueReader.h"
 
 #include <algorithm>
@@ -17,12 +18,6 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool sameIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
 std::vector<const ReadLine *> standardLines(const HandlingFile &file, std::string_view identifier,
                                             bool ignoringCase)
 {
@@ -31,7 +26,7 @@ std::vector<const ReadLine *> standardLines(const HandlingFile &file, std::strin
         if (line.fields.kind != LineKind::Standard)
             continue;
         if (line.fields.identifier == identifier
-            || (ignoringCase && sameIgnoringCase(line.fields.identifier, identifier)))
+            || (ignoringCase && sameIdentifierIgnoringCase(line.fields.identifier, identifier)))
             found.push_back(&line);
     }
     return found;
