@@ -1,12 +1,11 @@
 #include "SetCommand.h"
 
 #include "CommandRunner.h"
-#include "FileReplacement.h"
 #include "FlagWords.h"
 #include "ProblemText.h"
+#include "files/FileReplacement.h"
 #include "flags/FlagLookup.h"
 #include "flags/FlagsValueReader.h"
-#include "handling/FileChecker.h"
 #include "handling/FileReader.h"
 #include "handling/FlagsEdit.h"
 #include "handling/HandlingFile.h"
@@ -113,71 +112,10 @@ std::optional<std::uint32_t> newValue(const VehicleWords &vehicle, const ReadLin
     return failed ? std::nullopt : value;
 }
 
-// Why the text is not a handling file that set may change, if it is not:
-// any line of text reads as a standard line, but only a handling file names
-// the game's vehicles.
-std::string notHandling(const HandlingFile &file, const GameProfile &game)
-{
-    if (file.nul)
-        return fmt::format("octet nul ligne {} : fichier binaire, pas un fichier de handling",
-                           *file.nul);
-    const auto namesVehicle = [&](const ReadLine &line) {
-        return line.fields.kind == LineKind::Standard
-               && std::find(game.identifiers.begin(), game.identifiers.end(),
-                            line.fields.identifier)
-                      != game.identifiers.end();
-    };
-    if (std::none_of(file.lines.begin(), file.lines.end(), namesVehicle))
-        return fmt::format("aucun véhicule de {} : ce n'est pas un fichier de handling",
-                           game.title);
-    return {};
-}
-
 const ReadLine &lineNumbered(const HandlingFile &file, std::size_t number)
 {
     return *std::find_if(file.lines.begin(), file.lines.end(),
                          [&](const ReadLine &line) { return line.number == number; });
-}
-
-// What the change would make longer than the game reads: a line, the file.
-void checkLimits(const HandlingFile &before, const HandlingFile &after,
-                 std::span<const FlagsChange> changes, std::vector<Problem> &problems)
-{
-    for (const FlagsChange &change : changes) {
-        if (change.newLine.size() > handling::maxLineLength
-            && change.newLine.size() > change.oldLine.size())
-            problems.push_back(
-                {.message = fmt::format("la ligne aurait {} caractères : le jeu "
-                                        "n'en prévoit que {}",
-                                        change.newLine.size(), handling::maxLineLength),
-                 .line = change.line,
-                 .identifier = change.identifier});
-    }
-    if (after.text.size() > handling::maxGameFileBytes && after.text.size() > before.text.size())
-        problems.push_back(
-            {.message = fmt::format("le fichier aurait {} octets : le jeu n'en prévoit que {}",
-                                    after.text.size(), handling::maxGameFileBytes)});
-}
-
-// What check will find in the changed file that it did not find before,
-// such as IS_BIKE without a bike entry: worth saying, not worth refusing,
-// since the person may be making that entry next.
-void warnOfNewProblems(const HandlingFile &before, const HandlingFile &after,
-                       const GameProfile &game, std::vector<Problem> &problems)
-{
-    const std::vector<Problem> old = handling::checkHandlingFile(before, game);
-    for (Problem &problem : handling::checkHandlingFile(after, game)) {
-        const bool known = std::any_of(old.begin(), old.end(), [&](const Problem &p) {
-            return p.rule == problem.rule && p.line == problem.line && p.level == problem.level;
-        });
-        if (known)
-            continue;
-        problem.message
-            = fmt::format("après ce changement, check signalera : {}{}",
-                          problem.level == Level::Error ? "erreur : " : "", problem.message);
-        problem.level = Level::Warning;
-        problems.push_back(std::move(problem));
-    }
 }
 
 } // namespace
@@ -213,7 +151,8 @@ int runSet(const CommandContext &context)
     }
     const handling::DecodedText decoded = handling::decodeText(contents.text);
     const HandlingFile file = handling::readHandlingFile(decoded.text, decoded.encoding, game);
-    if (std::string why = decoded.error.empty() ? notHandling(file, game) : decoded.error;
+    if (std::string why
+        = decoded.error.empty() ? handling::notHandlingFile(file, game) : decoded.error;
         !why.empty()) {
         problems.push_back({.message = std::move(why)});
         return finish(SetOutcome::Refused);
@@ -265,14 +204,14 @@ int runSet(const CommandContext &context)
         = handling::readHandlingFile(decodedAfter.text, decodedAfter.encoding, game);
     for (FlagsChange &change : changes)
         change.newLine = lineNumbered(after, change.line).text;
-    checkLimits(file, after, changes, problems);
+    for (Problem &problem : handling::problemsOfChange(file, after, lines, game))
+        problems.push_back(std::move(problem));
     if (countOf(problems, Level::Error) > 0)
         return finish(SetOutcome::Refused);
-    warnOfNewProblems(file, after, game, problems);
     if (context.options.dryRun)
         return finish(SetOutcome::DryRun);
 
-    const std::string failure = replaceFile(
+    const std::string failure = files::replaceFile(
         path,
         {.original = contents.text, .contents = changed, .keepBackup = context.options.keepBackup});
     if (!failure.empty()) {
@@ -280,7 +219,7 @@ int runSet(const CommandContext &context)
         return finish(SetOutcome::Refused);
     }
     return finish(SetOutcome::Written,
-                  context.options.keepBackup ? backupPath(path) : std::string());
+                  context.options.keepBackup ? files::backupPath(path) : std::string());
 }
 
 } // namespace bitloom::cli

@@ -1,5 +1,6 @@
 #include "FlagsEdit.h"
 
+#include "FileChecker.h"
 #include "MessageText.h"
 #include "VehicleIdentifiers.h"
 #include "flags/FlagsValueReader.h"
@@ -122,6 +123,23 @@ std::string encoded(std::string_view ascii, TextEncoding encoding)
 
 } // namespace
 
+std::string notHandlingFile(const HandlingFile &file, const GameProfile &game)
+{
+    if (file.nul)
+        return fmt::format("octet nul ligne {} : fichier binaire, pas un fichier de handling",
+                           *file.nul);
+    const auto namesVehicle = [&](const ReadLine &line) {
+        return line.fields.kind == LineKind::Standard
+               && std::find(game.identifiers.begin(), game.identifiers.end(),
+                            line.fields.identifier)
+                      != game.identifiers.end();
+    };
+    if (std::none_of(file.lines.begin(), file.lines.end(), namesVehicle))
+        return fmt::format("aucun véhicule de {} : ce n'est pas un fichier de handling",
+                           game.title);
+    return {};
+}
+
 FlagsLineSearch findFlagsLine(const HandlingFile &file, std::string_view identifier,
                               const GameProfile &game)
 {
@@ -205,6 +223,44 @@ std::string changeFlagsFields(std::string_view bytes, TextEncoding encoding,
     for (const Span &span : spans)
         result.replace(span.offset, span.size, encoded(span.text, encoding));
     return result;
+}
+
+std::vector<Problem> problemsOfChange(const HandlingFile &before, const HandlingFile &after,
+                                      std::span<const std::size_t> lines, const GameProfile &game)
+{
+    std::vector<Problem> problems;
+    for (std::size_t i = 0; i < before.lines.size() && i < after.lines.size(); ++i) {
+        const ReadLine &old = before.lines[i];
+        const ReadLine &now = after.lines[i];
+        if (std::find(lines.begin(), lines.end(), now.number) == lines.end())
+            continue;
+        if (now.text.size() > maxLineLength && now.text.size() > old.text.size())
+            problems.push_back({.message = fmt::format("la ligne aurait {} caractères : le jeu "
+                                                       "n'en prévoit que {}",
+                                                       now.text.size(), maxLineLength),
+                                .line = now.number,
+                                .identifier = now.fields.identifier});
+    }
+    if (after.text.size() > maxGameFileBytes && after.text.size() > before.text.size())
+        problems.push_back(
+            {.message = fmt::format("le fichier aurait {} octets : le jeu n'en prévoit que {}",
+                                    after.text.size(), maxGameFileBytes)});
+
+    if (!problems.empty())
+        return problems; // refused: what check would say of it does not matter
+    const std::vector<Problem> known = checkHandlingFile(before, game);
+    for (Problem &problem : checkHandlingFile(after, game)) {
+        if (std::any_of(known.begin(), known.end(), [&](const Problem &p) {
+                return p.rule == problem.rule && p.line == problem.line && p.level == problem.level;
+            }))
+            continue;
+        problem.message
+            = fmt::format("après ce changement, check signalera : {}{}",
+                          problem.level == Level::Error ? "erreur : " : "", problem.message);
+        problem.level = Level::Warning;
+        problems.push_back(std::move(problem));
+    }
+    return problems;
 }
 
 } // namespace bitloom::handling

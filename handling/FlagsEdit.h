@@ -14,8 +14,14 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bitloom::handling {
+
+// Why the file may not be changed, if it is not a handling file: a binary
+// file, or a text that names none of the game's vehicles (any line of text
+// reads as a standard line).
+std::string notHandlingFile(const HandlingFile &file, const GameProfile &game);
 
 // The standard line that holds a vehicle's flags, or why it may not be
 // changed: no such line, several, or columns that may be shifted, so that
@@ -46,5 +52,12 @@ struct FlagsFieldChange {
 // Each line must be a standard line with a flags field.
 std::string changeFlagsFields(std::string_view bytes, TextEncoding encoding,
                               std::span<const FlagsFieldChange> changes, const GameProfile &game);
+
+// What changing the flags fields of these lines brings to the file: an error
+// where a line or the file grows beyond what the game reads, a warning for
+// each problem the checks find that they did not find before (such as
+// IS_BIKE without its bike entry, which may come next). Views into after.
+std::vector<Problem> problemsOfChange(const HandlingFile &before, const HandlingFile &after,
+                                      std::span<const std::size_t> lines, const GameProfile &game);
 
 } // namespace bitloom::handling

@@ -1,6 +1,6 @@
 // set on real files in a folder of their own: what it writes, and that
 // whatever it refuses or fails to do leaves the file as it was.
-#include "cli/FileReplacement.h"
+#include "files/FileReplacement.h"
 #include "support/CommandRun.h"
 #include "support/HandlingText.h"
 #include "support/TempFolder.h"
@@ -11,26 +11,11 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 using namespace bitloom;
 using namespace bitloom::tests;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::string> namesIn(const fs::path &folder)
-{
-    std::vector<std::string> names;
-    for (const fs::directory_entry &entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A handling file in a folder of its own.
 struct HandlingFolder {
@@ -79,7 +64,7 @@ TEST_CASE("set writes the new values, keeps the old file, and check finds nothin
               bikeEntry("BIKE"),
               ";the end",
           }));
-    CHECK(contentsOf(cli::backupPath(handling.path)) == sample);
+    CHECK(contentsOf(files::backupPath(handling.path)) == sample);
     CHECK(namesIn(handling.folder.path())
           == std::vector<std::string>{"handling.cfg", "handling.cfg.bak"});
 
@@ -220,60 +205,3 @@ TEST_CASE("whatever set refuses, the file stays byte for byte, with nothing besi
     CHECK(contentsOf(readOnly.file) == sample);
     fs::permissions(readOnly.file, fs::perms::owner_write, fs::perm_options::add);
 }
-
-TEST_CASE("a file changed on disk since it was read is not replaced")
-{
-    const HandlingFolder handling("what set read");
-    CHECK(cli::replaceFile(handling.path, {.original = "what it read before", .contents = "new"})
-          == "le fichier a changé sur le disque depuis sa lecture ; relancez la commande");
-    CHECK(contentsOf(handling.file) == "what set read");
-
-    // Changed while the new contents were being written.
-    const auto editElsewhere = [&] {
-        handling.folder.write("handling.cfg", "another edit");
-    };
-    CHECK(!cli::replaceFile(handling.path, {.original = "what set read", .contents = "new"},
-                            editElsewhere)
-               .empty());
-    CHECK(contentsOf(handling.file) == "another edit");
-    CHECK(namesIn(handling.folder.path()) == std::vector<std::string>{"handling.cfg"});
-}
-
-#ifndef _WIN32
-TEST_CASE("killed before the new contents take the file's place, the file is whole")
-{
-    const HandlingFolder handling(sample);
-    const std::string changed = sample + "; more\r\n";
-    const pid_t child = fork();
-    REQUIRE(child >= 0);
-    if (child == 0) {
-        cli::replaceFile(handling.path, {.original = sample, .contents = changed},
-                         [] { std::raise(SIGKILL); });
-        _exit(0);
-    }
-    int status = 0;
-    REQUIRE(waitpid(child, &status, 0) == child);
-    CHECK(WIFSIGNALED(status));
-    CHECK(contentsOf(handling.file) == sample);
-    // What was left beside it is the new contents, whole.
-    const std::vector<std::string> names = namesIn(handling.folder.path());
-    REQUIRE(names.size() == 2);
-    CHECK(names[0].starts_with(".handling.cfg."));
-    CHECK(contentsOf(handling.folder.path() / names[0]) == changed);
-}
-
-TEST_CASE("the file keeps its permissions, and a link stays a link to it")
-{
-    const HandlingFolder handling(sample);
-    fs::permissions(handling.file,
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    const fs::path link = handling.folder.path() / "link.cfg";
-    fs::create_symlink(handling.file, link);
-    CHECK(runCommand({"set", link.string(), "LANDSTAL", "0"}).status == 0);
-    CHECK(fs::is_symlink(link));
-    CHECK(contentsOf(handling.file).find(vehicleLine("LANDSTAL", "0")) != std::string::npos);
-    CHECK(fs::status(handling.file).permissions()
-          == (fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read));
-    CHECK(contentsOf(link.string() + ".bak") == sample);
-}
-#endif

@@ -1,5 +1,6 @@
 #include "TempFolder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -37,6 +38,15 @@ fs::path TempFolder::write(const fs::path &relative, std::string_view contents) 
     if (!out.flush())
         throw std::runtime_error("cannot write a test file");
     return file;
+}
+
+std::vector<std::string> namesIn(const fs::path &folder)
+{
+    std::vector<std::string> names;
+    for (const fs::directory_entry &entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string contentsOf(const fs::path &file)

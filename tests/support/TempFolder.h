@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bitloom::tests {
 
@@ -24,6 +25,9 @@ public:
 private:
     std::filesystem::path root;
 };
+
+// The names in a folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path &folder);
 
 // A file's bytes, all of them; empty when it cannot be read.
 std::string contentsOf(const std::filesystem::path &file);

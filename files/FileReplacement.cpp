@@ -1,16 +1,23 @@
 #include "FileReplacement.h"
 
 #include "NewFile.h"
-#include "handling/FileReader.h"
 
-namespace bitloom::cli {
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace bitloom::files {
 
 namespace {
 
 bool stillHolds(const std::string &path, std::string_view original)
 {
-    const handling::FileContents contents = handling::readFileContents(path);
-    return contents.error.empty() && contents.text == original;
+    std::ifstream in(pathFromUtf8(path), std::ios::binary);
+    if (!in)
+        return false;
+    const std::string contents{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
+    return contents == original;
 }
 
 constexpr std::string_view changedOnDisk
@@ -57,4 +64,4 @@ std::string replaceFile(const std::string &path, const Replacement &replacement,
     return contents.moveTo(target);
 }
 
-} // namespace bitloom::cli
+} // namespace bitloom::files

@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <utility>
 
-namespace bitloom::cli {
+namespace bitloom::files {
 
 namespace fs = std::filesystem;
 
@@ -117,7 +117,7 @@ std::string NewFile::moveTo(const std::string &destination)
 std::string existingFile(const std::string &path)
 {
     std::error_code error;
-    const fs::path file = fs::canonical(path, error);
+    const fs::path file = fs::canonical(pathFromUtf8(path), error);
     return error ? std::string() : file.string();
 }
 
@@ -129,4 +129,4 @@ std::string writeRefusal(const std::string &path)
     return {};
 }
 
-} // namespace bitloom::cli
+} // namespace bitloom::files

@@ -2,10 +2,11 @@
 // disk once written, and moved over it in one step.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
-namespace bitloom::cli {
+namespace bitloom::files {
 
 // Paths in UTF-8. The file is removed again unless it was moved.
 class NewFile {
@@ -27,9 +28,16 @@ private:
     std::string name;
 };
 
+// Paths come in UTF-8; Windows names files in UTF-16, and converts only a
+// path made of char8_t from UTF-8.
+inline std::filesystem::path pathFromUtf8(const std::string &path)
+{
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
 // The file a path names, through symbolic links; empty when there is none.
 std::string existingFile(const std::string &path);
 // Empty, or why the file at path may not be written: it is read-only.
 std::string writeRefusal(const std::string &path);
 
-} // namespace bitloom::cli
+} // namespace bitloom::files

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace bitloom::cli {
+namespace bitloom::files {
 
 struct Replacement {
     std::string_view original; // what was read: the file must still hold it
@@ -26,4 +26,4 @@ std::string replaceFile(const std::string &path, const Replacement &replacement,
 // Where the backup goes: beside the path given, even through a link.
 std::string backupPath(const std::string &path);
 
-} // namespace bitloom::cli
+} // namespace bitloom::files

@@ -1,20 +1,17 @@
 #include "NewFile.h"
 
-#include "handling/Utf16.h"
-
 #include <algorithm>
 #include <fmt/format.h>
 #include <utility>
 #include <windows.h>
 
-namespace bitloom::cli {
+namespace bitloom::files {
 
 namespace {
 
 std::wstring widePath(const std::string &utf8)
 {
-    const std::u16string units = handling::utf16FromUtf8(utf8);
-    return {units.begin(), units.end()};
+    return pathFromUtf8(utf8).native();
 }
 
 std::string systemError(DWORD number)
@@ -77,7 +74,8 @@ std::string NewFile::write(const std::string &destination, std::string_view cont
     if (file == INVALID_HANDLE_VALUE)
         return fmt::format("impossible de créer un fichier dans son dossier : {}",
                            systemError(GetLastError()));
-    name = handling::utf8FromUtf16(std::u16string(wideName.begin(), wideName.end()));
+    const std::u8string utf8 = std::filesystem::path(wideName).u8string();
+    name.assign(utf8.begin(), utf8.end());
     std::string failure;
     while (!contents.empty() && failure.empty()) {
         DWORD written = 0;
@@ -123,4 +121,4 @@ std::string writeRefusal(const std::string &path)
     return {};
 }
 
-} // namespace bitloom::cli
+} // namespace bitloom::files
