@@ -9,9 +9,24 @@ namespace bitloom::files {
 
 namespace {
 
+// Windows' own converters: the C++ library's would bring its locales along.
 std::wstring widePath(const std::string &utf8)
 {
-    return pathFromUtf8(utf8).native();
+    const int size
+        = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
+    return wide;
+}
+
+std::string utf8Path(const std::wstring &wide)
+{
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    return utf8;
 }
 
 std::string systemError(DWORD number)
@@ -74,8 +89,7 @@ std::string NewFile::write(const std::string &destination, std::string_view cont
     if (file == INVALID_HANDLE_VALUE)
         return fmt::format("impossible de créer un fichier dans son dossier : {}",
                            systemError(GetLastError()));
-    const std::u8string utf8 = std::filesystem::path(wideName).u8string();
-    name.assign(utf8.begin(), utf8.end());
+    name = utf8Path(wideName);
     std::string failure;
     while (!contents.empty() && failure.empty()) {
         DWORD written = 0;
