@@ -214,3 +214,33 @@ TEST_CASE("valid UTF-8 is kept as it is")
         CHECK(scanReport(text)["vehicles"][0]["identifier"] == text);
     }
 }
+
+TEST_CASE("set: each line changed, before and after, and where the old file is kept")
+{
+    const std::vector<FlagsChange> changes{{.line = 3,
+                                            .identifier = "LANDSTAL",
+                                            .oldText = "220",
+                                            .newText = "4000200",
+                                            .oldFlags = 0x220,
+                                            .newFlags = 0x4000200,
+                                            .oldLine = "LANDSTAL 1 220 1",
+                                            .newLine = "LANDSTAL 1 4000200 1"}};
+    CHECK(written([&](Report &r) {
+              r.set("h.cfg", changes, SetOutcome::Written, "h.cfg.bak", {}, viceCity);
+          })
+          == Json::parse(R"({
+        "file": "h.cfg", "game": "vc", "column": "ae", "outcome": "written",
+        "changes": [{"line": 3, "identifier": "LANDSTAL", "old": "220", "new": "4000200",
+                     "added": ["GOOD_IN_SAND"], "removed": ["IS_VAN"],
+                     "oldLine": "LANDSTAL 1 220 1", "newLine": "LANDSTAL 1 4000200 1"}],
+        "backup": "h.cfg.bak",
+        "problems": []
+    })"));
+    const Json refused = written([&](Report &r) {
+        r.set("h.cfg", {}, SetOutcome::Refused, {}, {{.message = "m", .identifier = "BUS"}},
+              viceCity);
+    });
+    CHECK(refused["outcome"] == "refused");
+    CHECK(!refused.contains("backup"));
+    CHECK(refused["problems"][0]["identifier"] == "BUS");
+}

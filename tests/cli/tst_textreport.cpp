@@ -100,3 +100,25 @@ TEST_CASE("check: one line per problem, where and how bad, then the totals")
     CHECK(written([](Report &r) { r.checkEnded(1, 0, 2, viceCity); })
           == "1 fichier vérifié : 0 erreur, 2 avertissements\n");
 }
+
+TEST_CASE("set: a line for each change, both lines on a dry run, then what was done")
+{
+    const std::vector<FlagsChange> changes{
+        {3, "LANDSTAL", "220", "4000200", 0x220, 0x4000200, "LANDSTAL 1 220", "LANDSTAL 1 4000200"},
+        {5, "IDAHO", "0x50", "0x50", 0x50, 0x50, "IDAHO 0x50", "IDAHO 0x50"}};
+    CHECK(written([&](Report &r) { r.set("h.cfg", changes, SetOutcome::DryRun, {}, {}, viceCity); })
+          == "h.cfg:3: LANDSTAL : 220 deviendrait 4000200 : -IS_VAN +GOOD_IN_SAND\n"
+             "  avant : LANDSTAL 1 220\n"
+             "  après : LANDSTAL 1 4000200\n"
+             "h.cfg:5: IDAHO : 0x50 deviendrait 0x50\n"
+             "  avant : IDAHO 0x50\n"
+             "  après : IDAHO 0x50\n"
+             "2 lignes à modifier ; rien n'est écrit (--dry-run)\n");
+    CHECK(written([&](Report &r) {
+              r.set("h.cfg", {changes[0]}, SetOutcome::Written, "h.cfg.bak", {}, viceCity);
+          })
+          == "h.cfg:3: LANDSTAL : 220 devient 4000200 : -IS_VAN +GOOD_IN_SAND\n"
+             "1 ligne modifiée ; l'ancien fichier est gardé dans h.cfg.bak\n");
+    CHECK(written([&](Report &r) { r.set("h.cfg", {}, SetOutcome::Refused, {}, {}, viceCity); })
+          == "");
+}
