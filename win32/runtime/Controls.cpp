@@ -1,12 +1,10 @@
 #include "Controls.h"
 
 #include "EventHandler.h"
-#include "core/RuleBands.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace bitloom::win32 {
@@ -260,65 +258,6 @@ GroupBox::GroupBox(HWND parent, int id, std::string name, const Placement &where
                    std::wstring_view caption)
     : Control(parent, id, std::move(name), where, {L"BUTTON", BS_GROUPBOX}, caption)
 {
-}
-
-namespace {
-
-constexpr wchar_t ruleClass[] = L"BitloomRule";
-
-LRESULT CALLBACK ruleProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        HDC context = BeginPaint(window, &paint);
-        RECT area;
-        GetClientRect(window, &area);
-        FillRect(context, &area,
-                 GetSysColorBrush(static_cast<int>(GetWindowLongPtrW(window, GWLP_USERDATA))));
-        EndPaint(window, &paint);
-        return 0;
-    }
-    case WM_NCHITTEST:
-        return HTTRANSPARENT;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-}
-
-const wchar_t *registeredRuleClass()
-{
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = ruleProcedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = ruleClass;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-    return ruleClass;
-}
-
-} // namespace
-
-Rule::Rule(HWND parent, int id, const Placement &where, const core::mainWindow::Rule &rule,
-           int line)
-    : Control(parent, id, std::string(rule.name) + '(' + char('0' + line) + ')', where,
-              {registeredRuleClass(), WS_DISABLED}, {})
-    , m_rule(rule)
-    , m_line(line)
-{
-    // Its painting reads the colour from the window.
-    SetWindowLongPtrW(handle(), GWLP_USERDATA, line == 0 ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
-    place(where.origin, where.dpi);
-}
-
-RECT Rule::pixelRect(POINT origin, core::Dpi dpi) const
-{
-    const core::RuleBand rows = core::lineRows(m_rule, m_line, dpi);
-    return {origin.x + core::toPixels(m_rule.x1, dpi), origin.y + rows.top,
-            origin.x + core::toPixels(m_rule.x2, dpi), origin.y + rows.top + rows.height};
 }
 
 } // namespace bitloom::win32

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "Control.h"
-#include "core/MainWindowDefinition.h"
 #include "flags/CheckState.h"
 
 #include <functional>
@@ -107,20 +106,6 @@ class GroupBox : public Control {
 public:
     GroupBox(HWND parent, int id, std::string name, const Placement &where,
              std::wstring_view caption);
-};
-
-// One line of a two-tone separator rule (element 0, the shadow, or 1, the
-// highlight), in its system colour, covering the rows where it shows.
-class Rule : public Control {
-public:
-    Rule(HWND parent, int id, const Placement &where, const core::mainWindow::Rule &rule, int line);
-
-protected:
-    RECT pixelRect(POINT origin, core::Dpi dpi) const override;
-
-private:
-    const core::mainWindow::Rule &m_rule;
-    int m_line;
 };
 
 } // namespace bitloom::win32

@@ -2,9 +2,15 @@
 
 namespace bitloom::win32 {
 
-Frame::Frame(GroupBox &box)
-    : m_box(box)
+Frame::Frame(const core::TwipsRect &geometry, bool visible)
+    : m_geometry(geometry)
+    , m_visible(visible)
 {
+}
+
+void Frame::setBox(GroupBox &box)
+{
+    m_box = &box;
 }
 
 void Frame::addControl(Control &control)
@@ -12,48 +18,41 @@ void Frame::addControl(Control &control)
     m_controls.push_back(&control);
 }
 
-core::TwipsPoint Frame::position() const
-{
-    return {m_box.geometry().left, m_box.geometry().top};
-}
-
 core::TwipsSize Frame::size() const
 {
-    return {m_box.geometry().width, m_box.geometry().height};
+    return {m_geometry.width, m_geometry.height};
 }
 
 void Frame::move(core::TwipsPoint position, core::Dpi dpi)
 {
-    core::TwipsRect rect = m_box.geometry();
-    rect.left = position.x;
-    rect.top = position.y;
-    m_box.setGeometry(rect);
+    m_geometry.left = position.x;
+    m_geometry.top = position.y;
+    if (m_box)
+        m_box->setGeometry(m_geometry);
     place(dpi);
 }
 
 POINT Frame::origin(core::Dpi dpi) const
 {
-    return {core::toPixels(m_box.geometry().left, dpi), core::toPixels(m_box.geometry().top, dpi)};
+    return {core::toPixels(m_geometry.left, dpi), core::toPixels(m_geometry.top, dpi)};
 }
 
 void Frame::place(core::Dpi dpi)
 {
-    m_box.place({0, 0}, dpi);
+    if (m_box)
+        m_box->place({0, 0}, dpi);
     for (Control *control : m_controls)
         control->place(origin(dpi), dpi);
 }
 
 void Frame::setVisible(bool visible)
 {
+    m_visible = visible;
     // Children first, so that none shows for an instant outside its frame.
     for (Control *control : m_controls)
         control->setVisible(visible);
-    m_box.setVisible(visible);
-}
-
-bool Frame::isVisible() const
-{
-    return m_box.isVisible();
+    if (m_box)
+        m_box->setVisible(visible);
 }
 
 } // namespace bitloom::win32

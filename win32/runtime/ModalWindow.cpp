@@ -25,9 +25,8 @@ void ModalWindow::open(Window &owner, std::wstring_view title)
     GetWindowRect(owner.handle(), &ownerRect);
     const LONG left = (ownerRect.left + ownerRect.right - outer.cx) / 2;
     const LONG top = (ownerRect.top + ownerRect.bottom - outer.cy) / 2;
-    const RECT place{left, top, left + outer.cx, top + outer.cy};
     create(m_frame.windowClass, m_frame.style, m_frame.extendedStyle, title, owner.handle(),
-           nullptr, &place, dpi);
+           nullptr, {POINT{left, top}, outer}, dpi);
     fitClientArea();
 }
 

@@ -57,18 +57,17 @@ Control *Window::findControl(std::string_view name) const
 }
 
 void Window::create(const Class &windowClass, DWORD style, DWORD extendedStyle,
-                    std::wstring_view title, HWND owner, HMENU menu, const RECT *place,
+                    std::wstring_view title, HWND owner, HMENU menu, const Bounds &bounds,
                     core::Dpi dpi)
 {
     registerClass(windowClass.name, windowClass.icon, &Window::procedure);
     const std::wstring caption(title);
+    const POINT position = bounds.position.value_or(POINT{CW_USEDEFAULT, CW_USEDEFAULT});
+    const SIZE size = bounds.size.value_or(SIZE{CW_USEDEFAULT, CW_USEDEFAULT});
     m_lastFocus = nullptr;
-    m_handle
-        = CreateWindowExW(extendedStyle, windowClass.name, caption.c_str(), style,
-                          place ? place->left : CW_USEDEFAULT, place ? place->top : CW_USEDEFAULT,
-                          place ? place->right - place->left : CW_USEDEFAULT,
-                          place ? place->bottom - place->top : CW_USEDEFAULT, owner, menu,
-                          GetModuleHandleW(nullptr), this);
+    m_handle = CreateWindowExW(extendedStyle, windowClass.name, caption.c_str(), style, position.x,
+                               position.y, size.cx, size.cy, owner, menu, GetModuleHandleW(nullptr),
+                               this);
     m_dpi = dpi.value ? dpi : dpiOfWindow(m_handle);
 }
 
@@ -169,6 +168,11 @@ void Window::menuCommand(int) {}
 
 void Window::setClientPixels(SIZE client, DWORD style, DWORD extendedStyle)
 {
+    // Each move of a top-level window is a trip to the window server.
+    RECT current;
+    GetClientRect(m_handle, &current);
+    if (current.right - current.left == client.cx && current.bottom - current.top == client.cy)
+        return;
     const SIZE outer
         = windowSizeForClient(client, style, extendedStyle, GetMenu(m_handle) != nullptr, m_dpi);
     SetWindowPos(m_handle, nullptr, 0, 0, outer.cx, outer.cy,

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -47,11 +48,17 @@ protected:
         // The icon's name among the program's resources, or null for none.
         const wchar_t *icon;
     };
-    // Creates the window, hidden, where Windows puts new windows or at the
-    // given place; the controls are added afterwards with add(). It is laid
-    // out for the resolution of its monitor, or the given one.
+    // Where a new window goes, in screen pixels: where Windows puts new
+    // windows, and in the size it gives them, unless given.
+    struct Bounds {
+        std::optional<POINT> position;
+        std::optional<SIZE> size;
+    };
+    // Creates the window, hidden, within those bounds; the controls are added
+    // afterwards with add(). It is laid out for the resolution of its
+    // monitor, or the given one.
     void create(const Class &windowClass, DWORD style, DWORD extendedStyle, std::wstring_view title,
-                HWND owner, HMENU menu, const RECT *place = nullptr, core::Dpi dpi = {});
+                HWND owner, HMENU menu, const Bounds &bounds = {}, core::Dpi dpi = {});
     // Destroys the window and its controls; the object stays for a new create().
     void destroy();
     void setLayoutDpi(core::Dpi dpi) { m_dpi = dpi; }
@@ -83,10 +90,10 @@ protected:
     // A menu item or a shortcut with that command id.
     virtual void menuCommand(int id);
 
-    // Sizes the window for a client area of that many pixels. A menu bar
-    // that wraps onto a second line, or a frame drawn at another resolution
-    // than the layout's, takes from the client area: the window makes up
-    // for whatever it got short.
+    // Sizes the window for a client area of that many pixels; nothing when
+    // it has that size. A menu bar that wraps onto a second line, or a frame
+    // drawn at another resolution than the layout's, takes from the client
+    // area: the window makes up for whatever it got short.
     void setClientPixels(SIZE client, DWORD style, DWORD extendedStyle);
 
     // Gives a control the focus as the keyboard does.

@@ -10,6 +10,7 @@
 #include "win32/runtime/Fonts.h"
 #include "win32/runtime/Program.h"
 #include "win32/runtime/QuestionBox.h"
+#include "win32/runtime/RulePainting.h"
 #include "win32/runtime/Text.h"
 
 namespace bitloom::win32 {
@@ -62,11 +63,29 @@ bool startsGroup(const def::ControlEntry &entry)
     }
 }
 
-// The first frame needs the list, the summary pane and the frames; the digit
-// panes' controls, hidden at first, come after it.
+// The pane a control belongs to: a frame is its own pane; -1 for the
+// window's own controls.
+int paneOf(const def::ControlEntry &entry)
+{
+    return entry.kind == ControlKind::Frame ? entry.index : entry.pane;
+}
+
+// The first frame needs the list and the summary pane; the digit panes,
+// hidden at first, come after it.
 MainWindow::Stage stageOf(const def::ControlEntry &entry)
 {
-    return entry.pane <= 0 ? MainWindow::Stage::FirstFrame : MainWindow::Stage::DigitPanes;
+    return paneOf(entry) <= 0 ? MainWindow::Stage::FirstFrame : MainWindow::Stage::DigitPanes;
+}
+
+// Each pane where the list puts it; only the summary pane shows at first.
+std::array<Frame, core::paneCount> panesAtStart()
+{
+    std::array<Frame, core::paneCount> panes;
+    for (const def::ControlEntry &entry : def::controls) {
+        if (entry.kind == ControlKind::Frame)
+            panes.at(static_cast<std::size_t>(entry.index)) = Frame(entry.rect, entry.index == 0);
+    }
+    return panes;
 }
 
 std::string objectName(const def::ControlEntry &entry)
@@ -77,9 +96,17 @@ std::string objectName(const def::ControlEntry &entry)
 } // namespace
 
 MainWindow::MainWindow()
+    : m_panes(panesAtStart())
 {
+    // Made in the size of single view, in which it opens, for the resolution
+    // of the monitor it most likely opens on: the load then has nothing to
+    // resize, and the window no trip to the window server for it.
+    const core::Dpi dpi = dpiOfWindow(nullptr);
+    const SIZE outer = windowSizeForClient({core::toPixels(def::singleViewClient.width, dpi),
+                                            core::toPixels(def::singleViewClient.height, dpi)},
+                                           windowStyle, windowExtendedStyle, true, dpi);
     create({L"BitloomMainWindow", L"IDI_ICON1"}, windowStyle, windowExtendedStyle,
-           toWide(def::caption), nullptr, m_menuBar.handle());
+           toWide(def::caption), nullptr, m_menuBar.handle(), {std::nullopt, outer});
     applyFonts();
     buildControls(Stage::FirstFrame);
     connectHandlers();
@@ -111,34 +138,35 @@ void MainWindow::show()
     SetFocus(m_paneList->handle());
 }
 
-POINT MainWindow::paneOrigin(int pane) const
+Frame &MainWindow::pane(int index)
 {
-    if (pane < 0)
-        return {0, 0};
-    if (m_panes[static_cast<std::size_t>(pane)])
-        return m_panes[static_cast<std::size_t>(pane)]->origin(layoutDpi());
-    for (const def::ControlEntry &entry : def::controls) {
-        if (entry.kind == ControlKind::Frame && entry.index == pane)
-            return {core::toPixels(entry.rect.left, layoutDpi()),
-                    core::toPixels(entry.rect.top, layoutDpi())};
-    }
-    return {0, 0};
+    return m_panes.at(static_cast<std::size_t>(index));
+}
+
+const Frame &MainWindow::pane(int index) const
+{
+    return m_panes.at(static_cast<std::size_t>(index));
+}
+
+POINT MainWindow::paneOrigin(int index) const
+{
+    return index < 0 ? POINT{0, 0} : pane(index).origin(layoutDpi());
 }
 
 Placement MainWindow::placement(const def::ControlEntry &entry, bool groupStart) const
 {
-    // The summary pane and the list show at first, the digit panes not; a
-    // pane's control shows with its frame.
-    const int pane = entry.kind == ControlKind::Frame ? entry.index : entry.pane;
-    const bool visible
-        = entry.kind != ControlKind::Frame && pane >= 0 && m_panes[static_cast<std::size_t>(pane)]
-              ? m_panes[static_cast<std::size_t>(pane)]->isVisible()
-              : pane <= 0;
+    // A frame is made where its pane stands by then, a pane's control within
+    // it; each shows as its pane does. The list shows at first.
+    const bool isFrame = entry.kind == ControlKind::Frame;
+    const int index = paneOf(entry);
     const HFONT font
         = entry.kind == ControlKind::OutputBox ? m_outputFont.get() : m_dialogFont.get();
-    return {entry.rect,  entry.kind == ControlKind::Frame ? POINT{0, 0} : paneOrigin(entry.pane),
-            layoutDpi(), visible,
-            font,        groupStart};
+    return {isFrame ? pane(index).geometry() : entry.rect,
+            isFrame ? POINT{0, 0} : paneOrigin(index),
+            layoutDpi(),
+            index < 0 || pane(index).isVisible(),
+            font,
+            groupStart};
 }
 
 Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
@@ -155,8 +183,11 @@ Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
             m_paneList->addItem(toWide(flags::digitCaption(digit)));
         return *m_paneList;
     }
-    case ControlKind::Frame:
-        return add<GroupBox>(name, where, text);
+    case ControlKind::Frame: {
+        GroupBox &box = add<GroupBox>(name, where, text);
+        pane(entry.index).setBox(box);
+        return box;
+    }
     case ControlKind::Label:
         return add<Label>(name, where, text,
                           hasAccessKey(entry) ? Label::AccessKey::Marked : Label::AccessKey::None);
@@ -173,13 +204,10 @@ Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
 
 void MainWindow::buildControls(Stage stage)
 {
-    PaneControls paneControls;
     bool firstLabel = true;
     // Where the next control goes in the z-order: after the last one met.
     HWND previous = HWND_TOP;
     for (const Layer layer : {Layer::Keyboard, Layer::Labels, Layer::Frames}) {
-        if (layer == Layer::Frames && stage == Stage::FirstFrame)
-            buildRules(paneControls);
         for (const def::ControlEntry &entry : def::controls) {
             if (layerOf(entry) != layer)
                 continue;
@@ -196,16 +224,8 @@ void MainWindow::buildControls(Stage stage)
                 SetWindowPos(control.handle(), previous, 0, 0, 0, 0,
                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             previous = control.handle();
-            if (entry.kind == ControlKind::Frame) {
-                Frame &pane = m_panes[static_cast<std::size_t>(entry.index)].emplace(
-                    static_cast<GroupBox &>(control));
-                for (Control *member : paneControls[static_cast<std::size_t>(entry.index)])
-                    pane.addControl(*member);
-            } else if (entry.pane >= 0 && m_panes[static_cast<std::size_t>(entry.pane)]) {
-                m_panes[static_cast<std::size_t>(entry.pane)]->addControl(control);
-            } else if (entry.pane >= 0) {
-                paneControls[static_cast<std::size_t>(entry.pane)].push_back(&control);
-            }
+            if (entry.pane >= 0)
+                pane(entry.pane).addControl(control);
         }
     }
 }
@@ -223,19 +243,11 @@ void MainWindow::buildDigitPanes()
     }
 }
 
-void MainWindow::buildRules(PaneControls &paneControls)
+void MainWindow::paintRules(HDC context) const
 {
     for (const def::Rule &rule : def::rules) {
-        const Placement where{{}, paneOrigin(rule.pane), layoutDpi(), rule.pane <= 0};
-        // The thinner line on top: it is made first.
-        const int upper = rule.shadowPixels < rule.highlightPixels ? 0 : 1;
-        for (const int line : {upper, 1 - upper}) {
-            Rule &added = addNamed<Rule>(where, rule, line);
-            if (rule.pane < 0)
-                m_windowRules.push_back(&added);
-            else
-                paneControls[static_cast<std::size_t>(rule.pane)].push_back(&added);
-        }
+        if (rule.pane < 0 || pane(rule.pane).isVisible())
+            paintRule(context, rule, paneOrigin(rule.pane), layoutDpi());
     }
 }
 
@@ -274,10 +286,8 @@ void MainWindow::applyFonts()
 void MainWindow::placeControls()
 {
     m_paneList->place({0, 0}, layoutDpi());
-    for (Rule *line : m_windowRules)
-        line->place({0, 0}, layoutDpi());
-    for (auto &pane : m_panes)
-        pane->place(layoutDpi());
+    for (Frame &frame : m_panes)
+        frame.place(layoutDpi());
 }
 
 void MainWindow::applyDpi(core::Dpi dpi)
@@ -287,11 +297,26 @@ void MainWindow::applyDpi(core::Dpi dpi)
     placeControls();
     if (m_clientSize.width > 0)
         setClientSize(m_clientSize);
+    // The rules, drawn by the window, take the new resolution's widths.
+    repaintLater();
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        const HDC context = BeginPaint(handle(), &paint);
+        paintRules(context);
+        EndPaint(handle(), &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        // A themed control that shows the window through it (a frame) draws
+        // the window's background beneath it this way.
+        if (lParam & PRF_CLIENT)
+            paintRules(reinterpret_cast<HDC>(wParam));
+        return 0;
     case WM_DPICHANGED:
         applyDpi(core::Dpi{HIWORD(wParam)});
         if (const auto *suggested = reinterpret_cast<const RECT *>(lParam))
@@ -382,18 +407,21 @@ void MainWindow::setPaneVisible(int pane, bool visible)
 {
     if (visible && pane > 0)
         buildDigitPanes();
-    m_panes.at(static_cast<std::size_t>(pane))->setVisible(visible);
+    this->pane(pane).setVisible(visible);
     repaintLater();
 }
 
 void MainWindow::movePane(int pane, core::TwipsPoint position)
 {
-    m_panes.at(static_cast<std::size_t>(pane))->move(position, layoutDpi());
+    this->pane(pane).move(position, layoutDpi());
     repaintLater();
 }
 
 void MainWindow::repaintLater()
 {
+    // Before the window first shows, its first frame paints it all.
+    if (!IsWindowVisible(handle()))
+        return;
     // Frames draw no background of their own: where a pane or the list was,
     // the window must paint again, beneath the controls that moved.
     RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -401,7 +429,7 @@ void MainWindow::repaintLater()
 
 core::TwipsSize MainWindow::paneSize(int pane) const
 {
-    return m_panes.at(static_cast<std::size_t>(pane))->size();
+    return this->pane(pane).size();
 }
 
 void MainWindow::setPaneItemChecked(int pane, bool checked)

@@ -18,7 +18,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace bitloom::win32 {
 
@@ -55,15 +54,17 @@ private:
     void buildDigitPanes();
     Control &addControl(const core::mainWindow::ControlEntry &entry, bool startsGroup);
     Placement placement(const core::mainWindow::ControlEntry &entry, bool startsGroup) const;
-    // Each pane's controls, gathered while they are made, before their frame.
-    using PaneControls = std::array<std::vector<Control *>, core::paneCount>;
-    void buildRules(PaneControls &paneControls);
+    // The window's background: the rules of the window and of the panes
+    // that show.
+    void paintRules(HDC context) const;
     void addToolTips();
     void connectHandlers();
     void applyFonts();
     void placeControls();
     void repaintLater();
-    POINT paneOrigin(int pane) const;
+    Frame &pane(int index);
+    const Frame &pane(int index) const;
+    POINT paneOrigin(int index) const;
 
     // The controls interface, over this window's controls.
     flags::CheckState flag(int bit) const override;
@@ -94,11 +95,10 @@ private:
     UniqueFont m_outputFont;
 
     ListBox *m_paneList = nullptr;
-    std::array<std::optional<Frame>, core::paneCount> m_panes;
+    std::array<Frame, core::paneCount> m_panes;
     LockedEdit *m_output = nullptr;
     PushButton *m_resetButton = nullptr;
     std::array<CheckBox *, flags::flagCount> m_flagBoxes{};
-    std::vector<Rule *> m_windowRules;
     std::optional<ToolTips> m_toolTips;
     bool m_digitPanesBuilt = false;
 
