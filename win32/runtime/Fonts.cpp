@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <array>
 #include <cmath>
 #include <cwchar>
 
@@ -28,10 +29,22 @@ UniqueFont createFont(std::wstring_view family, double points, core::Dpi dpi)
     return UniqueFont(CreateFontIndirectW(&font));
 }
 
-int CALLBACK foundFamily(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM found)
+// The family's font, or null where the system lacks the family: GDI then
+// gives the face it maps the name to, whose name differs. Asking for the
+// font itself costs less than listing the system's families (under Wine,
+// listing a family loads its faces).
+UniqueFont installedFont(std::wstring_view family, double points, core::Dpi dpi)
 {
-    *reinterpret_cast<bool *>(found) = true;
-    return 0;
+    UniqueFont font = createFont(family, points, dpi);
+    const WindowDeviceContext screen = windowDeviceContext(nullptr);
+    const SelectedObject selected(screen.get(), font.get());
+    std::array<wchar_t, LF_FACESIZE> face{};
+    GetTextFaceW(screen.get(), LF_FACESIZE, face.data());
+    const bool same = family.size() < LF_FACESIZE
+                      && CompareStringOrdinal(face.data(), -1, family.data(),
+                                              static_cast<int>(family.size()), TRUE)
+                             == CSTR_EQUAL;
+    return same ? std::move(font) : nullptr;
 }
 
 } // namespace
@@ -39,29 +52,23 @@ int CALLBACK foundFamily(const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM fo
 UniqueFont dialogFont(int points, core::Dpi dpi)
 {
     for (std::wstring_view face : dialogFaces) {
-        if (fontFamilyInstalled(face))
-            return createFont(face, points, dpi);
+        if (UniqueFont font = installedFont(face, points, dpi))
+            return font;
     }
     return createFont(dialogFamily, points, dpi);
 }
 
 bool fontFamilyInstalled(std::wstring_view family)
 {
-    LOGFONTW wanted{};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    family.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-    bool found = false;
-    const WindowDeviceContext screen = windowDeviceContext(nullptr);
-    EnumFontFamiliesExW(screen.get(), &wanted, foundFamily, reinterpret_cast<LPARAM>(&found), 0);
-    return found;
+    return installedFont(family, 8, core::standardDpi) != nullptr;
 }
 
 UniqueFont firstInstalledFont(std::initializer_list<std::wstring_view> families, double points,
                               core::Dpi dpi)
 {
     for (std::wstring_view family : families) {
-        if (fontFamilyInstalled(family))
-            return createFont(family, points, dpi);
+        if (UniqueFont font = installedFont(family, points, dpi))
+            return font;
     }
     return dialogFont(static_cast<int>(points), dpi);
 }
