@@ -13,6 +13,15 @@
 
 namespace bitloom::tests {
 
+// Where a control stands in its window's client area, in pixels.
+inline RECT placeIn(HWND window, HWND control)
+{
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
 class Win32MainWindowFixture {
 public:
     Win32MainWindowFixture()
@@ -66,13 +75,7 @@ public:
         return {client.right, client.bottom};
     }
     // Where a control stands in the window's client area, in pixels.
-    RECT placeOf(HWND control) const
-    {
-        RECT rect;
-        GetWindowRect(control, &rect);
-        MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT *>(&rect), 2);
-        return rect;
-    }
+    RECT placeOf(HWND control) const { return placeIn(handle(), control); }
 
     // Whether the keyboard focus is on a control of the window that takes it
     // and shows: never a label, a frame, a hidden control or the bare window.

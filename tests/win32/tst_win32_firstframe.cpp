@@ -4,8 +4,7 @@
 #include "core/MainWindowDefinition.h"
 #include "core/MenuDefinition.h"
 #include "core/ObjectName.h"
-#include "support/Win32Input.h"
-#include "win32/ui/MainWindow.h"
+#include "support/Win32MainWindowFixture.h"
 
 #include <doctest.h>
 
@@ -30,14 +29,6 @@ int childWindowCount(HWND window)
         },
         reinterpret_cast<LPARAM>(&count));
     return count;
-}
-
-POINT clientPlaceOf(HWND window, HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&rect), 2);
-    return {rect.left, rect.top};
 }
 
 } // namespace
@@ -66,9 +57,9 @@ TEST_CASE("the first frame is the list and the summary pane alone; a digit pane 
     const win32::Control *pane = window.findControl("fraPane(4)");
     REQUIRE(pane != nullptr);
     CHECK(IsWindowVisible(pane->handle()));
-    const POINT at = clientPlaceOf(window.handle(), pane->handle());
-    CHECK(at.x == core::toPixels(def::singleViewPanePosition.x, window.layoutDpi()));
-    CHECK(at.y == core::toPixels(def::singleViewPanePosition.y, window.layoutDpi()));
+    const RECT at = tests::placeIn(window.handle(), pane->handle());
+    CHECK(at.left == core::toPixels(def::singleViewPanePosition.x, window.layoutDpi()));
+    CHECK(at.top == core::toPixels(def::singleViewPanePosition.y, window.layoutDpi()));
 
     // Once idle, the rest is made, hidden.
     tests::settle();

@@ -71,11 +71,10 @@ public:
     // handed back to it; nothing when the parent's default will do.
     virtual std::optional<LRESULT> reflect(UINT message, WPARAM wParam, LPARAM lParam);
 
-protected:
-    // The control's rectangle in the window's client area, in pixels.
-    virtual RECT pixelRect(POINT origin, core::Dpi dpi) const;
-
 private:
+    // The control's rectangle in the window's client area, in pixels.
+    RECT pixelRect(POINT origin, core::Dpi dpi) const;
+
     HWND m_handle = nullptr;
     int m_id;
     std::string m_name;

@@ -74,16 +74,6 @@ protected:
         m_controls.push_back(std::move(control));
         return added;
     }
-    // The same for a control that names itself.
-    template <typename T, typename... Args>
-    T &addNamed(const Placement &where, Args &&...args)
-    {
-        auto control
-            = std::make_unique<T>(m_handle, nextControlId(), where, std::forward<Args>(args)...);
-        T &added = *control;
-        m_controls.push_back(std::move(control));
-        return added;
-    }
     const std::vector<std::unique_ptr<Control>> &controls() const { return m_controls; }
 
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
