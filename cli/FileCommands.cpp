@@ -6,7 +6,7 @@
 #include "handling/HandlingScanner.h"
 #include "handling/MessageText.h"
 #include "handling/TextDecoder.h"
-#include "handling/VehicleIdentifiers.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -37,7 +37,7 @@ InputFile readInputFile(std::string_view operand, std::istream &in)
 bool asked(std::string_view identifier, std::span<const std::string_view> identifiers)
 {
     return std::any_of(identifiers.begin(), identifiers.end(), [&](std::string_view wanted) {
-        return handling::sameIdentifierIgnoringCase(identifier, wanted);
+        return text::sameIgnoringAsciiCase(identifier, wanted);
     });
 }
 
@@ -49,7 +49,7 @@ ScanResult onlyVehicles(ScanResult all, std::span<const std::string_view> identi
     for (std::string_view wanted : identifiers) {
         const bool found
             = std::any_of(all.vehicles.begin(), all.vehicles.end(), [&](const ScannedVehicle &v) {
-                  return handling::sameIdentifierIgnoringCase(v.identifier, wanted);
+                  return text::sameIgnoringAsciiCase(v.identifier, wanted);
               });
         if (!found)
             result.problems.push_back(

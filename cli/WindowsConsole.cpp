@@ -1,6 +1,6 @@
 #include "WindowsConsole.h"
 
-#include "handling/Utf16.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <iostream>
@@ -46,8 +46,7 @@ std::streamsize ConsoleBuffer::xsputn(const char *text, std::streamsize size)
 int ConsoleBuffer::sync()
 {
     const std::size_t complete = incompleteTail(pending);
-    const std::u16string units
-        = handling::utf16FromUtf8(std::string_view(pending).substr(0, complete));
+    const std::u16string units = text::utf16FromUtf8(std::string_view(pending).substr(0, complete));
     pending.erase(0, complete);
     std::size_t done = 0;
     while (done < units.size()) {

@@ -10,7 +10,7 @@
 
 #ifdef _WIN32
 #include "cli/WindowsConsole.h"
-#include "handling/Utf16.h"
+#include "text/Utf16.h"
 
 #include <windows.h>
 #endif
@@ -49,7 +49,7 @@ int wmain(int argc, wchar_t *argv[])
     for (int i = 1; i < argc; ++i) {
         const std::wstring_view argument = argv[i];
         texts.push_back(
-            bitloom::handling::utf8FromUtf16(std::u16string(argument.begin(), argument.end())));
+            bitloom::text::utf8FromUtf16(std::u16string(argument.begin(), argument.end())));
     }
 
     // Text for a console is shown as written, whatever its code page; a

@@ -1,6 +1,7 @@
 #include "FileReplacement.h"
 
 #include "NewFile.h"
+#include "text/Utf8Path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,7 +13,7 @@ namespace {
 
 bool stillHolds(const std::string &path, std::string_view original)
 {
-    std::ifstream in(pathFromUtf8(path), std::ios::binary);
+    std::ifstream in(text::pathFromUtf8(path), std::ios::binary);
     if (!in)
         return false;
     const std::string contents{std::istreambuf_iterator<char>(in),

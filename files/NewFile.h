@@ -28,18 +28,6 @@ private:
     std::string name;
 };
 
-// Paths come in UTF-8. Windows names files in UTF-16, and converts only a
-// path made of char8_t from UTF-8; elsewhere the bytes are the name,
-// whatever they are.
-inline std::filesystem::path pathFromUtf8(const std::string &path)
-{
-#ifdef _WIN32
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
-#else
-    return std::filesystem::path(path);
-#endif
-}
-
 // The file a path names, through symbolic links; empty when there is none.
 std::string existingFile(const std::string &path);
 // Empty, or why the file at path may not be written: it is read-only.

@@ -1,5 +1,7 @@
 #include "NewFile.h"
 
+#include "text/Utf8Path.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -117,7 +119,7 @@ std::string NewFile::moveTo(const std::string &destination)
 std::string existingFile(const std::string &path)
 {
     std::error_code error;
-    const fs::path file = fs::canonical(pathFromUtf8(path), error);
+    const fs::path file = fs::canonical(text::pathFromUtf8(path), error);
     return error ? std::string() : file.string();
 }
 

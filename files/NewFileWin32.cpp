@@ -1,5 +1,7 @@
 #include "NewFile.h"
 
+#include "text/Utf16.h"
+
 #include <algorithm>
 #include <fmt/format.h>
 #include <utility>
@@ -8,26 +10,6 @@
 namespace bitloom::files {
 
 namespace {
-
-// Windows' own converters: the C++ library's would bring its locales along.
-std::wstring widePath(const std::string &utf8)
-{
-    const int size
-        = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), size);
-    return wide;
-}
-
-std::string utf8Path(const std::wstring &wide)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), size,
-                        nullptr, nullptr);
-    return utf8;
-}
 
 std::string systemError(DWORD number)
 {
@@ -76,7 +58,7 @@ HANDLE createBeside(const std::wstring &destination, std::wstring &name)
 NewFile::~NewFile()
 {
     if (!name.empty())
-        DeleteFileW(widePath(name).c_str());
+        DeleteFileW(text::wideFromUtf8(name).c_str());
 }
 
 // A file made in the folder takes the folder's rights, as the file it
@@ -85,11 +67,11 @@ std::string NewFile::write(const std::string &destination, std::string_view cont
                            const std::string &)
 {
     std::wstring wideName;
-    const HANDLE file = createBeside(widePath(destination), wideName);
+    const HANDLE file = createBeside(text::wideFromUtf8(destination), wideName);
     if (file == INVALID_HANDLE_VALUE)
         return fmt::format("impossible de créer un fichier dans son dossier : {}",
                            systemError(GetLastError()));
-    name = utf8Path(wideName);
+    name = text::utf8FromWide(wideName);
     std::string failure;
     while (!contents.empty() && failure.empty()) {
         DWORD written = 0;
@@ -106,8 +88,8 @@ std::string NewFile::write(const std::string &destination, std::string_view cont
 
 std::string NewFile::moveTo(const std::string &destination)
 {
-    const std::wstring from = widePath(name);
-    const std::wstring to = widePath(destination);
+    const std::wstring from = text::wideFromUtf8(name);
+    const std::wstring to = text::wideFromUtf8(destination);
     const bool replaced = GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES
                           && ReplaceFileW(to.c_str(), from.c_str(), nullptr,
                                           REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
@@ -121,7 +103,7 @@ std::string NewFile::moveTo(const std::string &destination)
 
 std::string existingFile(const std::string &path)
 {
-    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    const DWORD attributes = GetFileAttributesW(text::wideFromUtf8(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return {};
     return path;
@@ -129,7 +111,7 @@ std::string existingFile(const std::string &path)
 
 std::string writeRefusal(const std::string &path)
 {
-    const DWORD attributes = GetFileAttributesW(widePath(path).c_str());
+    const DWORD attributes = GetFileAttributesW(text::wideFromUtf8(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
         return "fichier en lecture seule";
     return {};

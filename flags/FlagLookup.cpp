@@ -3,6 +3,7 @@
 #include "FlagAliases.h"
 #include "FlagCatalogue.h"
 #include "NearestNames.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 #include <array>
@@ -11,16 +12,11 @@ namespace bitloom::flags {
 
 namespace {
 
-char upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // Catalogue names and aliases are upper case.
 bool sameName(std::string_view knownName, std::string_view name)
 {
     return std::equal(knownName.begin(), knownName.end(), name.begin(), name.end(),
-                      [](char a, char b) { return a == upper(b); });
+                      [](char a, char b) { return a == text::upperAscii(b); });
 }
 
 // Every spelling a flag may be given, catalogue names first.

@@ -1,6 +1,7 @@
 #include "FlagsValue.h"
 
-#include <cctype>
+#include "text/AsciiCase.h"
+
 #include <charconv>
 #include <stdexcept>
 
@@ -27,10 +28,10 @@ std::string hexText(std::uint32_t value)
 {
     std::array<char, 8> digits{};
     const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value, 16).ptr;
-    std::string text(digits.data(), end);
-    for (char &c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
+    std::string upper(digits.data(), end);
+    for (char &c : upper)
+        c = text::upperAscii(c);
+    return upper;
 }
 
 std::vector<int> setBits(std::uint32_t value)

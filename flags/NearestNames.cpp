@@ -1,5 +1,7 @@
 #include "NearestNames.h"
 
+#include "text/AsciiCase.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -11,11 +13,6 @@ constexpr std::size_t maxSuggestions = 3;
 // Longer than this, a text is no misspelling of a name: the distance is not
 // worth its cost.
 constexpr std::size_t maxCompared = 64;
-
-char lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Edits that a typing slip may make, for a name of this length.
 std::size_t allowedDistance(std::size_t length)
@@ -46,10 +43,11 @@ std::size_t distance(std::string_view a, std::string_view b, std::size_t limit,
         current[0] = i;
         std::size_t rowBest = i;
         for (std::size_t j = 1; j < width; ++j) {
-            const std::size_t cost = lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1;
+            const std::size_t cost
+                = text::lowerAscii(a[i - 1]) == text::lowerAscii(b[j - 1]) ? 0 : 1;
             current[j] = std::min(std::min(last[j], current[j - 1]) + 1, last[j - 1] + cost);
-            if (i > 1 && j > 1 && lower(a[i - 1]) == lower(b[j - 2])
-                && lower(a[i - 2]) == lower(b[j - 1]))
+            if (i > 1 && j > 1 && text::lowerAscii(a[i - 1]) == text::lowerAscii(b[j - 2])
+                && text::lowerAscii(a[i - 2]) == text::lowerAscii(b[j - 1]))
                 current[j] = std::min(current[j], beforeLast[j - 2] + 1);
             rowBest = std::min(rowBest, current[j]);
         }

@@ -1,6 +1,7 @@
 #include "FileReader.h"
 
 #include "TextDecoder.h"
+#include "text/Utf8Path.h"
 
 #include <cstring>
 #include <filesystem>
@@ -14,18 +15,6 @@ namespace bitloom::handling {
 namespace fs = std::filesystem;
 
 namespace {
-
-// Paths come in UTF-8. Windows names files in UTF-16, and only a path made
-// from char8_t is converted from UTF-8 there (a plain string would be read in
-// the ANSI code page); elsewhere the bytes are the name, whatever they are.
-fs::path pathFromUtf8(const std::string &text)
-{
-#ifdef _WIN32
-    return fs::path(std::u8string(text.begin(), text.end()));
-#else
-    return fs::path(text);
-#endif
-}
 
 FileContents failure(std::string message)
 {
@@ -54,7 +43,7 @@ FileContents readStreamContents(std::istream &in, std::size_t maxBytes, FileCont
 
 FileContents readFileContents(const std::string &path, std::size_t maxBytes)
 {
-    const fs::path file = pathFromUtf8(path);
+    const fs::path file = text::pathFromUtf8(path);
     std::error_code status;
     // When existence cannot be told (a folder on the way is closed), opening
     // the file below fails and says so.

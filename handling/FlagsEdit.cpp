@@ -4,6 +4,7 @@
 #include "MessageText.h"
 #include "VehicleIdentifiers.h"
 #include "flags/FlagsValueReader.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -14,11 +15,6 @@ namespace bitloom::handling {
 
 namespace {
 
-char lowerAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::vector<const ReadLine *> standardLines(const HandlingFile &file, std::string_view identifier,
                                             bool ignoringCase)
 {
@@ -27,7 +23,7 @@ std::vector<const ReadLine *> standardLines(const HandlingFile &file, std::strin
         if (line.fields.kind != LineKind::Standard)
             continue;
         if (line.fields.identifier == identifier
-            || (ignoringCase && sameIdentifierIgnoringCase(line.fields.identifier, identifier)))
+            || (ignoringCase && text::sameIgnoringAsciiCase(line.fields.identifier, identifier)))
             found.push_back(&line);
     }
     return found;
@@ -59,7 +55,7 @@ std::optional<WrittenValue> writtenValue(std::string_view text)
     const flags::ValueReading reading = flags::readFlagsValue(text, 0xFFFFFFFF);
     if (reading.problem != flags::ValueProblem::None)
         return std::nullopt;
-    const bool prefixed = text.size() > 2 && text[0] == '0' && lowerAscii(text[1]) == 'x';
+    const bool prefixed = text.size() > 2 && text[0] == '0' && text::lowerAscii(text[1]) == 'x';
     const std::size_t prefix = prefixed ? 2 : 0;
     return WrittenValue{text.substr(0, prefix), text.substr(prefix)};
 }
@@ -67,8 +63,8 @@ std::optional<WrittenValue> writtenValue(std::string_view text)
 // Whether the digits write their letters in lower case; none without letters.
 std::optional<bool> lowerCaseLetters(std::string_view digits)
 {
-    const auto letter
-        = std::find_if(digits.begin(), digits.end(), [](char c) { return lowerAscii(c) >= 'a'; });
+    const auto letter = std::find_if(digits.begin(), digits.end(),
+                                     [](char c) { return text::lowerAscii(c) >= 'a'; });
     if (letter == digits.end())
         return std::nullopt;
     return *letter >= 'a';

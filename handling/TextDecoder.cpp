@@ -1,6 +1,6 @@
 #include "TextDecoder.h"
 
-#include "Utf16.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <array>
@@ -66,10 +66,10 @@ std::string fromUtf16Bytes(std::string_view bytes, bool littleEndian)
         const auto second = static_cast<unsigned char>(bytes[2 * i + 1]);
         units[i] = static_cast<char16_t>(littleEndian ? first | second << 8 : first << 8 | second);
     }
-    std::string text = utf8FromUtf16(units);
+    std::string utf8 = text::utf8FromUtf16(units);
     if (bytes.size() % 2 != 0)
-        text += "\xEF\xBF\xBD";
-    return text;
+        utf8 += "\xEF\xBF\xBD";
+    return utf8;
 }
 
 std::string unreadEncoding(std::string_view encoding, bool marked)

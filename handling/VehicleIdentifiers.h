@@ -3,7 +3,6 @@
 // it does not find sends it writing outside its handling table.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -36,16 +35,5 @@ inline constexpr std::array<std::string_view, 57> gta3Identifiers{
     "HOODS",    "AIRTRAIN", "DEADDODO", "SPEEDER",  "REEFER",  "PANLANT",  "FLATBED",  "YANKEE",
     "BORGNINE",
 };
-
-// People write identifiers in any case; the game does not. The same
-// identifier, ignoring ASCII case, for finding what a person asked for.
-constexpr bool sameIdentifierIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 } // namespace bitloom::handling

@@ -1,5 +1,7 @@
 #include "Rules.h"
 
+#include "text/AsciiCase.h"
+
 #include <fmt/format.h>
 
 namespace bitloom::handling::rules {
@@ -17,8 +19,7 @@ bool looksLikeEnd(std::string_view text)
             break;
         if (fieldSeparators.find(c) != std::string_view::npos)
             continue;
-        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        if (lower != squeezed[matched])
+        if (text::lowerAscii(c) != squeezed[matched])
             return false;
         ++matched;
     }

@@ -10,8 +10,8 @@
 #include "handling/HandlingLine.h"
 #include "handling/HandlingScanner.h"
 #include "handling/TextDecoder.h"
-#include "handling/Utf16.h"
 #include "handling/ValueProblemText.h"
+#include "text/Utf16.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -141,8 +141,7 @@ void flagsChange(std::string_view bytes, const handling::GameProfile &game)
         check(read.lines[i].text == expected);
     }
     const std::string_view written = target->fields.flagsText;
-    const std::size_t field
-        = unit == 2 ? 2 * handling::utf16FromUtf8(written).size() : written.size();
+    const std::size_t field = unit == 2 ? 2 * text::utf16FromUtf8(written).size() : written.size();
     check(changed.size() + field == bytes.size() + unit * text.size());
     const std::size_t same = static_cast<std::size_t>(
         std::mismatch(bytes.begin(), bytes.end(), changed.begin(), changed.end()).first

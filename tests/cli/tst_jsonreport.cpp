@@ -1,5 +1,5 @@
 #include "cli/JsonReport.h"
-#include "handling/Utf16.h"
+#include "text/Utf16.h"
 
 #include "support/Doctest.h"
 #include <nlohmann/json.hpp>
@@ -209,7 +209,7 @@ TEST_CASE("valid UTF-8 is kept as it is")
                 units += unit >= 0xD800 ? static_cast<char16_t>(unit + 0x800) : unit;
             }
         }
-        const std::string text = utf8FromUtf16(units);
+        const std::string text = bitloom::text::utf8FromUtf16(units);
         CAPTURE(text);
         CHECK(scanReport(text)["vehicles"][0]["identifier"] == text);
     }

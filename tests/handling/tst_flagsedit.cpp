@@ -1,6 +1,6 @@
 #include "handling/FlagsEdit.h"
-#include "handling/Utf16.h"
 #include "support/HandlingText.h"
+#include "text/Utf16.h"
 
 #include "support/Doctest.h"
 #include <algorithm>
@@ -27,7 +27,7 @@ struct ReadText {
 std::string utf16(std::string_view utf8, bool littleEndian)
 {
     std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
-    for (char16_t unit : utf16FromUtf8(utf8)) {
+    for (char16_t unit : text::utf16FromUtf8(utf8)) {
         const char low = static_cast<char>(unit & 0xFF);
         const char high = static_cast<char>(unit >> 8);
         bytes.append(littleEndian ? std::string{low, high} : std::string{high, low});

@@ -1,10 +1,10 @@
 // bitloom-flags.exe run as a Windows user or script runs it: paths written
 // the Windows ways, CRLF files, UTF-8 text with Windows line ends, exit codes.
-#include "handling/Utf16.h"
 #include "support/CapturedRun.h"
 #include "support/ChildProcess.h"
 #include "support/HandlingText.h"
 #include "support/TempFolder.h"
+#include "text/Utf16.h"
 
 #include "support/Doctest.h"
 #include <string>
@@ -40,7 +40,7 @@ std::string crlf(std::string_view text)
 
 std::string utf8(std::wstring_view text)
 {
-    return bitloom::handling::utf8FromUtf16(std::u16string(text.begin(), text.end()));
+    return bitloom::text::utf8FromUtf16(std::u16string(text.begin(), text.end()));
 }
 
 // A file with no mistake: LANDSTAL's IS_PLANE has its flying entry.
@@ -203,7 +203,7 @@ TEST_CASE("set changes a file under a path with spaces and accents, in CRLF or U
     const TempFolder folder(L"bitloom-flags-set");
     const std::string utf16 = [] {
         std::string bytes = "\xFF\xFE";
-        for (char16_t unit : bitloom::handling::utf16FromUtf8(sampleFile))
+        for (char16_t unit : bitloom::text::utf16FromUtf8(sampleFile))
             bytes.append({static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)});
         return bytes;
     }();

@@ -1,19 +1,17 @@
 #include "Text.h"
 
-#include "handling/Utf16.h"
+#include "text/Utf16.h"
 
 namespace bitloom::win32 {
 
-// Windows' wchar_t holds UTF-16.
 std::wstring toWide(std::string_view utf8)
 {
-    const std::u16string wide = handling::utf16FromUtf8(utf8);
-    return {wide.begin(), wide.end()};
+    return text::wideFromUtf8(utf8);
 }
 
 std::string toUtf8(std::wstring_view wide)
 {
-    return handling::utf8FromUtf16(std::u16string(wide.begin(), wide.end()));
+    return text::utf8FromWide(wide);
 }
 
 } // namespace bitloom::win32

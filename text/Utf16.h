@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace bitloom::handling {
+namespace bitloom::text {
 
 // An unpaired surrogate becomes U+FFFD.
 std::string utf8FromUtf16(std::u16string_view text);
@@ -14,4 +14,10 @@ std::string utf8FromUtf16(std::u16string_view text);
 // become U+FFFD, one for each (as Windows converts).
 std::u16string utf16FromUtf8(std::string_view text);
 
-} // namespace bitloom::handling
+#ifdef _WIN32
+// Windows' wchar_t is a UTF-16 unit: its wide functions take these.
+std::wstring wideFromUtf8(std::string_view text);
+std::string utf8FromWide(std::wstring_view text);
+#endif
+
+} // namespace bitloom::text

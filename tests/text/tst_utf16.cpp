@@ -1,9 +1,9 @@
-#include "handling/Utf16.h"
+#include "text/Utf16.h"
 
 #include "support/Doctest.h"
 #include <string>
 
-using namespace bitloom::handling;
+using namespace bitloom::text;
 
 TEST_CASE("UTF-8 and UTF-16 convert both ways, beyond the BMP too")
 {

@@ -1,6 +1,6 @@
 #include "Utf16.h"
 
-namespace bitloom::handling {
+namespace bitloom::text {
 
 namespace {
 
@@ -120,4 +120,19 @@ std::u16string utf16FromUtf8(std::string_view text)
     return out;
 }
 
-} // namespace bitloom::handling
+#ifdef _WIN32
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
+std::wstring wideFromUtf8(std::string_view text)
+{
+    const std::u16string wide = utf16FromUtf8(text);
+    return {wide.begin(), wide.end()};
+}
+
+std::string utf8FromWide(std::wstring_view text)
+{
+    return utf8FromUtf16(std::u16string(text.begin(), text.end()));
+}
+#endif
+
+} // namespace bitloom::text
