@@ -211,15 +211,14 @@ int runSet(const CommandContext &context)
     if (context.options.dryRun)
         return finish(SetOutcome::DryRun);
 
-    const std::string failure = files::replaceFile(
+    const files::ReplacementOutcome replaced = files::replaceFile(
         path,
         {.original = contents.text, .contents = changed, .keepBackup = context.options.keepBackup});
-    if (!failure.empty()) {
-        problems.push_back({.message = failure});
+    if (!replaced.failure.empty()) {
+        problems.push_back({.message = replaced.failure});
         return finish(SetOutcome::Refused);
     }
-    return finish(SetOutcome::Written,
-                  context.options.keepBackup ? files::backupPath(path) : std::string());
+    return finish(SetOutcome::Written, replaced.backup);
 }
 
 } // namespace bitloom::cli

@@ -1,9 +1,10 @@
 #include "NewFile.h"
 
+#include "SystemError.h"
 #include "text/Utf8Path.h"
 
 #include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fmt/format.h>
@@ -16,27 +17,6 @@ namespace bitloom::files {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string systemError(int number)
-{
-    switch (number) {
-    case ENOSPC:
-        return "disque plein";
-    case EDQUOT:
-        return "quota du disque atteint";
-    case EFBIG:
-        return "fichier trop gros pour le disque";
-    case EACCES:
-    case EPERM:
-        return "permission refusée";
-    case EROFS:
-        return "disque en lecture seule";
-    case EIO:
-        return "erreur d'entrée-sortie du disque";
-    default:
-        return fmt::format("erreur du système {} ({})", number, std::strerror(number));
-    }
-}
 
 std::string writeError(int number)
 {
@@ -67,21 +47,47 @@ std::string fill(int file, std::string_view contents, const struct stat &like)
 }
 
 // A rename is on disk once the folder that holds the names is.
-void syncFolder(const fs::path &folder)
+void syncFolderOf(const std::string &path)
 {
-    const int handle = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const fs::path folder = fs::path(path).parent_path();
+    const int handle
+        = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (handle < 0)
         return;
     ::fsync(handle);
     ::close(handle);
 }
 
+FileIdentity identityOf(const struct stat &info)
+{
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+}
+
+// Moves from to a name nobody has: never over another file or folder. Where
+// the file system cannot rename so, a hard link does the same.
+int moveToFreeName(const char *from, const char *to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    if (::link(from, to) != 0)
+        return errno;
+    ::unlink(from);
+    return 0;
+}
+
 } // namespace
 
 NewFile::~NewFile()
 {
-    if (!name.empty())
-        ::unlink(name.c_str());
+    if (m_name.empty())
+        return;
+    struct stat info {};
+    if (!m_placed || (::lstat(m_name.c_str(), &info) == 0 && identityOf(info) == m_identity))
+        ::unlink(m_name.c_str());
+    if (m_placed)
+        syncFolderOf(m_name);
 }
 
 std::string NewFile::write(const std::string &destination, std::string_view contents,
@@ -100,27 +106,52 @@ std::string NewFile::write(const std::string &destination, std::string_view cont
     if (file < 0)
         return fmt::format("impossible de créer un fichier dans son dossier : {}",
                            systemError(errno));
-    name = std::move(pattern);
+    m_name = std::move(pattern);
     std::string failure = fill(file, contents, permissions);
+    struct stat info {};
+    if (::fstat(file, &info) == 0)
+        m_identity = identityOf(info);
     if (::close(file) != 0 && failure.empty())
         failure = writeError(errno);
     return failure;
 }
 
-std::string NewFile::moveTo(const std::string &destination)
+std::string NewFile::replace(const std::string &destination)
 {
-    if (::rename(name.c_str(), destination.c_str()) != 0)
+    if (::rename(m_name.c_str(), destination.c_str()) != 0)
         return fmt::format("remplacement impossible : {}", systemError(errno));
-    name.clear();
-    syncFolder(fs::path(destination).parent_path());
+    m_name.clear();
+    syncFolderOf(destination);
     return {};
+}
+
+NewFile::Placement NewFile::place(const std::string &destination, std::string &failure)
+{
+    if (const int error = moveToFreeName(m_name.c_str(), destination.c_str()); error != 0) {
+        if (error == EEXIST || error == ENOTEMPTY)
+            return Placement::NameTaken;
+        failure = fmt::format("impossible de la poser : {}", systemError(error));
+        return Placement::Failed;
+    }
+    m_name = destination;
+    m_placed = true;
+    syncFolderOf(destination);
+    return Placement::Placed;
+}
+
+void NewFile::keep()
+{
+    m_name.clear();
+    m_placed = false;
 }
 
 std::string existingFile(const std::string &path)
 {
     std::error_code error;
     const fs::path file = fs::canonical(text::pathFromUtf8(path), error);
-    return error ? std::string() : file.string();
+    if (error || !fs::is_regular_file(file, error))
+        return {};
+    return file.string();
 }
 
 std::string writeRefusal(const std::string &path)

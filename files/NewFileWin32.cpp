@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fmt/format.h>
+#include <optional>
 #include <utility>
 #include <windows.h>
 
@@ -25,6 +26,13 @@ std::string systemError(DWORD number)
     case ERROR_LOCK_VIOLATION:
     case ERROR_USER_MAPPED_FILE:
         return "le fichier est ouvert dans un autre programme";
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return "fichier ou dossier introuvable";
+    case ERROR_FILENAME_EXCED_RANGE:
+        return "nom de fichier trop long";
+    case ERROR_NOT_SAME_DEVICE:
+        return "pas sur le même disque";
     default:
         return fmt::format("erreur du système {}", number);
     }
@@ -53,12 +61,36 @@ HANDLE createBeside(const std::wstring &destination, std::wstring &name)
     return INVALID_HANDLE_VALUE;
 }
 
+std::optional<FileIdentity> identityOf(HANDLE file)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file, &info))
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+}
+
+std::optional<FileIdentity> identityOf(const std::wstring &path)
+{
+    const HANDLE file
+        = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    const std::optional<FileIdentity> identity = identityOf(file);
+    CloseHandle(file);
+    return identity;
+}
+
 } // namespace
 
 NewFile::~NewFile()
 {
-    if (!name.empty())
-        DeleteFileW(text::wideFromUtf8(name).c_str());
+    if (m_name.empty())
+        return;
+    const std::wstring name = text::wideFromUtf8(m_name);
+    if (!m_placed || identityOf(name) == m_identity)
+        DeleteFileW(name.c_str());
 }
 
 // A file made in the folder takes the folder's rights, as the file it
@@ -71,7 +103,7 @@ std::string NewFile::write(const std::string &destination, std::string_view cont
     if (file == INVALID_HANDLE_VALUE)
         return fmt::format("impossible de créer un fichier dans son dossier : {}",
                            systemError(GetLastError()));
-    name = text::utf8FromWide(wideName);
+    m_name = text::utf8FromWide(wideName);
     std::string failure;
     while (!contents.empty() && failure.empty()) {
         DWORD written = 0;
@@ -82,13 +114,14 @@ std::string NewFile::write(const std::string &destination, std::string_view cont
     }
     if (failure.empty() && !FlushFileBuffers(file))
         failure = writeError(GetLastError());
+    m_identity = identityOf(file).value_or(FileIdentity{});
     CloseHandle(file);
     return failure;
 }
 
-std::string NewFile::moveTo(const std::string &destination)
+std::string NewFile::replace(const std::string &destination)
 {
-    const std::wstring from = text::wideFromUtf8(name);
+    const std::wstring from = text::wideFromUtf8(m_name);
     const std::wstring to = text::wideFromUtf8(destination);
     const bool replaced = GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES
                           && ReplaceFileW(to.c_str(), from.c_str(), nullptr,
@@ -97,8 +130,32 @@ std::string NewFile::moveTo(const std::string &destination)
         && !MoveFileExW(from.c_str(), to.c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return fmt::format("remplacement impossible : {}", systemError(GetLastError()));
-    name.clear();
+    m_name.clear();
     return {};
+}
+
+// Without MOVEFILE_REPLACE_EXISTING, a move never takes a name that is taken.
+NewFile::Placement NewFile::place(const std::string &destination, std::string &failure)
+{
+    const std::wstring to = text::wideFromUtf8(destination);
+    if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return Placement::NameTaken;
+    if (!MoveFileExW(text::wideFromUtf8(m_name).c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+            return Placement::NameTaken;
+        failure = fmt::format("impossible de la poser : {}", systemError(error));
+        return Placement::Failed;
+    }
+    m_name = destination;
+    m_placed = true;
+    return Placement::Placed;
+}
+
+void NewFile::keep()
+{
+    m_name.clear();
+    m_placed = false;
 }
 
 std::string existingFile(const std::string &path)

@@ -64,7 +64,7 @@ TEST_CASE("set writes the new values, keeps the old file, and check finds nothin
               bikeEntry("BIKE"),
               ";the end",
           }));
-    CHECK(contentsOf(files::backupPath(handling.path)) == sample);
+    CHECK(contentsOf(handling.path + ".bak") == sample);
     CHECK(namesIn(handling.folder.path())
           == std::vector<std::string>{"handling.cfg", "handling.cfg.bak"});
 
