@@ -371,3 +371,41 @@ TEST_CASE("set changes one field of the example, and a disk that fails it change
               == 1);
     }
 }
+
+// What a modder keeps beside the file is theirs: two runs keep every earlier
+// state, and a file that cannot be replaced leaves the folder as it was.
+TEST_CASE("set never loses a backup")
+{
+    const TempFolder folder("bitloom-flags-backups");
+    const std::string example = contentsOf(BITLOOM_EXAMPLE_FILE);
+    const fs::path file = folder.write("h.cfg", example);
+    folder.write("h.cfg.bak", "MON ORIGINAL\r\n");
+    const ProgramRun first = run({"set", file.string(), "LANDSTAL", "+IS_LOW"});
+    const std::string once = contentsOf(file);
+    const ProgramRun second = run({"set", file.string(), "IDAHO", "0"});
+    CHECK(first.out.ends_with("l'ancien fichier est gardé dans " + file.string() + ".2.bak\n"));
+    CHECK(second.out.ends_with("l'ancien fichier est gardé dans " + file.string() + ".3.bak\n"));
+    CHECK(contentsOf(folder.path() / "h.cfg.bak") == "MON ORIGINAL\r\n");
+    CHECK(contentsOf(folder.path() / "h.cfg.2.bak") == example);
+    CHECK(contentsOf(folder.path() / "h.cfg.3.bak") == once);
+    CHECK(namesIn(folder.path())
+          == std::vector<std::string>{"h.cfg", "h.cfg.2.bak", "h.cfg.3.bak", "h.cfg.bak"});
+
+    // An immutable file, where the file system and the user's rights allow
+    // making one.
+    const TempFolder locked("bitloom-flags-immutable");
+    const fs::path immutable = locked.write("h.cfg", example);
+    locked.write("h.cfg.bak", "MON ORIGINAL\r\n");
+    if (runProgram("/usr/bin/chattr", {"+i", immutable.string()}).status != 0) {
+        MESSAGE("no immutable file here: the folder-level test covers a replacement that fails");
+        return;
+    }
+    const ProgramRun refused = run({"set", immutable.string(), "LANDSTAL", "+IS_LOW"});
+    runProgram("/usr/bin/chattr", {"-i", immutable.string()});
+    CHECK(refused.status == 1);
+    CHECK(refused.err.ends_with(immutable.string()
+                                + " : rien n'est écrit, le fichier reste tel quel\n"));
+    CHECK(contentsOf(immutable) == example);
+    CHECK(contentsOf(locked.path() / "h.cfg.bak") == "MON ORIGINAL\r\n");
+    CHECK(namesIn(locked.path()) == std::vector<std::string>{"h.cfg", "h.cfg.bak"});
+}
