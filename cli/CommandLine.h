@@ -18,6 +18,8 @@ enum class Command { Help, Version, Decode, Encode, List, Scan, Check, Set };
 
 struct Options {
     Command command = Command::Help;
+    // Help: the command whose help is asked for; Help itself for the whole.
+    Command helpTopic = Command::Help;
     bool json = false;
     bool dryRun = false;    // set: show the changes, write nothing
     bool keepBackup = true; // set: the old file kept beside the new one
@@ -33,7 +35,8 @@ struct CommandLine {
 // Options begin with "--" and may come before or after the command; "--"
 // ends them. Any other word is the command or an operand, so that "-" (the
 // standard input) and "-NAME" (encode's removal) need no "--" before them.
-// --help, -h and --version win over everything.
+// --help, -h and --version win over everything: the help of the command
+// given, if any. "help COMMAND" asks for that command's help too.
 CommandLine parseCommandLine(std::span<const std::string_view> arguments);
 
 } // namespace bitloom::cli

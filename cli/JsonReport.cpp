@@ -1,7 +1,7 @@
 #include "JsonReport.h"
 
-#include "flags/FlagAliases.h"
 #include "flags/FlagsValue.h"
+#include "handling/FlagFacts.h"
 
 #include <array>
 #include <nlohmann/json.hpp>
@@ -14,6 +14,12 @@ using handling::LineKind;
 
 // Keys stay in the order they are written, as a person reading expects.
 using Json = nlohmann::ordered_json;
+
+// Every document begins alike: its shape's version, the command and the game.
+Json document(std::string_view command, const GameProfile &game)
+{
+    return {{"version", jsonVersion}, {"command", command}, {"game", game.option}};
+}
 
 // Handling files are not always UTF-8: a byte that does not belong to a valid
 // UTF-8 sequence is written as U+FFFD, so that the document stays valid JSON.
@@ -31,23 +37,19 @@ std::string_view levelKey(Level level)
 Json flagObjects(std::uint32_t value)
 {
     Json list = Json::array();
-    for (int bit : flags::setBits(value)) {
-        list.push_back({{"bit", bit},
-                        {"digit", flags::digitOf(bit)},
-                        {"mask", flags::valueText(flags::maskOf(bit))},
-                        {"name", flags::flagAt(bit).name},
-                        {"description", flags::flagAt(bit).description}});
-    }
+    for (const handling::FlagFacts &flag : handling::flagsOf(value))
+        list.push_back({{"bit", flag.bit},
+                        {"digit", flag.digit},
+                        {"mask", flag.mask},
+                        {"name", flag.name},
+                        {"description", flag.description}});
     return list;
 }
 
 // Names only: a handling file has hundreds of vehicles.
 Json flagNames(std::uint32_t value)
 {
-    Json list = Json::array();
-    for (int bit : flags::setBits(value))
-        list.push_back(flags::flagAt(bit).name);
-    return list;
+    return handling::flagNames(value);
 }
 
 void addGameReading(Json &object, const Problem &problem)
@@ -63,6 +65,7 @@ Json inputProblems(const std::vector<Problem> &problems)
     for (const Problem &problem : problems) {
         Json object{{"input", problem.input},
                     {"level", levelKey(problem.level)},
+                    {"rule", problem.rule},
                     {"message", problem.message}};
         addGameReading(object, problem);
         list.push_back(std::move(object));
@@ -79,8 +82,7 @@ Json fileProblems(std::span<const Problem> problems)
         if (problem.line > 0)
             object["line"] = problem.line;
         object["level"] = levelKey(problem.level);
-        if (!problem.rule.empty())
-            object["rule"] = problem.rule;
+        object["rule"] = problem.rule;
         if (!problem.identifier.empty())
             object["identifier"] = problem.identifier;
         if (!problem.input.empty())
@@ -92,51 +94,33 @@ Json fileProblems(std::span<const Problem> problems)
     return list;
 }
 
-Json vehicleObject(const ScannedVehicle &vehicle, std::optional<Level> level,
-                   const GameProfile &game)
+Json vehicleObject(const handling::ScannedVehicle &vehicle)
 {
     Json object{{"line", vehicle.line},
                 {"kind", handling::vehicleLineKind(vehicle.kind).key},
-                {"identifier", vehicle.identifier}};
+                {"identifier", vehicle.identifier},
+                {"read", vehicle.read}};
     if (vehicle.kind == LineKind::Standard) {
         object["raw"] = vehicle.flagsText;
         if (vehicle.gameValue) {
             object["gameReads"] = flags::hexText(*vehicle.gameValue);
-            object["value"] = flags::valueText(*vehicle.gameValue & game.allowedBits());
-            if (const std::uint32_t extra = *vehicle.gameValue & ~game.allowedBits(); extra != 0)
-                object["extraBits"] = flags::hexText(extra);
+            object["value"] = flags::valueText(vehicle.flags);
+            if (vehicle.extraBits != 0)
+                object["extraBits"] = flags::hexText(vehicle.extraBits);
         }
-        object["flags"] = flagNames(vehicle.gameValue.value_or(0) & game.allowedBits());
+        object["flags"] = flagNames(vehicle.flags);
     }
-    if (level)
-        object["level"] = levelKey(*level);
+    if (vehicle.level)
+        object["level"] = levelKey(*vehicle.level);
     return object;
-}
-
-Json counts(std::span<const Problem> problems)
-{
-    return {{"errors", countOf(problems, Level::Error)},
-            {"warnings", countOf(problems, Level::Warning)}};
 }
 
 } // namespace
 
-struct JsonReport::CheckedFiles {
-    Json files = Json::array();
-};
-
-JsonReport::JsonReport(std::ostream &out)
-    : Report(out)
-{
-}
-
-JsonReport::~JsonReport() = default;
-
-void JsonReport::decoded(const std::vector<DecodedValue> &values,
-                         const std::vector<Problem> &problems, const GameProfile &game)
+void JsonReport::decoded(const ValueReport &report)
 {
     Json list = Json::array();
-    for (const DecodedValue &value : values) {
+    for (const handling::DecodedValue &value : report.values) {
         Json object{{"input", value.input},
                     {"value", flags::valueText(value.value)},
                     {"flags", flagObjects(value.value)}};
@@ -144,108 +128,79 @@ void JsonReport::decoded(const std::vector<DecodedValue> &values,
             object["extraBits"] = flags::hexText(value.extraBits);
         list.push_back(std::move(object));
     }
-    write(out, {{"game", game.option},
-                {"values", std::move(list)},
-                {"problems", inputProblems(problems)}});
+    Json result = document("decode", *report.game);
+    result["values"] = std::move(list);
+    result["problems"] = inputProblems(report.problems);
+    write(out, result);
 }
 
-void JsonReport::encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &problems,
-                         const GameProfile &game)
+void JsonReport::encoded(const ValueReport &report)
 {
-    Json document{{"game", game.option}};
-    if (value) {
-        document["value"] = flags::valueText(*value);
-        document["flags"] = flagObjects(*value);
+    Json result = document("encode", *report.game);
+    if (report.value) {
+        result["value"] = flags::valueText(*report.value);
+        result["flags"] = flagObjects(*report.value);
     }
-    document["problems"] = inputProblems(problems);
-    write(out, document);
+    result["problems"] = inputProblems(report.problems);
+    write(out, result);
 }
 
 void JsonReport::listed(const GameProfile &game)
 {
     Json list = Json::array();
-    for (int bit = 0; bit < game.flagCount; ++bit) {
-        Json aliases = Json::array();
-        for (const flags::FlagAlias &alias : flags::flagAliases) {
-            if (flags::bitNamed(alias.name) == bit)
-                aliases.push_back(alias.alias);
-        }
-        list.push_back({{"bit", bit},
-                        {"digit", flags::digitOf(bit)},
-                        {"mask", flags::valueText(flags::maskOf(bit))},
-                        {"name", flags::flagAt(bit).name},
-                        {"aliases", std::move(aliases)},
-                        {"description", flags::flagAt(bit).description}});
-    }
-    write(out, {{"game", game.option}, {"flags", std::move(list)}});
+    for (const handling::FlagFacts &flag : handling::flagTable(game))
+        list.push_back({{"bit", flag.bit},
+                        {"digit", flag.digit},
+                        {"mask", flag.mask},
+                        {"name", flag.name},
+                        {"aliases", flag.aliases},
+                        {"description", flag.description}});
+    Json result = document("list", game);
+    result["flags"] = std::move(list);
+    write(out, result);
 }
 
-void JsonReport::scanned(std::string_view file, const ScanResult &result,
-                         std::span<const std::string_view> identifiers, const GameProfile &game)
+void JsonReport::scanned(const ScanReport &report)
 {
     Json vehicles = Json::array();
-    std::array<std::size_t, handling::vehicleLineKinds.size()> linesPerKind{};
-    for (const ScannedVehicle &vehicle : result.vehicles) {
-        vehicles.push_back(
-            vehicleObject(vehicle, handling::worstLevel(result.problems, vehicle.line), game));
-        ++linesPerKind[handling::vehicleKindIndex(vehicle.kind)];
-    }
+    for (const handling::ScannedVehicle &vehicle : report.vehicles)
+        vehicles.push_back(vehicleObject(vehicle));
     Json lines = Json::object();
-    for (std::size_t i = 0; i < linesPerKind.size(); ++i)
-        lines[handling::vehicleLineKinds[i].key] = linesPerKind[i];
-    Json document{{"file", file}, {"game", game.option}, {"column", game.column}};
-    if (!identifiers.empty()) {
-        Json only = Json::array();
-        for (std::string_view identifier : identifiers)
-            only.push_back(identifier);
-        document["only"] = std::move(only);
-    }
-    document["vehicles"] = std::move(vehicles);
-    Json summary{{"lines", std::move(lines)}};
-    summary.update(counts(result.problems));
-    document["counts"] = std::move(summary);
-    document["problems"] = fileProblems(result.problems);
-    write(out, document);
+    for (std::size_t i = 0; i < report.linesPerKind.size(); ++i)
+        lines[handling::vehicleLineKinds[i].key] = report.linesPerKind[i];
+    Json result = document("scan", *report.game);
+    result["file"] = report.file;
+    result["column"] = report.game->column;
+    if (!report.only.empty())
+        result["only"] = report.only;
+    result["vehicles"] = std::move(vehicles);
+    result["counts"]
+        = {{"lines", std::move(lines)}, {"errors", report.errors}, {"warnings", report.warnings}};
+    result["problems"] = fileProblems(report.problems);
+    write(out, result);
 }
 
-// The same document as any scan, so that a script reads them all alike.
-void JsonReport::notScanned(std::string_view file, const Problem &problem, const GameProfile &game)
+void JsonReport::checked(const CheckReport &report)
 {
-    ScanResult nothingRead;
-    nothingRead.problems.push_back(problem);
-    scanned(file, nothingRead, {}, game);
+    Json files = Json::array();
+    for (const handling::CheckedFile &file : report.files)
+        files.push_back({{"file", file.file},
+                         {"errors", file.errors},
+                         {"warnings", file.warnings},
+                         {"problems", fileProblems(file.problems)}});
+    Json result = document("check", *report.game);
+    result["files"] = std::move(files);
+    result["errors"] = report.errors;
+    result["warnings"] = report.warnings;
+    write(out, result);
 }
 
-void JsonReport::checked(std::string_view file, const std::vector<Problem> &problems,
-                         const GameProfile &)
-{
-    if (!checkedFiles)
-        checkedFiles = std::make_unique<CheckedFiles>();
-    Json object{{"file", file}};
-    object.update(counts(problems));
-    object["problems"] = fileProblems(problems);
-    checkedFiles->files.push_back(std::move(object));
-}
-
-void JsonReport::checkEnded(std::size_t, std::size_t errors, std::size_t warnings,
-                            const GameProfile &game)
-{
-    Json files = checkedFiles ? std::move(checkedFiles->files) : Json::array();
-    checkedFiles.reset();
-    write(out, {{"game", game.option},
-                {"files", std::move(files)},
-                {"errors", errors},
-                {"warnings", warnings}});
-}
-
-void JsonReport::set(std::string_view file, const std::vector<FlagsChange> &changes,
-                     SetOutcome outcome, std::string_view backup,
-                     const std::vector<Problem> &problems, const GameProfile &game)
+void JsonReport::set(const SetReport &report)
 {
     constexpr std::array<std::string_view, 4> outcomes{"written", "dry-run", "unchanged",
                                                        "refused"};
     Json list = Json::array();
-    for (const FlagsChange &change : changes) {
+    for (const handling::FlagsChange &change : report.changes)
         list.push_back({{"line", change.line},
                         {"identifier", change.identifier},
                         {"old", change.oldText},
@@ -254,16 +209,15 @@ void JsonReport::set(std::string_view file, const std::vector<FlagsChange> &chan
                         {"removed", flagNames(change.oldFlags & ~change.newFlags)},
                         {"oldLine", change.oldLine},
                         {"newLine", change.newLine}});
-    }
-    Json document{{"file", file},
-                  {"game", game.option},
-                  {"column", game.column},
-                  {"outcome", outcomes[static_cast<std::size_t>(outcome)]},
-                  {"changes", std::move(list)}};
-    if (!backup.empty())
-        document["backup"] = backup;
-    document["problems"] = fileProblems(problems);
-    write(out, document);
+    Json result = document("set", *report.game);
+    result["file"] = report.file;
+    result["column"] = report.game->column;
+    result["outcome"] = outcomes[static_cast<std::size_t>(report.outcome)];
+    result["changes"] = std::move(list);
+    if (!report.backup.empty())
+        result["backup"] = report.backup;
+    result["problems"] = fileProblems(report.problems);
+    write(out, result);
 }
 
 } // namespace bitloom::cli

@@ -1,38 +1,26 @@
-// The report for scripts: one JSON document with the results and the problems.
+// The report for scripts: one JSON document of the shape
+// docs/bitloom-flags.schema.json describes, with the results and the
+// problems.
 #pragma once
 
 #include "Report.h"
 
-#include <memory>
-
 namespace bitloom::cli {
+
+// The version of the documents' shape: a script may rely on every key of a
+// version; a key added keeps it, a key changed or removed raises it.
+inline constexpr int jsonVersion = 1;
 
 class JsonReport final : public Report {
 public:
-    explicit JsonReport(std::ostream &out);
-    ~JsonReport() override;
+    using Report::Report;
 
-    void decoded(const std::vector<DecodedValue> &values, const std::vector<Problem> &problems,
-                 const GameProfile &game) override;
-    void encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &problems,
-                 const GameProfile &game) override;
+    void decoded(const ValueReport &report) override;
+    void encoded(const ValueReport &report) override;
     void listed(const GameProfile &game) override;
-    void scanned(std::string_view file, const ScanResult &result,
-                 std::span<const std::string_view> identifiers, const GameProfile &game) override;
-    void notScanned(std::string_view file, const Problem &problem,
-                    const GameProfile &game) override;
-    void checked(std::string_view file, const std::vector<Problem> &problems,
-                 const GameProfile &game) override;
-    void checkEnded(std::size_t files, std::size_t errors, std::size_t warnings,
-                    const GameProfile &game) override;
-    void set(std::string_view file, const std::vector<FlagsChange> &changes, SetOutcome outcome,
-             std::string_view backup, const std::vector<Problem> &problems,
-             const GameProfile &game) override;
-
-private:
-    // The files of a check, kept until its end makes one document of them.
-    struct CheckedFiles;
-    std::unique_ptr<CheckedFiles> checkedFiles;
+    void scanned(const ScanReport &report) override;
+    void checked(const CheckReport &report) override;
+    void set(const SetReport &report) override;
 };
 
 } // namespace bitloom::cli

@@ -2,11 +2,10 @@
 
 #include "ProblemText.h"
 #include "TextTable.h"
-#include "flags/FlagAliases.h"
 #include "flags/FlagsValue.h"
+#include "handling/FlagFacts.h"
 #include "handling/MessageText.h"
 
-#include <array>
 #include <fmt/format.h>
 #include <string>
 
@@ -29,30 +28,15 @@ void writeFlagTable(std::ostream &out, std::uint32_t value)
         return;
     }
     TextTable table("  ");
-    for (int bit : flags::setBits(value)) {
-        table.addRow({std::string(flags::digitCaption(flags::digitOf(bit))),
-                      flags::valueText(flags::maskOf(bit)), std::string(flags::flagAt(bit).name),
-                      std::string(flags::flagAt(bit).description)});
-    }
+    for (const handling::FlagFacts &flag : handling::flagsOf(value))
+        table.addRow({std::string(flag.digitCaption), flag.mask, std::string(flag.name),
+                      std::string(flag.description)});
     table.write(out);
 }
 
-std::string flagNames(std::uint32_t value)
+std::string joined(const std::vector<std::string_view> &names, std::string_view none = {})
 {
-    std::vector<std::string_view> names;
-    for (int bit : flags::setBits(value))
-        names.push_back(flags::flagAt(bit).name);
-    return names.empty() ? "-" : fmt::format("{}", fmt::join(names, " "));
-}
-
-std::string aliasesOf(int bit)
-{
-    std::vector<std::string_view> aliases;
-    for (const flags::FlagAlias &alias : flags::flagAliases) {
-        if (flags::bitNamed(alias.name) == bit)
-            aliases.push_back(alias.alias);
-    }
-    return fmt::format("{}", fmt::join(aliases, " "));
+    return names.empty() ? std::string(none) : fmt::format("{}", fmt::join(names, " "));
 }
 
 std::string markOf(std::optional<Level> level)
@@ -63,49 +47,46 @@ std::string markOf(std::optional<Level> level)
 }
 
 // The flags column: the game's flags in the value it reads, and the bits
-// beyond them.
-std::string flagsCell(const ScannedVehicle &vehicle, const GameProfile &game)
+// beyond them; or why there are none.
+std::string flagsCell(const handling::ScannedVehicle &vehicle)
 {
+    if (!vehicle.read)
+        return fmt::format("non lu : après \"{}\"", handling::endMarker);
     if (vehicle.kind != LineKind::Standard)
         return handling::entryLabel(vehicle.kind);
     if (!vehicle.gameValue)
         return std::string(nothingRead);
-    std::string cell = flagNames(*vehicle.gameValue & game.allowedBits());
-    if (const std::uint32_t extra = *vehicle.gameValue & ~game.allowedBits(); extra != 0)
+    std::string cell = joined(handling::flagNames(vehicle.flags), "-");
+    if (vehicle.extraBits != 0)
         fmt::format_to(std::back_inserter(cell), " (+ {}{})", extraBitsLabel,
-                       flags::hexText(extra));
+                       flags::hexText(vehicle.extraBits));
     return cell;
 }
 
-std::string errorCount(std::size_t errors)
+std::string counts(std::size_t errors, std::size_t warnings)
 {
-    return handling::counted(errors, "erreur", "erreurs");
+    return fmt::format("{} ({}) ; {} ({})", handling::counted(errors, "erreur", "erreurs"),
+                       errorMark, handling::counted(warnings, "avertissement", "avertissements"),
+                       warningMark);
 }
 
-std::string warningCount(std::size_t warnings)
-{
-    return handling::counted(warnings, "avertissement", "avertissements");
-}
-
-// "lignes de véhicules : 9 (6 standard, 1 bateau, 1 moto, 1 vol) ; 0 erreur
-// (E) ; 0 avertissement (A)": the kinds other than standard lines only when
-// the file has some.
-std::string scanSummary(std::span<const std::size_t> linesPerKind, std::size_t errors,
-                        std::size_t warnings)
+// "lignes de véhicules : 9 (6 standard, 1 bateau, 1 moto, 1 vol)": the
+// kinds other than standard lines only when the file has some.
+std::string linesSummary(const ScanReport &report)
 {
     std::size_t total = 0;
     std::string detail;
-    for (std::size_t i = 0; i < linesPerKind.size(); ++i) {
-        total += linesPerKind[i];
-        if (i > 0 && linesPerKind[i] > 0)
-            fmt::format_to(std::back_inserter(detail), ", {} {}", linesPerKind[i],
+    for (std::size_t i = 0; i < report.linesPerKind.size(); ++i) {
+        total += report.linesPerKind[i];
+        if (i > 0 && report.linesPerKind[i] > 0)
+            fmt::format_to(std::back_inserter(detail), ", {} {}", report.linesPerKind[i],
                            handling::vehicleLineKinds[i].name);
     }
     std::string text = fmt::format("lignes de véhicules : {}", total);
     if (!detail.empty())
-        fmt::format_to(std::back_inserter(text), " ({} standard{})", linesPerKind[0], detail);
-    return fmt::format("{} ; {} ({}) ; {} ({})", text, errorCount(errors), errorMark,
-                       warningCount(warnings), warningMark);
+        fmt::format_to(std::back_inserter(text), " ({} standard{})", report.linesPerKind[0],
+                       detail);
+    return text;
 }
 
 // "+GOOD_IN_SAND -IS_VAN": the flags a change adds and removes, as set
@@ -121,86 +102,71 @@ std::string flagSteps(std::uint32_t before, std::uint32_t after)
 
 } // namespace
 
-void TextReport::decoded(const std::vector<DecodedValue> &values, const std::vector<Problem> &,
-                         const GameProfile &)
+void TextReport::decoded(const ValueReport &report)
 {
-    for (std::size_t i = 0; i < values.size(); ++i) {
+    for (std::size_t i = 0; i < report.values.size(); ++i) {
+        const handling::DecodedValue &value = report.values[i];
         if (i > 0)
             out << '\n';
-        out << values[i].input << '\n';
-        writeFlagTable(out, values[i].value);
-        out << "  valeur : " << flags::valueText(values[i].value) << '\n';
-        if (values[i].extraBits != 0)
-            out << "  " << extraBitsLabel << flags::hexText(values[i].extraBits) << '\n';
+        out << value.input << '\n';
+        writeFlagTable(out, value.value);
+        out << "  valeur : " << flags::valueText(value.value) << '\n';
+        if (value.extraBits != 0)
+            out << "  " << extraBitsLabel << flags::hexText(value.extraBits) << '\n';
     }
 }
 
-void TextReport::encoded(std::optional<std::uint32_t> value, const std::vector<Problem> &,
-                         const GameProfile &)
+void TextReport::encoded(const ValueReport &report)
 {
-    if (value)
-        out << flags::valueText(*value) << '\n';
+    if (report.value)
+        out << flags::valueText(*report.value) << '\n';
 }
 
 void TextReport::listed(const GameProfile &game)
 {
     TextTable table;
     table.addRow({"bit", "chiffre", "masque", "nom", "aussi écrit"});
-    for (int bit = 0; bit < game.flagCount; ++bit) {
-        table.addRow({std::to_string(bit), std::to_string(flags::digitOf(bit)),
-                      flags::valueText(flags::maskOf(bit)), std::string(flags::flagAt(bit).name),
-                      aliasesOf(bit)});
-    }
+    for (const handling::FlagFacts &flag : handling::flagTable(game))
+        table.addRow({std::to_string(flag.bit), std::to_string(flag.digit), flag.mask,
+                      std::string(flag.name), joined(flag.aliases)});
     table.write(out);
 }
 
-void TextReport::scanned(std::string_view, const ScanResult &result,
-                         std::span<const std::string_view>, const GameProfile &game)
+void TextReport::scanned(const ScanReport &report)
 {
+    if (!report.read)
+        return; // the error output says why
     TextTable table;
-    table.addRow({" ", "ligne", "identifiant", std::string(game.column), "lu", "flags"});
-    std::array<std::size_t, handling::vehicleLineKinds.size()> linesPerKind{};
-    for (const ScannedVehicle &vehicle : result.vehicles) {
-        ++linesPerKind[handling::vehicleKindIndex(vehicle.kind)];
-        const bool standard = vehicle.kind == LineKind::Standard;
+    table.addRow({" ", "ligne", "identifiant", std::string(report.game->column), "lu", "flags"});
+    for (const handling::ScannedVehicle &vehicle : report.vehicles) {
         std::string read;
-        if (standard)
+        if (vehicle.kind == LineKind::Standard && vehicle.read)
             read = vehicle.gameValue ? flags::hexText(*vehicle.gameValue) : nothingRead;
-        table.addRow({markOf(handling::worstLevel(result.problems, vehicle.line)),
-                      std::to_string(vehicle.line), std::string(vehicle.identifier),
-                      std::string(vehicle.flagsText), read, flagsCell(vehicle, game)});
+        table.addRow({markOf(vehicle.level), std::to_string(vehicle.line), vehicle.identifier,
+                      vehicle.flagsText, read, flagsCell(vehicle)});
     }
     table.write(out);
-    out << '\n'
-        << scanSummary(linesPerKind, countOf(result.problems, Level::Error),
-                       countOf(result.problems, Level::Warning))
-        << '\n';
+    out << '\n' << linesSummary(report) << " ; " << counts(report.errors, report.warnings) << '\n';
 }
 
-void TextReport::notScanned(std::string_view, const Problem &, const GameProfile &) {}
-
-void TextReport::checked(std::string_view file, const std::vector<Problem> &problems,
-                         const GameProfile &)
+void TextReport::checked(const CheckReport &report)
 {
-    for (const Problem &problem : problems)
-        out << fileProblemText(file, problem) << '\n';
+    for (const handling::CheckedFile &file : report.files) {
+        for (const Problem &problem : file.problems)
+            out << fileProblemText(file.file, problem) << '\n';
+    }
+    out << fmt::format(
+        "{} : {}, {}\n",
+        handling::counted(report.files.size(), "fichier vérifié", "fichiers vérifiés"),
+        handling::counted(report.errors, "erreur", "erreurs"),
+        handling::counted(report.warnings, "avertissement", "avertissements"));
 }
 
-void TextReport::checkEnded(std::size_t files, std::size_t errors, std::size_t warnings,
-                            const GameProfile &)
+void TextReport::set(const SetReport &report)
 {
-    out << fmt::format("{} : {}, {}\n",
-                       handling::counted(files, "fichier vérifié", "fichiers vérifiés"),
-                       errorCount(errors), warningCount(warnings));
-}
-
-void TextReport::set(std::string_view file, const std::vector<FlagsChange> &changes,
-                     SetOutcome outcome, std::string_view backup, const std::vector<Problem> &,
-                     const GameProfile &)
-{
-    const bool dryRun = outcome == SetOutcome::DryRun;
-    for (const FlagsChange &change : changes) {
-        out << fmt::format("{}:{}: {} : {} {} {}", file, change.line,
+    const bool dryRun = report.outcome == handling::SetOutcome::DryRun;
+    for (const handling::FlagsChange &change : report.changes) {
+        out << fmt::format("{}:{}: {} : {} {} {}", report.file, change.line,
                            handling::shown(change.identifier), handling::shown(change.oldText),
                            dryRun ? "deviendrait" : "devient", change.newText);
         if (const std::string steps = flagSteps(change.oldFlags, change.newFlags); !steps.empty())
@@ -209,21 +175,21 @@ void TextReport::set(std::string_view file, const std::vector<FlagsChange> &chan
         if (dryRun)
             out << "  avant : " << change.oldLine << "\n  après : " << change.newLine << '\n';
     }
-    const std::string lines = handling::counted(changes.size(), "ligne", "lignes");
-    switch (outcome) {
-    case SetOutcome::Written:
-        out << lines << (changes.size() > 1 ? " modifiées" : " modifiée");
-        if (!backup.empty())
-            out << " ; l'ancien fichier est gardé dans " << backup;
+    const std::string lines = handling::counted(report.changes.size(), "ligne", "lignes");
+    switch (report.outcome) {
+    case handling::SetOutcome::Written:
+        out << lines << (report.changes.size() > 1 ? " modifiées" : " modifiée");
+        if (!report.backup.empty())
+            out << " ; l'ancien fichier est gardé dans " << report.backup;
         out << '\n';
         break;
-    case SetOutcome::DryRun:
+    case handling::SetOutcome::DryRun:
         out << lines << " à modifier ; rien n'est écrit (--dry-run)\n";
         break;
-    case SetOutcome::Unchanged:
+    case handling::SetOutcome::Unchanged:
         out << "rien à changer : les flags sont déjà ceux demandés, le fichier n'est pas écrit\n";
         break;
-    case SetOutcome::Refused:
+    case handling::SetOutcome::Refused:
         break;
     }
 }

@@ -7,18 +7,20 @@ namespace bitloom::handling {
 
 namespace {
 
-// The text's encoding first; then, on each line, the line's own problems
+// Which game the file is for, and its encoding, first; then, on each line, the line's own problems
 // before those of the whole file that show there.
-constexpr std::array<rules::Rule, 9> allRules{{
-    {"encoding", rules::checkEncoding},
-    {"vehicle", rules::checkIdentifiers},
-    {"fields", rules::checkFieldCounts},
-    {"flags", rules::checkFlagsValues},
-    {"duplicate", rules::checkDuplicates},
-    {"section", rules::checkSectionFlags},
-    {"line-length", rules::checkLineLength},
-    {"file-size", rules::checkFileSize},
-    {"end", rules::checkEndMarker},
+constexpr std::array<rules::Rule, 11> allRules{{
+    {rules::game, rules::checkGame},
+    {rules::encoding, rules::checkEncoding},
+    {rules::vehicle, rules::checkIdentifiers},
+    {rules::fields, rules::checkFieldCounts},
+    {rules::flags, rules::checkFlagsValues},
+    {rules::duplicate, rules::checkDuplicates},
+    {rules::section, rules::checkSectionFlags},
+    {rules::lineLength, rules::checkLineLength},
+    {rules::fileSize, rules::checkFileSize},
+    {rules::end, rules::checkEndMarker},
+    {rules::afterEnd, rules::checkAfterEnd},
 }};
 
 } // namespace

@@ -2,15 +2,19 @@
 // such as the standard input.
 #pragma once
 
+#include "HandlingFormat.h"
+
 #include <cstddef>
 #include <istream>
 #include <string>
 
 namespace bitloom::handling {
 
-// A real handling file is some tens of kilobytes; the limit only keeps an
-// endless or huge input from filling the memory.
-inline constexpr std::size_t maxFileBytes = std::size_t{256} * 1024 * 1024;
+// A handling file is some tens of kilobytes, and the game reads no more than
+// maxGameFileBytes of it. Far larger, it is no handling file, and is not read:
+// the memory and the time a command takes stay small whatever it is given.
+inline constexpr std::size_t maxFileBytes = std::size_t{1024} * 1024;
+static_assert(maxFileBytes > 16 * maxGameFileBytes);
 
 struct FileContents {
     std::string text;
@@ -25,7 +29,8 @@ struct FileContents {
 FileContents readStreamContents(std::istream &in, std::size_t maxBytes = maxFileBytes,
                                 FileContents contents = {});
 
-// The file at path (UTF-8), read as readStreamContents reads a stream.
+// The file at path (UTF-8), read as readStreamContents reads a stream; a
+// file whose size is known to be too large is refused before any reading.
 FileContents readFileContents(const std::string &path, std::size_t maxBytes = maxFileBytes);
 
 } // namespace bitloom::handling

@@ -2,7 +2,6 @@
 
 #include "FileChecker.h"
 #include "MessageText.h"
-#include "VehicleIdentifiers.h"
 #include "flags/FlagsValueReader.h"
 #include "text/AsciiCase.h"
 
@@ -15,15 +14,13 @@ namespace bitloom::handling {
 
 namespace {
 
-std::vector<const ReadLine *> standardLines(const HandlingFile &file, std::string_view identifier,
-                                            bool ignoringCase)
+// The standard lines of a part of the file whose identifier is accepted.
+template <typename Accepts>
+std::vector<const ReadLine *> standardLines(const std::vector<ReadLine> &lines, Accepts accepts)
 {
     std::vector<const ReadLine *> found;
-    for (const ReadLine &line : file.lines) {
-        if (line.fields.kind != LineKind::Standard)
-            continue;
-        if (line.fields.identifier == identifier
-            || (ignoringCase && text::sameIgnoringAsciiCase(line.fields.identifier, identifier)))
+    for (const ReadLine &line : lines) {
+        if (line.fields.kind == LineKind::Standard && accepts(line.fields.identifier))
             found.push_back(&line);
     }
     return found;
@@ -39,9 +36,38 @@ std::string lineNumbers(const std::vector<const ReadLine *> &lines)
                        numbers.back());
 }
 
-Problem fileProblem(std::string_view identifier, std::string message)
+FlagsLineSearch refusal(std::string_view rule, std::string_view identifier, std::string message,
+                        const ReadLine *line = nullptr)
 {
-    return {.message = std::move(message), .identifier = identifier};
+    return {.problem = Problem{.rule = rule,
+                               .message = std::move(message),
+                               .line = line ? line->number : 0,
+                               .identifier = std::string(identifier)}};
+}
+
+// Why the game reads no line of the vehicle it spells so, when the file
+// seems to have one.
+FlagsLineSearch noLineRead(const HandlingFile &file, std::string_view spelling)
+{
+    const auto otherwise = [&](std::string_view identifier) {
+        return text::sameIgnoringAsciiCase(identifier, spelling);
+    };
+    if (const auto misspelt = standardLines(file.lines, otherwise); !misspelt.empty())
+        return refusal(rules::vehicle, spelling,
+                       fmt::format("la ligne {} l'écrit {} : le jeu ne connaît que {} et ne lit "
+                                   "pas cette ligne ; corrigez l'identifiant avant de changer ses "
+                                   "flags",
+                                   misspelt.front()->number,
+                                   quoted(misspelt.front()->fields.identifier), spelling),
+                       misspelt.front());
+    if (const auto after = standardLines(file.afterEnd, otherwise); !after.empty())
+        return refusal(rules::afterEnd, spelling,
+                       fmt::format("sa ligne {} est après \"{}\" (ligne {}) : le jeu ne la lit "
+                                   "pas ; placez-la avant la fin des données",
+                                   after.back()->number, endMarker, file.lines.back().number),
+                       after.back());
+    return refusal(rules::missing, spelling,
+                   "aucune ligne standard de ce véhicule dans le fichier");
 }
 
 // The value's digits and prefix, when the text is a value at all.
@@ -50,14 +76,15 @@ struct WrittenValue {
     std::string_view digits;
 };
 
-std::optional<WrittenValue> writtenValue(std::string_view text)
+std::optional<WrittenValue> writtenValue(std::string_view written)
 {
-    const flags::ValueReading reading = flags::readFlagsValue(text, 0xFFFFFFFF);
+    const flags::ValueReading reading = flags::readFlagsValue(written, 0xFFFFFFFF);
     if (reading.problem != flags::ValueProblem::None)
         return std::nullopt;
-    const bool prefixed = text.size() > 2 && text[0] == '0' && text::lowerAscii(text[1]) == 'x';
+    const bool prefixed
+        = written.size() > 2 && written[0] == '0' && text::lowerAscii(written[1]) == 'x';
     const std::size_t prefix = prefixed ? 2 : 0;
-    return WrittenValue{text.substr(0, prefix), text.substr(prefix)};
+    return WrittenValue{written.substr(0, prefix), written.substr(prefix)};
 }
 
 // Whether the digits write their letters in lower case; none without letters.
@@ -70,19 +97,13 @@ std::optional<bool> lowerCaseLetters(std::string_view digits)
     return *letter >= 'a';
 }
 
-// Ties and files without letters take the window's upper case.
-bool fileWritesLowerCase(const HandlingFile &file)
+Problem lineLimit(const ReadLine &line, Level level, std::string message)
 {
-    int lower = 0;
-    int upper = 0;
-    for (const ReadLine &line : file.lines) {
-        if (line.fields.kind != LineKind::Standard)
-            continue;
-        const auto written = writtenValue(line.fields.flagsText);
-        if (const auto lowerCase = written ? lowerCaseLetters(written->digits) : std::nullopt)
-            ++(*lowerCase ? lower : upper);
-    }
-    return lower > upper;
+    return {.level = level,
+            .rule = rules::lineLength,
+            .message = std::move(message),
+            .line = line.number,
+            .identifier = std::string(line.fields.identifier)};
 }
 
 // One character per code unit of the text after its byte order mark, so
@@ -119,66 +140,76 @@ std::string encoded(std::string_view ascii, TextEncoding encoding)
 
 } // namespace
 
-std::string notHandlingFile(const HandlingFile &file, const GameProfile &game)
+std::optional<Problem> notHandlingFile(const HandlingFile &file, const GameProfile &game)
 {
     if (file.nul)
-        return fmt::format("octet nul ligne {} : fichier binaire, pas un fichier de handling",
-                           *file.nul);
+        return Problem{
+            .rule = rules::file,
+            .message = fmt::format(
+                "octet nul ligne {} : fichier binaire, pas un fichier de handling", *file.nul)};
     const auto namesVehicle = [&](const ReadLine &line) {
         return line.fields.kind == LineKind::Standard
-               && std::find(game.identifiers.begin(), game.identifiers.end(),
-                            line.fields.identifier)
-                      != game.identifiers.end();
+               && game.spelling(line.fields.identifier).has_value();
     };
     if (std::none_of(file.lines.begin(), file.lines.end(), namesVehicle))
-        return fmt::format("aucun véhicule de {} : ce n'est pas un fichier de handling",
-                           game.title);
-    return {};
+        return Problem{.rule = rules::file,
+                       .message
+                       = fmt::format("aucun véhicule de {} : ce n'est pas un fichier de handling",
+                                     game.title)};
+    return std::nullopt;
 }
 
 FlagsLineSearch findFlagsLine(const HandlingFile &file, std::string_view identifier,
                               const GameProfile &game)
 {
-    std::vector<const ReadLine *> found = standardLines(file, identifier, false);
-    const bool exact = !found.empty();
-    if (!exact)
-        found = standardLines(file, identifier, true);
+    const std::optional<std::string_view> spelling = game.spelling(identifier);
+    if (!spelling)
+        return refusal(rules::vehicle, identifier,
+                       fmt::format("identifiant inconnu de {}{}", game.title,
+                                   identifierSuggestion(identifier, game)));
 
-    if (found.empty())
-        return {.problem
-                = fileProblem(identifier, "aucune ligne standard de ce véhicule dans le fichier")};
-    if (found.size() > 1 && exact)
-        return {.problem = fileProblem(
-                    identifier,
-                    fmt::format("défini {} fois, lignes {} : le jeu ne garde que la dernière ; "
-                                "gardez-en une seule avant de changer ses flags",
-                                found.size() == 2 ? "deux" : std::to_string(found.size()),
-                                lineNumbers(found)))};
-    if (found.size() > 1)
-        return {.problem = fileProblem(
-                    identifier, fmt::format("plusieurs véhicules s'écrivent ainsi à la casse "
-                                            "près, lignes {} : donnez l'identifiant tel que le "
-                                            "fichier l'écrit",
-                                            lineNumbers(found)))};
+    const auto read
+        = standardLines(file.lines, [&](std::string_view written) { return written == *spelling; });
+    if (read.empty())
+        return noLineRead(file, *spelling);
+    if (read.size() > 1)
+        return refusal(rules::duplicate, *spelling,
+                       fmt::format("défini {} fois, lignes {} : le jeu ne garde que la dernière ; "
+                                   "gardez-en une seule avant de changer ses flags",
+                                   read.size() == 2 ? "deux" : std::to_string(read.size()),
+                                   lineNumbers(read)));
 
-    const ReadLine &line = *found.front();
+    const ReadLine &line = *read.front();
     const auto needed = static_cast<std::size_t>(game.fieldsOf(LineKind::Standard));
     if (line.fields.fieldCount != needed)
-        return {.problem = Problem{
-                    .message = fmt::format(
-                        "{}, il en faut {} : les colonnes sont peut-être décalées et la colonne "
+        return refusal(
+            rules::fields, *spelling,
+            fmt::format("{}, il en faut {} : les colonnes sont peut-être décalées et la colonne "
                         "\"{}\" n'est pas sûre ; corrigez la ligne avant de changer ses flags",
                         counted(line.fields.fieldCount, "champ", "champs"), needed, game.column),
-                    .line = line.number,
-                    .identifier = line.fields.identifier}};
+            &line);
     return {.line = &line};
 }
 
-std::string flagsFieldText(std::uint32_t value, std::string_view replaced, const HandlingFile &file)
+bool writesLowerCase(const HandlingFile &file)
+{
+    int lower = 0;
+    int upper = 0;
+    for (const ReadLine &line : file.lines) {
+        if (line.fields.kind != LineKind::Standard)
+            continue;
+        const auto written = writtenValue(line.fields.flagsText);
+        if (const auto lowerCase = written ? lowerCaseLetters(written->digits) : std::nullopt)
+            ++(*lowerCase ? lower : upper);
+    }
+    return lower > upper;
+}
+
+std::string flagsFieldText(std::uint32_t value, std::string_view replaced, bool fileWritesLowerCase)
 {
     const std::optional<WrittenValue> own = writtenValue(replaced);
     const std::optional<bool> ownCase = own ? lowerCaseLetters(own->digits) : std::nullopt;
-    const bool lowerCase = ownCase ? *ownCase : fileWritesLowerCase(file);
+    const bool lowerCase = ownCase.value_or(fileWritesLowerCase);
     const bool padded = own && own->digits.size() > 1 && own->digits.front() == '0';
     const std::size_t width = padded ? own->digits.size() : 0;
     const std::string_view prefix = own ? own->prefix : std::string_view();
@@ -221,29 +252,57 @@ std::string changeFlagsFields(std::string_view bytes, TextEncoding encoding,
     return result;
 }
 
+std::string lineWithFlags(std::string_view line, std::uint32_t value, const GameProfile &game)
+{
+    const HandlingFile file = readHandlingFile(line, TextEncoding::Plain, game);
+    const ReadLine &read = file.lines.front();
+    const FlagsFieldChange change{read.number, flagsFieldText(value, read.fields.flagsText, false)};
+    return changeFlagsFields(line, TextEncoding::Plain, {&change, 1}, game);
+}
+
 std::vector<Problem> problemsOfChange(const HandlingFile &before, const HandlingFile &after,
                                       std::span<const std::size_t> lines, const GameProfile &game)
 {
     std::vector<Problem> problems;
+    // Already beyond the limit: the game fares no worse, and refusing would
+    // leave no way to mend such a file's flags.
+    const auto limitWarning = [](bool line, std::size_t size, std::size_t limit) {
+        return fmt::format("{what} a déjà {size} {unit}, plus que les {limit} que lit le jeu, qui "
+                           "peut mal {it} lire ; ce changement ne l'allonge pas",
+                           fmt::arg("what", line ? "la ligne" : "le fichier"),
+                           fmt::arg("size", size), fmt::arg("unit", line ? "caractères" : "octets"),
+                           fmt::arg("limit", limit), fmt::arg("it", line ? "la" : "le"));
+    };
     for (std::size_t i = 0; i < before.lines.size() && i < after.lines.size(); ++i) {
         const ReadLine &old = before.lines[i];
         const ReadLine &now = after.lines[i];
-        if (std::find(lines.begin(), lines.end(), now.number) == lines.end())
+        if (std::find(lines.begin(), lines.end(), now.number) == lines.end()
+            || now.text.size() <= maxLineLength)
             continue;
-        if (now.text.size() > maxLineLength && now.text.size() > old.text.size())
-            problems.push_back({.message = fmt::format("la ligne aurait {} caractères : le jeu "
-                                                       "n'en prévoit que {}",
-                                                       now.text.size(), maxLineLength),
-                                .line = now.number,
-                                .identifier = now.fields.identifier});
+        if (now.text.size() > old.text.size())
+            problems.push_back(
+                lineLimit(now, Level::Error,
+                          fmt::format("la ligne aurait {} caractères : le jeu n'en lit que {}",
+                                      now.text.size(), maxLineLength)));
+        else
+            problems.push_back(
+                lineLimit(now, Level::Warning, limitWarning(true, now.text.size(), maxLineLength)));
     }
-    if (after.text.size() > maxGameFileBytes && after.text.size() > before.text.size())
-        problems.push_back(
-            {.message = fmt::format("le fichier aurait {} octets : le jeu n'en prévoit que {}",
-                                    after.text.size(), maxGameFileBytes)});
-
-    if (!problems.empty())
+    if (after.text.size() > maxGameFileBytes) {
+        if (after.text.size() > before.text.size())
+            problems.push_back(
+                {.rule = rules::fileSize,
+                 .message = fmt::format("le fichier aurait {} octets : le jeu n'en lit que {}",
+                                        after.text.size(), maxGameFileBytes)});
+        else
+            problems.push_back(
+                {.level = Level::Warning,
+                 .rule = rules::fileSize,
+                 .message = limitWarning(false, after.text.size(), maxGameFileBytes)});
+    }
+    if (countOf(problems, Level::Error) > 0)
         return problems; // refused: what check would say of it does not matter
+
     const std::vector<Problem> known = checkHandlingFile(before, game);
     for (Problem &problem : checkHandlingFile(after, game)) {
         if (std::any_of(known.begin(), known.end(), [&](const Problem &p) {

@@ -4,10 +4,20 @@
 
 namespace bitloom::handling {
 
+namespace {
+
+constexpr std::array<const GameProfile *, 2> allGames{&viceCity, &gta3};
+
+} // namespace
+
+std::span<const GameProfile *const> games()
+{
+    return allGames;
+}
+
 const GameProfile *findGame(std::string_view option)
 {
-    static constexpr std::array<const GameProfile *, 2> games{&viceCity, &gta3};
-    for (const GameProfile *game : games) {
+    for (const GameProfile *game : allGames) {
         if (game->option == option)
             return game;
     }

@@ -1,5 +1,7 @@
 #include "MessageText.h"
 
+#include "flags/NearestNames.h"
+
 #include <fmt/format.h>
 
 namespace bitloom::handling {
@@ -48,6 +50,14 @@ std::string suggestion(std::span<const std::string_view> names)
     if (names.empty())
         return {};
     return fmt::format(" ; vouliez-vous dire {} ?", alternatives(names));
+}
+
+std::string identifierSuggestion(std::string_view identifier, const GameProfile &game)
+{
+    if (const auto handling = game.identifierOfModel(identifier))
+        return fmt::format(" ; {} est un nom de modèle, son identifiant de handling est {}",
+                           shown(identifier), *handling);
+    return suggestion(flags::nearestNames(identifier, game.identifiers));
 }
 
 std::string entryLabel(LineKind kind)

@@ -34,6 +34,11 @@ std::string alternatives(std::span<const std::string_view> names);
 // " ; vouliez-vous dire A ou B ?", or nothing when there is no name.
 std::string suggestion(std::span<const std::string_view> names);
 
+// For an identifier the game does not know: " ; pcj600 est un nom de
+// modèle, son identifiant de handling est BIKE" for a model's name, the
+// nearest identifiers otherwise, or nothing.
+std::string identifierSuggestion(std::string_view identifier, const GameProfile &game);
+
 // "ligne standard", "entrée bateau (%)".
 std::string entryLabel(LineKind kind);
 // "28 flags de GTA: Vice-City".

@@ -1,6 +1,8 @@
 // The vehicle identifiers each game knows, in its own order. The game looks
 // a line's first field up in this list, exactly and case-sensitively; a name
-// it does not find sends it writing outside its handling table.
+// it does not find sends it writing outside its handling table. And the
+// models that name another identifier than their own name, which people
+// type instead.
 #pragma once
 
 #include <array>
@@ -35,5 +37,34 @@ inline constexpr std::array<std::string_view, 57> gta3Identifiers{
     "HOODS",    "AIRTRAIN", "DEADDODO", "SPEEDER",  "REEFER",  "PANLANT",  "FLATBED",  "YANKEE",
     "BORGNINE",
 };
+
+// A vehicle model (the name in the game's default.ide and its scripts) and
+// the handling identifier it names there.
+struct ModelName {
+    std::string_view model;
+    std::string_view identifier;
+};
+
+// Vice-City's default.ide, section cars: the models whose name is not their
+// handling identifier.
+inline constexpr std::array<ModelName, 17> viceCityModelNames{{
+    {"chopper", "HELI"},
+    {"sentxs", "MAFIA"},
+    {"pizzaboy", "MOPED"},
+    {"caddy", "GOLFCART"},
+    {"skimmer", "SEAPLANE"},
+    {"pcj600", "BIKE"},
+    {"faggio", "MOPED"},
+    {"rcraider", "RCCOPTER"},
+    {"sanchez", "DIRTBIKE"},
+    {"coastg", "COASTGRD"},
+    {"sabre", "SABRE1"},
+    {"vcnmav", "COASTMAV"},
+    {"jetmax", "CUPBOAT"},
+    {"mesa", "DESPERAD"},
+    {"hotrina", "HOTRING"},
+    {"hotrinb", "HOTRING"},
+    {"vicechee", "CHEETAH"},
+}};
 
 } // namespace bitloom::handling

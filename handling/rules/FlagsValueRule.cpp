@@ -22,7 +22,7 @@ void checkFlagsValues(const HandlingFile &file, const GameProfile &game,
             line,
             reading.problem == flags::ValueProblem::AboveFlags ? Level::Warning : Level::Error,
             valueProblemText(text, reading, game));
-        problem.input = text;
+        problem.input = std::string(text);
         problem.gameValue = reading.gameValue;
         problems.push_back(std::move(problem));
     }

@@ -1,6 +1,5 @@
 #include "Rules.h"
 
-#include "flags/NearestNames.h"
 #include "handling/MessageText.h"
 
 #include <algorithm>
@@ -47,7 +46,7 @@ std::string unknownIdentifier(const ReadLine &line, const GameProfile &game)
         const char marker = vehicleLineKind(line.fields.kind).marker;
         text += fmt::format(" ; \"{}\" doit être suivi d'un espace", marker);
     }
-    return text + suggestion(flags::nearestNames(identifier, game.identifiers));
+    return text + identifierSuggestion(identifier, game);
 }
 
 } // namespace

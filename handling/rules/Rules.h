@@ -47,6 +47,11 @@ void checkDuplicates(const HandlingFile &file, const GameProfile &game,
 // IS_BIKE, IS_BOAT, IS_HELI and IS_PLANE against the sections' entries.
 void checkSectionFlags(const HandlingFile &file, const GameProfile &game,
                        std::vector<Problem> &problems);
+// Vehicle lines after ";the end", which the game never reads.
+void checkAfterEnd(const HandlingFile &file, const GameProfile &game,
+                   std::vector<Problem> &problems);
+// Standard lines that all have another game's field count.
+void checkGame(const HandlingFile &file, const GameProfile &game, std::vector<Problem> &problems);
 
 // A problem of one line, with the vehicle's identifier when it has one.
 inline Problem lineProblem(const ReadLine &line, Level level, std::string message)
@@ -54,7 +59,7 @@ inline Problem lineProblem(const ReadLine &line, Level level, std::string messag
     return {.level = level,
             .message = std::move(message),
             .line = line.number,
-            .identifier = line.fields.identifier};
+            .identifier = std::string(line.fields.identifier)};
 }
 
 } // namespace bitloom::handling::rules

@@ -249,14 +249,14 @@ TEST_CASE("files that cannot be read, or not as text")
     }
 }
 
-// Some megabytes, Windows endings: read whole, every line checked, in well
-// under the test's time.
+// Up to a megabyte, Windows endings: read whole, every line checked, in well
+// under the test's time; far more, refused without being read.
 TEST_CASE("a large file")
 {
     const TempFolder folder("bitloom-flags-large");
     const char *identifiers[] = {"LANDSTAL", "IDAHO", "STINGER", "LINERUN", "PEREN"};
     std::string text;
-    constexpr int vehicles = 40000;
+    constexpr int vehicles = 6000;
     for (int i = 0; i < vehicles; ++i) {
         char flags[8];
         std::snprintf(flags, sizeof flags, "%x", i * 977 % 0xFFFF);
@@ -270,9 +270,21 @@ TEST_CASE("a large file")
     // (The values keep to digits 1 to 4: no vehicle needs a section entry.)
     CHECK(std::count(r.err.begin(), r.err.end(), '\n') == vehicles - 5 + 1);
     CHECK(std::count(r.out.begin(), r.out.end(), '\n') == 1 + vehicles + 2);
-    CHECK(r.out.find("\n   40000  PEREN ") != std::string::npos);
-    CHECK(r.out.ends_with("\nlignes de véhicules : 40000 ; 39996 erreurs (E) ; 0 avertissement "
+    CHECK(r.out.find("\n   6000   PEREN ") != std::string::npos);
+    CHECK(r.out.ends_with("\nlignes de véhicules : 6000 ; 5996 erreurs (E) ; 0 avertissement "
                           "(A)\n"));
+
+    const fs::path huge = folder.write("huge.cfg", text);
+    fs::resize_file(huge, 200 * 1024 * 1024);
+    for (const char *command : {"check", "set"}) {
+        CAPTURE(command);
+        const ProgramRun refused = run({command, huge.string(), "LANDSTAL", "0"});
+        CHECK(refused.status == 1);
+        CHECK((refused.out + refused.err)
+                  .find("fichier de 209715200 octets : bien plus que les 55000 que lit le "
+                        "jeu")
+              != std::string::npos);
+    }
 }
 
 TEST_CASE("an output that cannot be written is an error")
@@ -288,10 +300,10 @@ TEST_CASE("a wrong command line ends with 2 and a hint; help and the version wit
     CHECK(wrong.status == 2);
     CHECK(wrong.out == "");
     CHECK(wrong.err
-          == "bitloom-flags: commande inconnue \"verify\" (decode, encode, list, scan, check "
-             "ou set)\nAide : bitloom-flags --help\n");
+          == "bitloom-flags: commande inconnue \"verify\" (decode, encode, list, scan, check, "
+             "set ou help)\nAide : bitloom-flags --help\n");
 
-    const ProgramRun help = run({"decode", "--help"});
+    const ProgramRun help = run({"--json", "--help"});
     CHECK(help.status == 0);
     CHECK(help.err == "");
     CHECK(help.out.starts_with("Utilisation : bitloom-flags [OPTIONS] COMMANDE ARGUMENTS...\n"));
@@ -303,6 +315,17 @@ TEST_CASE("a wrong command line ends with 2 and a hint; help and the version wit
           "\n  check ", "\n  0  aucune erreur"}) {
         CAPTURE(heading);
         CHECK(help.out.find(heading) != std::string::npos);
+    }
+
+    // One command's: its usage, its options, its sections.
+    for (const std::vector<std::string> &asked :
+         {std::vector<std::string>{"help", "set"}, {"set", "--help"}}) {
+        const ProgramRun set = run(asked);
+        CHECK(set.status == 0);
+        CHECK(set.out.starts_with("Utilisation : bitloom-flags [OPTIONS] set FICHIER "));
+        CHECK(set.out.find("\n  --dry-run ") != std::string::npos);
+        CHECK(set.out.find("\nÉcriture (set) :\n") != std::string::npos);
+        CHECK(set.out.find("\nCommandes :\n") == std::string::npos);
     }
 
     const ProgramRun version = run({"--version"});

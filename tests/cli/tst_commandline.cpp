@@ -58,6 +58,7 @@ TEST_CASE("a command, its operands and the options, in any order")
         {{"-h"}, Command::Help, false, "vc", {}},
         {{"frobnicate", "--bogus", "--help"}, Command::Help, false, "vc", {}},
         {{"decode", "--version"}, Command::Version, false, "vc", {}},
+        {{"help"}, Command::Help, false, "vc", {}},
     };
     for (const Case &c : cases) {
         CAPTURE(c.arguments.size());
@@ -74,12 +75,12 @@ TEST_CASE("a command, its operands and the options, in any order")
 TEST_CASE("a wrong command line says what is wrong")
 {
     const std::pair<std::vector<std::string_view>, const char *> cases[] = {
-        {{}, "commande manquante (decode, encode, list, scan, check ou set)"},
-        {{"--json"}, "commande manquante (decode, encode, list, scan, check ou set)"},
+        {{}, "commande manquante (decode, encode, list, scan, check, set ou help)"},
+        {{"--json"}, "commande manquante (decode, encode, list, scan, check, set ou help)"},
         {{"frobnicate", "1"},
-         "commande inconnue \"frobnicate\" (decode, encode, list, scan, check ou set)"},
+         "commande inconnue \"frobnicate\" (decode, encode, list, scan, check, set ou help)"},
         {{"--", "--json", "1"},
-         "commande inconnue \"--json\" (decode, encode, list, scan, check ou set)"},
+         "commande inconnue \"--json\" (decode, encode, list, scan, check, set ou help)"},
         {{"decode"}, "decode attend au moins une valeur"},
         {{"encode", "--json"}, "encode attend au moins un nom de flag"},
         {{"scan"}, "scan attend un fichier"},
@@ -89,10 +90,34 @@ TEST_CASE("a wrong command line says what is wrong")
         {{"decode", "--hex", "1"}, "option inconnue \"--hex\""},
         {{"decode", "1", "--game"}, "--game attend vc ou gta3"},
         {{"--game", "sa", "decode", "1"}, "jeu inconnu \"sa\" : --game attend vc ou gta3"},
-        {{"--game=", "decode", "1"}, "jeu inconnu \"\" : --game attend vc ou gta3"},
+        {{"--game=", "decode", "1"}, "--game attend vc ou gta3"},
+        {{"--json=1", "decode", "1"}, "option inconnue \"--json=1\""},
+        {{"--dry-run", "decode", "1"}, "l'option --dry-run ne sert qu'à set"},
+        {{"help", "frobnicate"},
+         "commande inconnue \"frobnicate\" (decode, encode, list, scan, check, set ou help)"},
+        {{"help", "set", "scan"}, "help n'attend qu'un nom de commande"},
     };
     for (const auto &[arguments, message] : cases) {
         CAPTURE(message);
         CHECK(parse(arguments).usageError == message);
+    }
+}
+
+TEST_CASE("the help of one command, asked for in either way")
+{
+    const std::pair<std::vector<std::string_view>, Command> asked[] = {
+        {{"help", "set"}, Command::Set},
+        {{"set", "--help"}, Command::Set},
+        {{"--json", "scan", "-h", "f"}, Command::Scan},
+        {{"-h", "frobnicate", "check"}, Command::Check},
+        {{"help"}, Command::Help},
+        {{"--help", "frobnicate"}, Command::Help},
+    };
+    for (const auto &[arguments, topic] : asked) {
+        CAPTURE(arguments.front());
+        const CommandLine line = parse(arguments);
+        CHECK(line.usageError == "");
+        CHECK(line.options.command == Command::Help);
+        CHECK(line.options.helpTopic == topic);
     }
 }

@@ -22,12 +22,21 @@ const std::string sample = crlfLines({
 // One warning (bits beyond the flags) and no error.
 const std::string warned = lines({vehicleLine("STINGER", "c0002180"), ";the end"});
 
-std::vector<std::string> messages(const std::vector<ReportedProblem> &problems)
+std::vector<std::string> messages(const std::vector<handling::Problem> &problems)
 {
     std::vector<std::string> texts;
-    for (const ReportedProblem &p : problems)
-        texts.push_back(std::to_string(p.line) + ' ' + p.identifier + ' ' + p.rule);
+    for (const handling::Problem &p : problems)
+        texts.push_back(std::to_string(p.line) + ' ' + p.identifier + ' ' + std::string(p.rule));
     return texts;
+}
+
+// "line identifier", one per vehicle line scanned.
+std::vector<std::string> vehicles(const CommandRun &run)
+{
+    std::vector<std::string> rows;
+    for (const handling::ScannedVehicle &v : run.report.scan->vehicles)
+        rows.push_back(std::to_string(v.line) + ' ' + v.identifier);
+    return rows;
 }
 
 } // namespace
@@ -37,7 +46,7 @@ TEST_CASE("scan: every vehicle line; its problems on the error output; warnings 
     const CommandRun good = runCommand({"scan", "-"}, sample);
     CHECK(good.status == 0);
     CHECK(good.err == "");
-    CHECK(good.report.vehicles == std::vector<std::string>{"2 LANDSTAL", "3 LANDSTAL", "4 IDAHO"});
+    CHECK(vehicles(good) == std::vector<std::string>{"2 LANDSTAL", "3 LANDSTAL", "4 IDAHO"});
 
     const CommandRun warning = runCommand({"scan", "-"}, warned);
     CHECK(warning.status == 0);
@@ -45,34 +54,13 @@ TEST_CASE("scan: every vehicle line; its problems on the error output; warnings 
 
     const CommandRun error = runCommand({"scan", "-"}, lines({vehicleLine("IDAHO", "0xZZ")}));
     CHECK(error.status == 1);
-    CHECK(messages(error.report.problems) == std::vector<std::string>{"1 IDAHO flags", "1  end"});
+    CHECK(messages(error.report.scan->problems)
+          == std::vector<std::string>{"1 IDAHO flags", "1  end"});
     CHECK(error.err
           == "-:1: erreur : IDAHO : valeur \"0xZZ\" : caractère non hexadécimal 'Z' en position "
              "3 ; le jeu lirait 0\n"
              "-:1: erreur : pas de ligne \";the end\" : le jeu ne saurait pas où s'arrêtent les "
              "données\n");
-}
-
-TEST_CASE("scan of some vehicles: theirs and the whole file's problems, whatever the case")
-{
-    const std::string file = lines({
-        vehicleLine("SENTINEL", "0"),   // defined again: an error
-        vehicleLine("SENTINEL", "200"), //
-        vehicleLine("IDAHO", "zz"),     // an error of another vehicle
-        vehicleLine("FREEWAY", "0"),    //
-        bikeEntry("FREEWAY"),           // a warning: no IS_BIKE
-        "; " + std::string(230, '-'),   // too long: the whole file's
-        ";the end",
-    });
-    const CommandRun run = runCommand({"scan", "-", "sentinel", "FREEWAY", "BLISTA"}, file);
-    CHECK(run.status == 1);
-    CHECK(run.report.vehicles
-          == std::vector<std::string>{"1 SENTINEL", "2 SENTINEL", "4 FREEWAY", "5 FREEWAY"});
-    CHECK(messages(run.report.problems)
-          == std::vector<std::string>{"0  ", "1 SENTINEL duplicate", "5 FREEWAY section",
-                                      "6  line-length"});
-    CHECK(run.report.problems[0].message == "aucune ligne du véhicule \"BLISTA\" dans le fichier");
-    CHECK(run.report.problems[0].level == handling::Level::Warning);
 }
 
 TEST_CASE("scan of a file that cannot be read")
@@ -82,9 +70,9 @@ TEST_CASE("scan of a file that cannot be read")
     const CommandRun run = runCommand({"scan", absent});
     CHECK(run.status == 1);
     CHECK(run.err == absent + ": erreur : fichier introuvable\n");
-    CHECK(run.report.vehicles.empty());
-    REQUIRE(run.report.problems.size() == 1);
-    CHECK(run.report.problems[0].message == "fichier introuvable");
+    CHECK(run.report.scan->vehicles.empty());
+    REQUIRE(run.report.scan->problems.size() == 1);
+    CHECK(run.report.scan->problems[0].message == "fichier introuvable");
 
     const CommandRun utf32 = runCommand({"scan", "-"}, std::string("\xFF\xFE\0\0;\0\0\0", 8));
     CHECK(utf32.status == 1);
@@ -100,8 +88,8 @@ TEST_CASE("scan reads a UTF-16 file, and reports it")
         utf16 += std::string{c, '\0'};
     const CommandRun run = runCommand({"scan", "-"}, utf16);
     CHECK(run.status == 1);
-    CHECK(run.report.vehicles == std::vector<std::string>{"2 LANDSTAL", "3 LANDSTAL", "4 IDAHO"});
-    CHECK(messages(run.report.problems) == std::vector<std::string>{"1  encoding"});
+    CHECK(vehicles(run) == std::vector<std::string>{"2 LANDSTAL", "3 LANDSTAL", "4 IDAHO"});
+    CHECK(messages(run.report.scan->problems) == std::vector<std::string>{"1  encoding"});
 }
 
 TEST_CASE("check: every file's problems in the report, the totals, and only errors fail")
@@ -115,19 +103,19 @@ TEST_CASE("check: every file's problems in the report, the totals, and only erro
     const CommandRun warnings = runCommand({"check", good, "-"}, warned);
     CHECK(warnings.status == 0);
     CHECK(warnings.err == "");
-    CHECK(warnings.report.errors == 0);
-    CHECK(warnings.report.warnings == 1);
+    CHECK(warnings.report.check->errors == 0);
+    CHECK(warnings.report.check->warnings == 1);
 
     const CommandRun errors = runCommand({"check", good, bad, absent, "-"}, warned);
     CHECK(errors.status == 1);
     CHECK(errors.err == "");
-    REQUIRE(errors.report.checkedFiles.size() == 4);
-    CHECK(errors.report.checkedFiles[0].problems.empty());
-    CHECK(messages(errors.report.checkedFiles[1].problems)
-          == std::vector<std::string>{"1 MANANNA vehicle"});
-    CHECK(errors.report.checkedFiles[2].name == absent);
-    CHECK(errors.report.checkedFiles[2].problems.at(0).message == "fichier introuvable");
-    CHECK(errors.report.checkedFiles[3].name == "-");
-    CHECK(errors.report.errors == 2);
-    CHECK(errors.report.warnings == 1);
+    const auto &files = errors.report.check->files;
+    REQUIRE(files.size() == 4);
+    CHECK(files[0].problems.empty());
+    CHECK(messages(files[1].problems) == std::vector<std::string>{"1 MANANNA vehicle"});
+    CHECK(files[2].file == absent);
+    CHECK(files[2].problems.at(0).message == "fichier introuvable");
+    CHECK(files[3].file == "-");
+    CHECK(errors.report.check->errors == 2);
+    CHECK(errors.report.check->warnings == 1);
 }

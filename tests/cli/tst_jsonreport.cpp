@@ -27,11 +27,16 @@ Json written(Write &&write)
 // identifier; null when the report is not valid JSON.
 Json scanReport(const std::string &identifier, const std::string &file = "handling.cfg")
 {
-    ScanResult result;
-    result.vehicles.push_back({1, LineKind::Standard, identifier, "1", 1});
-    result.problems.push_back({.message = "m", .line = 2, .identifier = identifier});
+    const ScanReport report{.file = file,
+                            .vehicles = {{.line = 1,
+                                          .kind = LineKind::Standard,
+                                          .identifier = identifier,
+                                          .flagsText = "1",
+                                          .gameValue = 1,
+                                          .flags = 1}},
+                            .problems = {{.message = "m", .line = 2, .identifier = identifier}}};
     std::ostringstream out;
-    JsonReport(out).scanned(file, result, {}, viceCity);
+    JsonReport(out).scanned(report);
     return Json::parse(out.str(), nullptr, false);
 }
 
@@ -39,12 +44,15 @@ Json scanReport(const std::string &identifier, const std::string &file = "handli
 
 TEST_CASE("decode: each value with its flags, and each problem with what the game reads")
 {
-    const std::vector<DecodedValue> values{{"0x40002004", 0x2004, 0x40000000}, {"0", 0, 0}};
-    const std::vector<Problem> problems{
-        {.level = Level::Warning, .message = "w", .input = "0x40002004", .gameValue = 0x40002004},
-        {.message = "e", .input = "zz"}};
-    CHECK(written([&](Report &r) { r.decoded(values, problems, viceCity); }) == Json::parse(R"({
-        "game": "vc",
+    const ValueReport report{.values = {{"0x40002004", 0x2004, 0x40000000}, {"0", 0, 0}},
+                             .problems = {{.level = Level::Warning,
+                                           .rule = "request",
+                                           .message = "w",
+                                           .input = "0x40002004",
+                                           .gameValue = 0x40002004},
+                                          {.rule = "request", .message = "e", .input = "zz"}}};
+    CHECK(written([&](Report &r) { r.decoded(report); }) == Json::parse(R"({
+        "version": 1, "command": "decode", "game": "vc",
         "values": [
             {"input": "0x40002004", "value": "2004", "flags": [
                 {"bit": 2, "digit": 1, "mask": "4", "name": "REV_BONNET",
@@ -55,24 +63,26 @@ TEST_CASE("decode: each value with its flags, and each problem with what the gam
             {"input": "0", "value": "0", "flags": []}
         ],
         "problems": [
-            {"input": "0x40002004", "level": "warning", "message": "w", "gameReads": "40002004"},
-            {"input": "zz", "level": "error", "message": "e"}
+            {"input": "0x40002004", "level": "warning", "rule": "request", "message": "w",
+             "gameReads": "40002004"},
+            {"input": "zz", "level": "error", "rule": "request", "message": "e"}
         ]
     })"));
 }
 
 TEST_CASE("encode: the value and its flags, or none after a wrong name")
 {
-    CHECK(written([](Report &r) { r.encoded(0x8000000, {}, gta3); }) == Json::parse(R"({
-        "game": "gta3", "value": "8000000", "flags": [
+    CHECK(written([](Report &r) { r.encoded({.game = &gta3, .value = 0x8000000}); })
+          == Json::parse(R"({
+        "version": 1, "command": "encode", "game": "gta3", "value": "8000000", "flags": [
             {"bit": 27, "digit": 7, "mask": "8000000", "name": "SPECIAL_FLIGHT",
              "description": "Utilisé par des véhicules volants mais leur but exact n'est pas certain."}
         ], "problems": []
     })"));
-    const std::vector<Problem> problems{{.message = "m", .input = "IS_TRAIN"}};
-    CHECK(written([&](Report &r) { r.encoded(std::nullopt, problems, viceCity); })
-          == Json::parse(R"({"game": "vc", "problems": [
-              {"input": "IS_TRAIN", "level": "error", "message": "m"}]})"));
+    const ValueReport wrong{.problems = {{.rule = "request", .message = "m", .input = "IS_TRAIN"}}};
+    CHECK(written([&](Report &r) { r.encoded(wrong); })
+          == Json::parse(R"({"version": 1, "command": "encode", "game": "vc", "problems": [
+              {"input": "IS_TRAIN", "level": "error", "rule": "request", "message": "m"}]})"));
 }
 
 TEST_CASE("list: every flag of the game, with the spellings of the game's own file")
@@ -91,61 +101,85 @@ TEST_CASE("list: every flag of the game, with the spellings of the game's own fi
 
 TEST_CASE("scan: the vehicles, the counts of each kind of line, the problems")
 {
-    ScanResult result;
-    result.vehicles = {{3, LineKind::Standard, "LANDSTAL", "c0000040", 0xC0000040},
-                       {4, LineKind::Standard, "IDAHO", "zz", std::nullopt},
-                       {5, LineKind::Boat, "PREDATOR", "", std::nullopt}};
-    result.problems = {{.level = Level::Warning,
-                        .rule = "flags",
-                        .message = "w",
-                        .line = 3,
-                        .identifier = "LANDSTAL",
-                        .input = "c0000040",
-                        .gameValue = 0xC0000040},
-                       {.rule = "end", .message = "e", .line = 6}};
-    const std::array<std::string_view, 1> only{"landstal"};
-    CHECK(written([&](Report &r) { r.scanned("f.cfg", result, only, viceCity); })
-          == Json::parse(R"({
-        "file": "f.cfg", "game": "vc", "column": "ae", "only": ["landstal"],
+    const ScanReport report{
+        .file = "f.cfg",
+        .only = {"landstal"},
+        .vehicles
+        = {{.line = 3,
+            .kind = LineKind::Standard,
+            .identifier = "LANDSTAL",
+            .flagsText = "c0000040",
+            .gameValue = 0xC0000040,
+            .flags = 0x40,
+            .extraBits = 0xC0000000,
+            .level = Level::Warning},
+           {.line = 4, .kind = LineKind::Standard, .identifier = "IDAHO", .flagsText = "zz"},
+           {.line = 5, .kind = LineKind::Boat, .identifier = "PREDATOR"},
+           {.line = 8,
+            .kind = LineKind::Standard,
+            .identifier = "CHEETAH",
+            .flagsText = "0",
+            .gameValue = 0,
+            .read = false,
+            .level = Level::Error}},
+        .problems = {{.level = Level::Warning,
+                      .rule = "flags",
+                      .message = "w",
+                      .line = 3,
+                      .identifier = "LANDSTAL",
+                      .input = "c0000040",
+                      .gameValue = 0xC0000040},
+                     {.rule = "end", .message = "e", .line = 6},
+                     {.rule = "after-end", .message = "a", .line = 8, .identifier = "CHEETAH"}},
+        .linesPerKind = {3, 1, 0, 0},
+        .errors = 2,
+        .warnings = 1};
+    CHECK(written([&](Report &r) { r.scanned(report); }) == Json::parse(R"({
+        "version": 1, "command": "scan", "game": "vc",
+        "file": "f.cfg", "column": "ae", "only": ["landstal"],
         "vehicles": [
-            {"line": 3, "kind": "standard", "identifier": "LANDSTAL", "raw": "c0000040",
-             "gameReads": "C0000040", "value": "40", "extraBits": "C0000000", "flags": ["IS_BUS"],
-             "level": "warning"},
-            {"line": 4, "kind": "standard", "identifier": "IDAHO", "raw": "zz", "flags": []},
-            {"line": 5, "kind": "boat", "identifier": "PREDATOR"}
+            {"line": 3, "kind": "standard", "identifier": "LANDSTAL", "read": true,
+             "raw": "c0000040", "gameReads": "C0000040", "value": "40", "extraBits": "C0000000",
+             "flags": ["IS_BUS"], "level": "warning"},
+            {"line": 4, "kind": "standard", "identifier": "IDAHO", "read": true, "raw": "zz",
+             "flags": []},
+            {"line": 5, "kind": "boat", "identifier": "PREDATOR", "read": true},
+            {"line": 8, "kind": "standard", "identifier": "CHEETAH", "read": false, "raw": "0",
+             "gameReads": "0", "value": "0", "flags": [], "level": "error"}
         ],
-        "counts": {"lines": {"standard": 2, "boat": 1, "bike": 0, "flying": 0},
-                   "errors": 1, "warnings": 1},
+        "counts": {"lines": {"standard": 3, "boat": 1, "bike": 0, "flying": 0},
+                   "errors": 2, "warnings": 1},
         "problems": [
             {"line": 3, "level": "warning", "rule": "flags", "identifier": "LANDSTAL",
              "raw": "c0000040", "message": "w", "gameReads": "C0000040"},
-            {"line": 6, "level": "error", "rule": "end", "message": "e"}
+            {"line": 6, "level": "error", "rule": "end", "message": "e"},
+            {"line": 8, "level": "error", "rule": "after-end", "identifier": "CHEETAH",
+             "message": "a"}
         ]
     })"));
 
     // A file not read at all gives the same document, so that scripts read them alike.
     CHECK(written([](Report &r) {
-              r.notScanned("absent.cfg", {.message = "fichier introuvable"}, viceCity);
+              r.scanned(unreadFile("absent.cfg", "fichier introuvable", viceCity));
           })
           == Json::parse(R"({
-        "file": "absent.cfg", "game": "vc", "column": "ae", "vehicles": [],
+        "version": 1, "command": "scan", "game": "vc",
+        "file": "absent.cfg", "column": "ae", "vehicles": [],
         "counts": {"lines": {"standard": 0, "boat": 0, "bike": 0, "flying": 0},
                    "errors": 1, "warnings": 0},
-        "problems": [{"level": "error", "message": "fichier introuvable"}]
+        "problems": [{"level": "error", "rule": "file", "message": "fichier introuvable"}]
     })"));
 }
 
 TEST_CASE("check: one document for all the files, with their counts and the totals")
 {
-    const std::vector<Problem> bad{
-        {.rule = "vehicle", .message = "m", .line = 1, .identifier = "X"}};
-    CHECK(written([&](Report &r) {
-              r.checked("good.cfg", {}, viceCity);
-              r.checked("bad.cfg", bad, viceCity);
-              r.checkEnded(2, 1, 0, viceCity);
-          })
-          == Json::parse(R"({
-        "game": "vc",
+    const CheckReport report{
+        .files
+        = {{"good.cfg", {}},
+           {"bad.cfg", {{.rule = "vehicle", .message = "m", .line = 1, .identifier = "X"}}, 1}},
+        .errors = 1};
+    CHECK(written([&](Report &r) { r.checked(report); }) == Json::parse(R"({
+        "version": 1, "command": "check", "game": "vc",
         "files": [
             {"file": "good.cfg", "errors": 0, "warnings": 0, "problems": []},
             {"file": "bad.cfg", "errors": 1, "warnings": 0, "problems": [
@@ -217,30 +251,33 @@ TEST_CASE("valid UTF-8 is kept as it is")
 
 TEST_CASE("set: each line changed, before and after, and where the old file is kept")
 {
-    const std::vector<FlagsChange> changes{{.line = 3,
-                                            .identifier = "LANDSTAL",
-                                            .oldText = "220",
-                                            .newText = "4000200",
-                                            .oldFlags = 0x220,
-                                            .newFlags = 0x4000200,
-                                            .oldLine = "LANDSTAL 1 220 1",
-                                            .newLine = "LANDSTAL 1 4000200 1"}};
-    CHECK(written([&](Report &r) {
-              r.set("h.cfg", changes, SetOutcome::Written, "h.cfg.bak", {}, viceCity);
-          })
-          == Json::parse(R"({
-        "file": "h.cfg", "game": "vc", "column": "ae", "outcome": "written",
+    const SetReport written{.file = "h.cfg",
+                            .outcome = SetOutcome::Written,
+                            .changes = {{.line = 3,
+                                         .identifier = "LANDSTAL",
+                                         .oldText = "220",
+                                         .newText = "4000200",
+                                         .oldFlags = 0x220,
+                                         .newFlags = 0x4000200,
+                                         .oldLine = "LANDSTAL 1 220 1",
+                                         .newLine = "LANDSTAL 1 4000200 1"}},
+                            .backup = "h.cfg.bak"};
+    CHECK(::written([&](Report &r) { r.set(written); }) == Json::parse(R"({
+        "version": 1, "command": "set", "game": "vc",
+        "file": "h.cfg", "column": "ae", "outcome": "written",
         "changes": [{"line": 3, "identifier": "LANDSTAL", "old": "220", "new": "4000200",
                      "added": ["GOOD_IN_SAND"], "removed": ["IS_VAN"],
                      "oldLine": "LANDSTAL 1 220 1", "newLine": "LANDSTAL 1 4000200 1"}],
         "backup": "h.cfg.bak",
         "problems": []
     })"));
-    const Json refused = written([&](Report &r) {
-        r.set("h.cfg", {}, SetOutcome::Refused, {}, {{.message = "m", .identifier = "BUS"}},
-              viceCity);
+    const Json refused = ::written([&](Report &r) {
+        r.set({.file = "h.cfg",
+               .problems = {{.rule = "missing", .message = "m", .line = 4, .identifier = "BUS"}}});
     });
     CHECK(refused["outcome"] == "refused");
     CHECK(!refused.contains("backup"));
-    CHECK(refused["problems"][0]["identifier"] == "BUS");
+    CHECK(refused["problems"][0]
+          == Json::parse(R"({"line": 4, "level": "error", "rule": "missing", "identifier": "BUS",
+                             "message": "m"})"));
 }

@@ -54,7 +54,7 @@ TEST_CASE("set writes the new values, keeps the old file, and check finds nothin
         = handling.set({"LANDSTAL", "+GOOD_IN_SAND", "-IS_VAN", "IDAHO", "0x4", "BIKE", "IS_LOW"});
     CHECK(run.err == "");
     CHECK(run.status == 0);
-    CHECK(run.report.setOutcome == cli::SetOutcome::Written);
+    CHECK(run.report.setReport->outcome == handling::SetOutcome::Written);
     CHECK(contentsOf(handling.file)
           == crlfLines({
               "; Vehicle handling, as a modder keeps it",
@@ -70,7 +70,7 @@ TEST_CASE("set writes the new values, keeps the old file, and check finds nothin
 
     const CommandRun check = runCommand({"check", handling.path});
     CHECK(check.status == 0);
-    CHECK(check.report.warnings == 0);
+    CHECK(check.report.check->warnings == 0);
 
     // What the change would add to check's findings is said, not refused.
     const CommandRun bike = handling.set({"IDAHO", "+IS_BIKE"});
@@ -85,12 +85,13 @@ TEST_CASE("--dry-run shows, --no-backup keeps no copy, and flags already so writ
     const HandlingFolder handling(sample);
     const CommandRun dry = runCommand({"set", "--dry-run", handling.path, "LANDSTAL", "0"});
     CHECK(dry.status == 0);
-    CHECK(dry.report.setOutcome == cli::SetOutcome::DryRun);
-    CHECK(dry.report.vehicles == std::vector<std::string>{"2 LANDSTAL 0"});
+    CHECK(dry.report.setReport->outcome == handling::SetOutcome::DryRun);
+    REQUIRE(dry.report.setReport->changes.size() == 1);
+    CHECK(dry.report.setReport->changes[0].newLine == vehicleLine("LANDSTAL", "0"));
 
     const CommandRun same = handling.set({"LANDSTAL", "+IS_VAN", "IDAHO", "50"});
     CHECK(same.status == 0);
-    CHECK(same.report.setOutcome == cli::SetOutcome::Unchanged);
+    CHECK(same.report.setReport->outcome == handling::SetOutcome::Unchanged);
     CHECK(namesIn(handling.folder.path()) == std::vector<std::string>{"handling.cfg"});
     CHECK(contentsOf(handling.file) == sample);
 
@@ -98,6 +99,25 @@ TEST_CASE("--dry-run shows, --no-backup keeps no copy, and flags already so writ
     CHECK(bare.status == 0);
     CHECK(namesIn(handling.folder.path()) == std::vector<std::string>{"handling.cfg"});
     CHECK(contentsOf(handling.file).find(vehicleLine("LANDSTAL", "0")) != std::string::npos);
+}
+
+TEST_CASE("a field the game reads as the value asked is still mended; a file past a limit is said")
+{
+    // "0x" is read as 0, but is no value.
+    const HandlingFolder broken(lines({vehicleLine("IDAHO", "0x"), ";the end"}));
+    const CommandRun mended = broken.set({"IDAHO", "0"});
+    CHECK(mended.status == 0);
+    CHECK(contentsOf(broken.file) == lines({vehicleLine("IDAHO", "0"), ";the end"}));
+
+    std::string past = lines({vehicleLine("LANDSTAL", "0")});
+    past += "; " + std::string(55001 - past.size() - 3, '.') + '\n';
+    const HandlingFolder large(past);
+    const CommandRun warned = large.set({"LANDSTAL", "1"});
+    CHECK(warned.status == 0);
+    CHECK(warned.err
+          == large.path
+                 + ": avertissement : le fichier a déjà 55001 octets, plus que les 55000 que lit "
+                   "le jeu, qui peut mal le lire ; ce changement ne l'allonge pas\n");
 }
 
 TEST_CASE("whatever set refuses, the file stays byte for byte, with nothing beside it")
@@ -157,13 +177,13 @@ TEST_CASE("whatever set refuses, the file stays byte for byte, with nothing besi
          lines({longLine}),
          {"LANDSTAL", "4000200"},
          1,
-         "LANDSTAL : la ligne aurait 205 caractères : le jeu n'en prévoit que 200"},
+         "LANDSTAL : la ligne aurait 205 caractères : le jeu n'en lit que 200"},
         {"file", full, {"LANDSTAL", "1"}, 0, ""}, // as long as before: allowed
         {"file",
          full,
          {"LANDSTAL", "11"},
          1,
-         "le fichier aurait 55001 octets : le jeu n'en prévoit que 55000"},
+         "le fichier aurait 55001 octets : le jeu n'en lit que 55000"},
         {"binary",
          std::string("\x01\0", 2) + sample,
          {"LANDSTAL", "0"},
@@ -180,6 +200,27 @@ TEST_CASE("whatever set refuses, the file stays byte for byte, with nothing besi
          1,
          "fichier en UTF-32 LE (d'après sa marque d'ordre des octets) : encodage non lu ; "
          "enregistrez-le en ANSI"},
+        {"after the end",
+         lines({vehicleLine("LANDSTAL", "0"), ";the end", vehicleLine("CHEETAH", "0")}),
+         {"CHEETAH", "+IS_LOW"},
+         1,
+         "CHEETAH : sa ligne 3 est après \";the end\" (ligne 2) : le jeu ne la lit pas"},
+        {"spelt otherwise",
+         lines({vehicleLine("LANDSTAL", "0"), vehicleLine("banshee", "0")}),
+         {"BANSHEE", "+IS_LOW"},
+         1,
+         ":2: erreur : BANSHEE : la ligne 2 l'écrit \"banshee\" : le jeu ne connaît que BANSHEE"},
+        {"a model's name",
+         sample,
+         {"PCJ600", "0"},
+         1,
+         "PCJ600 : identifiant inconnu de GTA: Vice-City ; PCJ600 est un nom de modèle, son "
+         "identifiant de handling est BIKE"},
+        {"a value without its digit",
+         sample,
+         {"IDAHO", "c0"},
+         1,
+         "IDAHO : valeur \"c0\" : une valeur commence par un chiffre ; écrivez 0c0"},
         {"no changes", sample, {"LANDSTAL", "IDAHO", "0"}, 2, "doivent suivre l'identifiant"},
         {"named twice", sample, {"IDAHO", "0", "IDAHO", "1"}, 2, "IDAHO : nommé deux fois"},
     };

@@ -22,8 +22,8 @@ std::string written(Write &&write)
 
 TEST_CASE("decode: each value's flags in a table, the value, the bits beyond the flags")
 {
-    const std::vector<DecodedValue> values{{"0x40000090", 0x90, 0x40000000}, {"0", 0, 0}};
-    CHECK(written([&](Report &r) { r.decoded(values, {}, viceCity); })
+    const ValueReport report{.values = {{"0x40000090", 0x90, 0x40000000}, {"0", 0, 0}}};
+    CHECK(written([&](Report &r) { r.decoded(report); })
           == "0x40000090\n"
              "  2e Chiffre  10  NO_DOORS  Enlève l'animation qui la porte de la voiture. Le "
              "joueur glissera directement à l'intérieur.\n"
@@ -39,8 +39,8 @@ TEST_CASE("decode: each value's flags in a table, the value, the bits beyond the
 
 TEST_CASE("encode: the value alone, nothing after a wrong name")
 {
-    CHECK(written([](Report &r) { r.encoded(0x4002100, {}, viceCity); }) == "4002100\n");
-    CHECK(written([](Report &r) { r.encoded(std::nullopt, {}, viceCity); }) == "");
+    CHECK(written([](Report &r) { r.encoded({.value = 0x4002100}); }) == "4002100\n");
+    CHECK(written([](Report &r) { r.encoded({}); }) == "");
 }
 
 TEST_CASE("list: the game's flags, with the spellings of the game's own file")
@@ -55,49 +55,73 @@ TEST_CASE("list: the game's flags, with the spellings of the game's own file")
 
 TEST_CASE("scan: each vehicle line marked by its worst problem, then the counts")
 {
-    ScanResult result;
-    result.vehicles = {{2, LineKind::Standard, "ÉTÉ", "c0000040", 0xC0000040},
-                       {3, LineKind::Standard, "IDAHO", "zz", std::nullopt},
-                       {4, LineKind::Standard, "STINGER", "", std::nullopt},
-                       {5, LineKind::Bike, "BIKE", "", std::nullopt}};
-    result.problems = {{.level = Level::Warning, .line = 2},
-                       {.level = Level::Error, .line = 3},
-                       {.level = Level::Warning, .line = 3}};
+    ScanReport report{.vehicles = {{.line = 2,
+                                    .kind = LineKind::Standard,
+                                    .identifier = "ÉTÉ",
+                                    .flagsText = "c0000040",
+                                    .gameValue = 0xC0000040,
+                                    .flags = 0x40,
+                                    .extraBits = 0xC0000000,
+                                    .level = Level::Warning},
+                                   {.line = 3,
+                                    .kind = LineKind::Standard,
+                                    .identifier = "IDAHO",
+                                    .flagsText = "zz",
+                                    .level = Level::Error},
+                                   {.line = 4, .kind = LineKind::Standard, .identifier = "STINGER"},
+                                   {.line = 5, .kind = LineKind::Bike, .identifier = "BIKE"},
+                                   {.line = 7,
+                                    .kind = LineKind::Standard,
+                                    .identifier = "CHEETAH",
+                                    .flagsText = "0",
+                                    .gameValue = 0,
+                                    .read = false,
+                                    .level = Level::Error}},
+                      .linesPerKind = {4, 0, 1, 0},
+                      .errors = 2,
+                      .warnings = 2};
     CHECK(
-        written([&](Report &r) { r.scanned("f", result, {}, viceCity); })
+        written([&](Report &r) { r.scanned(report); })
         == "   ligne  identifiant  ae        lu        flags\n"
            "A  2      ÉTÉ          c0000040  C0000040  IS_BUS (+ bits hors flags : C0000000)\n"
            "E  3      IDAHO        zz        ?         ?\n"
            "   4      STINGER                ?         ?\n"
            "   5      BIKE                             entrée moto (!)\n"
+           "E  7      CHEETAH      0                   non lu : après \";the end\"\n"
            "\n"
-           "lignes de véhicules : 4 (3 standard, 1 moto) ; 1 erreur (E) ; 2 avertissements (A)\n");
+           "lignes de véhicules : 5 (4 standard, 1 moto) ; 2 erreurs (E) ; 2 avertissements (A)\n");
 
-    // Standard lines only: no detail; GTA3's column.
-    ScanResult plain;
-    plain.vehicles = {{1, LineKind::Standard, "IDAHO", "0", 0}};
-    CHECK(written([&](Report &r) { r.scanned("f", plain, {}, gta3); })
+    // Standard lines only: no detail; GTA3's column. A file not read: nothing.
+    const ScanReport plain{.game = &gta3,
+                           .vehicles = {{.line = 1,
+                                         .kind = LineKind::Standard,
+                                         .identifier = "IDAHO",
+                                         .flagsText = "0",
+                                         .gameValue = 0}},
+                           .linesPerKind = {1, 0, 0, 0}};
+    CHECK(written([&](Report &r) { r.scanned(plain); })
           == "   ligne  identifiant  ad  lu  flags\n"
              "   1      IDAHO        0   0   -\n"
              "\n"
              "lignes de véhicules : 1 ; 0 erreur (E) ; 0 avertissement (A)\n");
+    CHECK(written([&](Report &r) { r.scanned(unreadFile("f", "introuvable", viceCity)); }) == "");
 }
 
 TEST_CASE("check: one line per problem, where and how bad, then the totals")
 {
-    const std::vector<Problem> problems{
-        {.message = "m", .line = 3, .identifier = "ID\x01"},
-        {.level = Level::Warning, .message = "w"},
-    };
-    CHECK(written([&](Report &r) {
-              r.checked("a.cfg", problems, viceCity);
-              r.checked("b.cfg", {}, viceCity);
-              r.checkEnded(2, 1, 1, viceCity);
-          })
+    const CheckReport report{.files = {{"a.cfg",
+                                        {{.message = "m", .line = 3, .identifier = "ID\x01"},
+                                         {.level = Level::Warning, .message = "w"}}},
+                                       {"b.cfg", {}}},
+                             .errors = 1,
+                             .warnings = 1};
+    CHECK(written([&](Report &r) { r.checked(report); })
           == "a.cfg:3: erreur : ID\\x01 : m\n"
              "a.cfg: avertissement : w\n"
              "2 fichiers vérifiés : 1 erreur, 1 avertissement\n");
-    CHECK(written([](Report &r) { r.checkEnded(1, 0, 2, viceCity); })
+    CHECK(written([](Report &r) {
+              r.checked({.files = {{"a.cfg", {}}}, .warnings = 2});
+          })
           == "1 fichier vérifié : 0 erreur, 2 avertissements\n");
 }
 
@@ -106,7 +130,9 @@ TEST_CASE("set: a line for each change, both lines on a dry run, then what was d
     const std::vector<FlagsChange> changes{
         {3, "LANDSTAL", "220", "4000200", 0x220, 0x4000200, "LANDSTAL 1 220", "LANDSTAL 1 4000200"},
         {5, "IDAHO", "0x50", "0x50", 0x50, 0x50, "IDAHO 0x50", "IDAHO 0x50"}};
-    CHECK(written([&](Report &r) { r.set("h.cfg", changes, SetOutcome::DryRun, {}, {}, viceCity); })
+    CHECK(written([&](Report &r) {
+              r.set({.file = "h.cfg", .outcome = SetOutcome::DryRun, .changes = changes});
+          })
           == "h.cfg:3: LANDSTAL : 220 deviendrait 4000200 : -IS_VAN +GOOD_IN_SAND\n"
              "  avant : LANDSTAL 1 220\n"
              "  après : LANDSTAL 1 4000200\n"
@@ -115,10 +141,12 @@ TEST_CASE("set: a line for each change, both lines on a dry run, then what was d
              "  après : IDAHO 0x50\n"
              "2 lignes à modifier ; rien n'est écrit (--dry-run)\n");
     CHECK(written([&](Report &r) {
-              r.set("h.cfg", {changes[0]}, SetOutcome::Written, "h.cfg.bak", {}, viceCity);
+              r.set({.file = "h.cfg",
+                     .outcome = SetOutcome::Written,
+                     .changes = {changes[0]},
+                     .backup = "h.cfg.2.bak"});
           })
           == "h.cfg:3: LANDSTAL : 220 devient 4000200 : -IS_VAN +GOOD_IN_SAND\n"
-             "1 ligne modifiée ; l'ancien fichier est gardé dans h.cfg.bak\n");
-    CHECK(written([&](Report &r) { r.set("h.cfg", {}, SetOutcome::Refused, {}, {}, viceCity); })
-          == "");
+             "1 ligne modifiée ; l'ancien fichier est gardé dans h.cfg.2.bak\n");
+    CHECK(written([&](Report &r) { r.set({.file = "h.cfg"}); }) == "");
 }

@@ -29,7 +29,8 @@ TEST_CASE("a file is read whole, every byte, in blocks")
     std::string contents;
     for (std::size_t i = 0; i < 3 * megabyte + 17; ++i)
         contents += static_cast<char>(1 + i % 255); // no NUL
-    const FileContents read = readFileContents(utf8(folder.write("handling.cfg", contents)));
+    const FileContents read
+        = readFileContents(utf8(folder.write("handling.cfg", contents)), 4 * megabyte);
     CHECK(read.error == "");
     CHECK(read.text == contents);
 
@@ -44,10 +45,14 @@ TEST_CASE("a file that cannot be read says why")
     CHECK(readFileContents(utf8(folder.path() / "absent.cfg")).error == "fichier introuvable");
     CHECK(readFileContents(utf8(folder.path())).error == "c'est un dossier, pas un fichier");
 
-    const std::string path = utf8(folder.write("large.cfg", std::string(3 * megabyte, 'A')));
-    CHECK(readFileContents(path, 3 * megabyte).error == "");
-    const FileContents large = readFileContents(path, 2 * megabyte);
-    CHECK(large.error == "fichier trop gros (plus de 2 Mio)");
+    // Far more than the game reads: refused without reading it.
+    const std::string path = utf8(folder.write("large.cfg", std::string(maxFileBytes, 'A')));
+    CHECK(readFileContents(path).error == "");
+    fs::resize_file(path, maxFileBytes + 1);
+    const FileContents large = readFileContents(path);
+    CHECK(large.error
+          == "fichier de 1048577 octets : bien plus que les 55000 que lit le jeu, ce n'est pas un "
+             "fichier de handling ; il n'est pas lu");
     CHECK(large.text.empty());
 }
 
@@ -56,7 +61,8 @@ TEST_CASE("reading stops after the block with a NUL byte, unless the text is UTF
     const TempFolder folder("bitloom-reader");
     std::string binary(5 * megabyte, 'A');
     binary[10] = '\0';
-    const FileContents read = readFileContents(utf8(folder.write("binary.cfg", binary)));
+    const FileContents read
+        = readFileContents(utf8(folder.write("binary.cfg", binary)), 8 * megabyte);
     CHECK(read.error == "");
     CHECK(read.text.size() < binary.size());
     CHECK(read.text[10] == '\0');
@@ -72,7 +78,8 @@ TEST_CASE("reading stops after the block with a NUL byte, unless the text is UTF
         std::string wide = mark;
         while (wide.size() < 3 * megabyte)
             wide += std::string("A\0", 2);
-        const FileContents text = readFileContents(utf8(folder.write("wide.cfg", wide)));
+        const FileContents text
+            = readFileContents(utf8(folder.write("wide.cfg", wide)), 4 * megabyte);
         CHECK(text.error == "");
         CHECK((text.text.size() == wide.size()) == whole);
     }
@@ -87,11 +94,13 @@ TEST_CASE("reading stops after the block with a NUL byte, unless the text is UTF
 TEST_CASE("the standard input is read whole, within the limit")
 {
     std::istringstream in(std::string(3 * megabyte, 'B') + "end");
-    const FileContents read = readStreamContents(in);
+    const FileContents read = readStreamContents(in, 4 * megabyte);
     CHECK(read.error == "");
     CHECK(read.text.size() == 3 * megabyte + 3);
     CHECK(read.text.ends_with("Bend"));
 
-    std::istringstream tooMuch(std::string(2 * megabyte + 1, 'B'));
-    CHECK(readStreamContents(tooMuch, 2 * megabyte).error == "fichier trop gros (plus de 2 Mio)");
+    std::istringstream tooMuch(std::string(maxFileBytes + 1, 'B'));
+    CHECK(readStreamContents(tooMuch).error
+          == "fichier de plus de 1 Mio : bien plus que les 55000 que lit le jeu, ce n'est pas un "
+             "fichier de handling ; il n'est pas lu");
 }

@@ -131,11 +131,11 @@ TEST_CASE("the new value is written as the file writes its values")
     for (const Case &c : cases) {
         CAPTURE(c.replaced);
         const ReadText file(lines(c.others));
-        CHECK(flagsFieldText(c.value, c.replaced, file.file) == c.written);
+        CHECK(flagsFieldText(c.value, c.replaced, writesLowerCase(file.file)) == c.written);
     }
 }
 
-TEST_CASE("a vehicle's line is found once, by its name as written, or refused")
+TEST_CASE("the line the game reads for a vehicle asked for in any case, or why there is none")
 {
     std::string short32 = vehicleLine("IDAHO", "0");
     short32.erase(short32.find(' '), 7);
@@ -146,42 +146,81 @@ TEST_CASE("a vehicle's line is found once, by its name as written, or refused")
         vehicleLine("SENTINEL", "3"),            // 4
         short32,                                 // 5
         vehicleLine("STINGER", "4"),             // 6
-        vehicleLine("Stinger", "5"),             // 7
+        vehicleLine("Stinger", "5"),             // 7: not read, STINGER is
         vehicleLine("BUS", "6") + " 9",          // 8: a field too many
-        ";the end", vehicleLine("BANSHEE", "7"), // after the end: the game never reads it
+        vehicleLine("Cheetah", "0"),             // 9: the game knows only CHEETAH
+        ";the end", vehicleLine("BANSHEE", "7"), // 11: after the end, never read
     }));
     struct Case {
         std::string_view asked;
-        std::size_t line; // found, or 0
+        std::size_t line; // of the line found, or of the problem
+        std::string_view rule;
         std::string message;
     };
     const std::vector<Case> cases{
-        {"LANDSTAL", 1, ""},
-        {"landstal", 1, ""},
-        {"Stinger", 7, ""},
-        {"STINGER", 6, ""},
-        {"PREDATOR", 0, "aucune ligne standard de ce véhicule dans le fichier"},
-        {"BANSHEE", 0, "aucune ligne standard de ce véhicule dans le fichier"},
-        {"SENTINEL", 0,
+        {"LANDSTAL", 1, "", ""},
+        {"landstal", 1, "", ""},
+        {"Stinger", 6, "", ""},
+        {"PREDATOR", 0, "missing", "aucune ligne standard de ce véhicule dans le fichier"},
+        {"BANSHEE", 11, "after-end",
+         "sa ligne 11 est après \";the end\" (ligne 10) : le jeu ne la lit pas ; placez-la "
+         "avant la fin des données"},
+        {"cheetah", 9, "vehicle",
+         "la ligne 9 l'écrit \"Cheetah\" : le jeu ne connaît que CHEETAH et ne lit pas cette "
+         "ligne ; corrigez l'identifiant avant de changer ses flags"},
+        {"SENTINEL", 0, "duplicate",
          "défini deux fois, lignes 2 et 4 : le jeu ne garde que la dernière ; gardez-en une "
          "seule avant de changer ses flags"},
-        {"stinger", 0,
-         "plusieurs véhicules s'écrivent ainsi à la casse près, lignes 6 et 7 : donnez "
-         "l'identifiant tel que le fichier l'écrit"},
-        {"IDAHO", 0,
+        {"IDAHO", 5, "fields",
          "32 champs, il en faut 33 : les colonnes sont peut-être décalées et la colonne \"ae\" "
          "n'est pas sûre ; corrigez la ligne avant de changer ses flags"},
-        {"BUS", 0,
+        {"BUS", 8, "fields",
          "34 champs, il en faut 33 : les colonnes sont peut-être décalées et la colonne \"ae\" "
          "n'est pas sûre ; corrigez la ligne avant de changer ses flags"},
+        {"PCJ600", 0, "vehicle",
+         "identifiant inconnu de GTA: Vice-City ; PCJ600 est un nom de modèle, son identifiant "
+         "de handling est BIKE"},
+        {"MANANNA", 0, "vehicle",
+         "identifiant inconnu de GTA: Vice-City ; vouliez-vous dire MANANA ?"},
     };
     for (const Case &c : cases) {
         CAPTURE(c.asked);
         const FlagsLineSearch search = findFlagsLine(text.file, c.asked, viceCity);
-        CHECK((search.line ? search.line->number : 0) == c.line);
+        CHECK((search.line ? search.line->number : search.problem->line) == c.line);
+        CHECK((search.problem ? search.problem->rule : "") == c.rule);
         CHECK((search.problem ? search.problem->message : "") == c.message);
     }
     // GTA3's lines have one field less.
     const ReadText gta3Text(lines({gta3VehicleLine("BUS", "6")}), gta3);
     CHECK(findFlagsLine(gta3Text.file, "BUS", gta3).line != nullptr);
+}
+
+TEST_CASE("a change may bring a line to the game's 200 characters, not beyond")
+{
+    // 198 characters with a value of one digit.
+    std::string line = vehicleLine("LANDSTAL", "0");
+    line.insert(line.find(' '), 198 - line.size(), ' ');
+    const ReadText before(lines({line}));
+    const auto problemsWith = [&](std::string_view value) {
+        const std::string after
+            = lines({line.substr(0, line.size() - 5) + std::string(value) + " 1 1"});
+        const ReadText changed(after);
+        const std::size_t changedLines[] = {1};
+        std::vector<std::string> found;
+        for (const Problem &p : problemsOfChange(before.file, changed.file, changedLines, viceCity))
+            found.push_back(std::string(p.level == Level::Error ? "E " : "W ") + p.message);
+        return found;
+    };
+    CHECK(problemsWith("FFF") == std::vector<std::string>{}); // 200
+    CHECK(
+        problemsWith("FFFF")
+        == std::vector<std::string>{"E la ligne aurait 201 caractères : le jeu n'en lit que 200"});
+}
+
+TEST_CASE("a pasted line gets its new flags in the field's style, every other byte kept")
+{
+    const std::string tabbed = "LANDSTAL\t1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8 0.75 0.5 5 160.0 "
+                               "25.0 4 D 6.2 0.60 0 35.0 1.4 0.15 0.0 0.5 25000 0.25 -0.20 0.5 20 ";
+    CHECK(lineWithFlags(tabbed + "0x0C0 1 1\r\n", 0xE0, viceCity) == tabbed + "0x0E0 1 1\r\n");
+    CHECK(lineWithFlags(tabbed + "ab 1 1", 0xC0, viceCity) == tabbed + "c0 1 1");
 }

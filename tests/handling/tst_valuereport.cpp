@@ -1,6 +1,6 @@
 #include "flags/FlagCatalogue.h"
 #include "flags/FlagsValue.h"
-#include "support/CommandRun.h"
+#include "handling/ValueReport.h"
 
 #include "support/Doctest.h"
 #include <algorithm>
@@ -10,9 +10,29 @@
 #include <vector>
 
 using namespace bitloom;
-using tests::runCommand;
+using namespace bitloom::handling;
 
 namespace {
+
+ValueReport decode(std::vector<std::string_view> inputs, const GameProfile &game = viceCity)
+{
+    return decodeValues(inputs, game);
+}
+
+ValueReport encode(std::vector<std::string_view> words, const GameProfile &game = viceCity)
+{
+    return encodeFlags(words, game);
+}
+
+// "erreur : message", one per problem.
+std::string said(const ValueReport &report)
+{
+    std::string text;
+    for (const Problem &p : report.problems)
+        text += std::string(p.level == Level::Error ? "erreur : " : "avertissement : ") + p.message
+                + '\n';
+    return text;
+}
 
 std::string lower(std::string_view text)
 {
@@ -38,11 +58,10 @@ TEST_CASE("decode reads every form the game reads alike")
     };
     for (const auto &[text, value] : forms) {
         CAPTURE(text);
-        const tests::CommandRun run = runCommand({"decode", text});
-        CHECK(run.status == 0);
-        CHECK(run.err == "");
-        REQUIRE(run.report.values.size() == 1);
-        CHECK(run.report.values[0].value == value);
+        const ValueReport report = decode({text});
+        CHECK(report.problems.empty());
+        REQUIRE(report.values.size() == 1);
+        CHECK(report.values[0].value == value);
     }
 }
 
@@ -51,11 +70,11 @@ TEST_CASE("encode and decode give back every flag and any set of them")
     for (int bit = 0; bit < flags::flagCount; ++bit) {
         const std::string_view name = flags::flagAt(bit).name;
         CAPTURE(name);
-        const std::optional<std::uint32_t> value = runCommand({"encode", name}).report.value;
+        const std::optional<std::uint32_t> value = encode({name}).value;
         REQUIRE(value.has_value());
         CHECK(flags::setBits(*value) == std::vector<int>{bit});
         const std::string text = flags::valueText(*value);
-        CHECK(runCommand({"decode", text}).report.values.at(0).value == *value);
+        CHECK(decode({text}).values.at(0).value == *value);
     }
 
     // Names in any order and case, some twice.
@@ -74,21 +93,19 @@ TEST_CASE("encode and decode give back every flag and any set of them")
             continue;
         names.push_back(names[random() % names.size()]);
         std::shuffle(names.begin(), names.end(), random);
-        std::vector<std::string_view> arguments{"encode"};
-        arguments.insert(arguments.end(), names.begin(), names.end());
-        const tests::CommandRun run = runCommand(arguments);
-        CHECK(run.status == 0);
-        REQUIRE(run.report.value.has_value());
-        CHECK(flags::setBits(*run.report.value) == bits);
+        const ValueReport report = encode({names.begin(), names.end()});
+        REQUIRE(report.value.has_value());
+        CHECK(flags::setBits(*report.value) == bits);
     }
 }
 
 TEST_CASE("encode from a value: names add, +NAME adds, -NAME removes, in order")
 {
     struct Case {
-        std::vector<std::string_view> arguments;
+        std::vector<std::string_view> words;
         std::optional<std::uint32_t> value;
-        const char *err;
+        const char *said;
+        const GameProfile &game = viceCity;
     };
     const Case cases[] = {
         {{"2180", "+GOOD_IN_SAND", "-IS_LOW"}, 0x4002100, ""},
@@ -100,52 +117,53 @@ TEST_CASE("encode from a value: names add, +NAME adds, -NAME removes, in order")
         {{"1G_BOOST", "2G_BOOST"}, 3, ""},
         {{"40002004", "+IS_BUS"},
          0x2044,
-         "bitloom-flags: avertissement : valeur de départ \"40002004\" : bits 40000000 au-delà "
+         "avertissement : valeur de départ \"40002004\" : bits 40000000 au-delà "
          "des 28 flags de GTA: Vice-City, retirés du résultat\n"},
         {{"21z0", "+IS_BUS"},
          std::nullopt,
-         "bitloom-flags: erreur : valeur \"21z0\" : caractère non hexadécimal 'z' en position 3 ; "
+         "erreur : valeur \"21z0\" : caractère non hexadécimal 'z' en position 3 ; "
          "le jeu lirait 21\n"},
         {{"2180", "-IS_LOWW"},
          std::nullopt,
-         "bitloom-flags: erreur : flag inconnu \"IS_LOWW\" ; vouliez-vous dire IS_LOW ?\n"},
+         "erreur : flag inconnu \"IS_LOWW\" ; vouliez-vous dire IS_LOW ?\n"},
         {{"IS_BUS", "IS_BSU"},
          std::nullopt,
-         "bitloom-flags: erreur : flag inconnu \"IS_BSU\" ; vouliez-vous dire IS_BUS ?\n"},
-        {{"IS_TRAIN"}, std::nullopt, "bitloom-flags: erreur : flag inconnu \"IS_TRAIN\"\n"},
+         "erreur : flag inconnu \"IS_BSU\" ; vouliez-vous dire IS_BUS ?\n"},
+        {{"IS_TRAIN"}, std::nullopt, "erreur : flag inconnu \"IS_TRAIN\"\n"},
         {{"HALOGEN_LIGHT"},
          std::nullopt,
-         "bitloom-flags: erreur : flag inconnu \"HALOGEN_LIGHT\" ; vouliez-vous dire "
+         "erreur : flag inconnu \"HALOGEN_LIGHT\" ; vouliez-vous dire "
          "HALOGEN_LIGHTS ?\n"},
-        {{"--game=gta3", "IS_BIKE"},
+        {{"IS_BIKE"},
          std::nullopt,
-         "bitloom-flags: erreur : le flag \"IS_BIKE\" n'est pas parmi les 16 flags de GTA3\n"},
+         "erreur : le flag \"IS_BIKE\" n'est pas parmi les 16 flags de GTA3\n",
+         gta3},
+        // A value without its first digit.
+        {{"c0", "+IS_BUS"},
+         std::nullopt,
+         "erreur : valeur \"c0\" : une valeur commence par un chiffre ; écrivez 0c0\n"},
     };
     for (const Case &c : cases) {
-        CAPTURE(c.arguments.front());
-        std::vector<std::string_view> arguments{"encode"};
-        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-        const tests::CommandRun run = runCommand(arguments);
-        CHECK(run.report.value == c.value);
-        CHECK(run.err == c.err);
+        CAPTURE(c.words.front());
+        const ValueReport report = encode(c.words, c.game);
         // Warnings do not fail; a wrong name or value does, and gives no value.
-        CHECK(run.status == (c.value ? 0 : 1));
+        CHECK(report.value == c.value);
+        CHECK(said(report) == c.said);
     }
 }
 
-TEST_CASE("decode: bad values are errors, said on the error output, beside the good ones")
+TEST_CASE("decode: bad values are errors, beside the good ones")
 {
-    const tests::CommandRun run = runCommand({"decode", "40", "4x", "", "1FFFFFFF", "zz", "10"});
-    CHECK(run.status == 1);
-    REQUIRE(run.report.values.size() == 3);
-    CHECK(run.report.values[0].input == "40");
-    CHECK(run.report.values[1].input == "1FFFFFFF");
+    const ValueReport report = decode({"40", "4x", "", "1FFFFFFF", "zz", "10"});
+    REQUIRE(report.values.size() == 3);
+    CHECK(report.values[0].input == "40");
+    CHECK(report.values[1].input == "1FFFFFFF");
     // The game reads the flags among bits it does not know: a warning.
-    CHECK(run.report.values[1].value == 0xFFFFFFF);
-    CHECK(run.report.values[1].extraBits == 0x10000000);
-    CHECK(run.report.values[2].input == "10");
+    CHECK(report.values[1].value == 0xFFFFFFF);
+    CHECK(report.values[1].extraBits == 0x10000000);
+    CHECK(report.values[2].input == "10");
 
-    const auto &problems = run.report.problems;
+    const auto &problems = report.problems;
     REQUIRE(problems.size() == 4);
     CHECK(problems[0].input == "4x");
     CHECK(problems[0].level == handling::Level::Error);
@@ -155,15 +173,14 @@ TEST_CASE("decode: bad values are errors, said on the error output, beside the g
     CHECK(problems[2].level == handling::Level::Warning);
     CHECK(problems[2].gameValue == 0x1FFFFFFFu);
     CHECK_FALSE(problems[3].gameValue.has_value());
-    CHECK(
-        run.err
-        == "bitloom-flags: erreur : valeur \"4x\" : caractère non hexadécimal 'x' en position 2 ; "
-           "le jeu lirait 4\n"
-           "bitloom-flags: erreur : valeur vide\n"
-           "bitloom-flags: avertissement : valeur \"1FFFFFFF\" : bits 10000000 au-delà des 28 "
-           "flags de GTA: Vice-City ; le jeu les ignore et lit les flags FFFFFFF\n"
-           "bitloom-flags: erreur : valeur \"zz\" : caractère non hexadécimal 'z' en position 1 ; "
-           "le jeu ne lirait aucune valeur sûre\n");
+    CHECK(said(report)
+          == "erreur : valeur \"4x\" : caractère non hexadécimal 'x' en position 2 ; le jeu "
+             "lirait 4\n"
+             "erreur : valeur vide\n"
+             "avertissement : valeur \"1FFFFFFF\" : bits 10000000 au-delà des 28 flags de GTA: "
+             "Vice-City ; le jeu les ignore et lit les flags FFFFFFF\n"
+             "erreur : valeur \"zz\" : caractère non hexadécimal 'z' en position 1 ; le jeu ne "
+             "lirait aucune valeur sûre\n");
 }
 
 TEST_CASE("decode: what the game would read of each kind of bad value")
@@ -180,17 +197,15 @@ TEST_CASE("decode: what the game would read of each kind of bad value")
     };
     for (const auto &[text, message] : cases) {
         CAPTURE(text);
-        const tests::CommandRun run = runCommand({"decode", text});
-        CHECK(run.status == 1);
-        REQUIRE(run.report.problems.size() == 1);
-        CHECK(run.report.problems[0].message == message);
+        const ValueReport report = decode({text});
+        REQUIRE(report.problems.size() == 1);
+        CHECK(report.problems[0].message == message);
     }
 
     // GTA3 knows the flags of digits 1 to 4 only.
-    const tests::CommandRun gta3 = runCommand({"--game", "gta3", "decode", "10040"});
-    CHECK(gta3.status == 0);
-    CHECK(gta3.report.values.at(0).value == 0x40);
-    CHECK(gta3.report.problems.at(0).message
+    const ValueReport gta3Report = decode({"10040"}, gta3);
+    CHECK(gta3Report.values.at(0).value == 0x40);
+    CHECK(gta3Report.problems.at(0).message
           == "valeur \"10040\" : bits 10000 au-delà des 16 flags de GTA3 ; le jeu les ignore et "
              "lit les flags 40");
 }

@@ -1,8 +1,10 @@
 #include "flags/FlagsValue.h"
-#include "handling/HandlingScanner.h"
+#include "handling/ScanReport.h"
 #include "support/HandlingText.h"
 
 #include "support/Doctest.h"
+#include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,26 +13,26 @@ using namespace bitloom::tests;
 
 namespace {
 
-ScanResult scan(const std::string &text)
+ScanReport scan(const std::string &text, std::span<const std::string_view> only = {})
 {
-    return scanHandling(text, TextEncoding::Plain, viceCity);
+    return scanHandling("handling.cfg", text, TextEncoding::Plain, viceCity, only);
 }
 
 // "line kind identifier raw read", one string per vehicle line; "-" where
-// the game reads no value.
-std::vector<std::string> vehicles(const ScanResult &result)
+// the game reads no value, "unread" after the end.
+std::vector<std::string> vehicles(const ScanReport &result)
 {
     std::vector<std::string> rows;
     for (const ScannedVehicle &v : result.vehicles) {
         const std::string read = v.gameValue ? bitloom::flags::hexText(*v.gameValue) : "-";
         rows.push_back(std::to_string(v.line) + ' ' + std::string(vehicleLineKind(v.kind).key) + ' '
-                       + std::string(v.identifier) + ' ' + std::string(v.flagsText) + ' ' + read);
+                       + v.identifier + ' ' + v.flagsText + ' ' + read + (v.read ? "" : " unread"));
     }
     return rows;
 }
 
 // "line rule", one string per problem.
-std::vector<std::string> problems(const ScanResult &result)
+std::vector<std::string> problems(const ScanReport &result)
 {
     std::vector<std::string> rows;
     for (const Problem &p : result.problems)
@@ -40,7 +42,7 @@ std::vector<std::string> problems(const ScanResult &result)
 
 } // namespace
 
-TEST_CASE("every vehicle line of a good file, up to the end, with Unix or Windows endings")
+TEST_CASE("every vehicle line, with Unix or Windows endings; those after the end not read")
 {
     const std::string sample = lines({
         "; Vehicle handling",
@@ -54,20 +56,23 @@ TEST_CASE("every vehicle line of a good file, up to the end, with Unix or Window
         vehicleLine("BIKE", "10000"),
         vehicleLine("SPARROW", "20000"),
         ";the end",
-        vehicleLine("AFTEREND", "zz"),
+        vehicleLine("CHEETAH", "zz"),
         "garbage after the end",
     });
     std::string windows;
     for (char c : sample)
         windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
     for (const std::string &text : {sample, windows}) {
-        const ScanResult result = scan(text);
-        CHECK(problems(result).empty());
+        const ScanReport result = scan(text);
+        CHECK(problems(result) == std::vector<std::string>{"12 after-end"});
         CHECK(vehicles(result)
               == std::vector<std::string>{
                   "3 standard LANDSTAL 220 220", "4 standard IDAHO 0x50 50", "5 boat PREDATOR  -",
                   "6 bike BIKE  -", "7 flying SPARROW  -", "8 standard PREDATOR 80000 80000",
-                  "9 standard BIKE 10000 10000", "10 standard SPARROW 20000 20000"});
+                  "9 standard BIKE 10000 10000", "10 standard SPARROW 20000 20000",
+                  "12 standard CHEETAH zz - unread"});
+        CHECK(result.linesPerKind == std::array<std::size_t, 4>{6, 1, 1, 1});
+        CHECK(result.errors == 1);
     }
 }
 
@@ -93,7 +98,7 @@ TEST_CASE("a line with a problem stays in the list with what the game reads in i
     for (const Case &c : cases) {
         CAPTURE(c.vehicle);
         const std::string text = lines({c.line, ";the end"});
-        const ScanResult result = scan(text);
+        const ScanReport result = scan(text);
         CHECK(vehicles(result) == std::vector<std::string>{c.vehicle});
         CHECK(problems(result) == c.problems);
     }
@@ -108,10 +113,33 @@ TEST_CASE("a line's mark is the worst of its problems")
         bikeEntry("STINGER"),             // a warning
         ";the end",
     });
-    const ScanResult result = scan(text);
+    const ScanReport result = scan(text);
     CHECK(worstLevel(result.problems, 1) == Level::Warning);
     CHECK(worstLevel(result.problems, 2) == Level::Error);
     CHECK_FALSE(worstLevel(result.problems, 3).has_value());
     CHECK(worstLevel(result.problems, 4) == Level::Warning);
     CHECK_FALSE(worstLevel(result.problems, 5).has_value());
+}
+
+TEST_CASE("the vehicles asked for, in any case, with the whole file's problems")
+{
+    const std::string text = lines({
+        vehicleLine("SENTINEL", "0"),
+        vehicleLine("SENTINEL", "200"),
+        vehicleLine("FREEWAY", "0"),
+        bikeEntry("FREEWAY"),
+        vehicleLine("IDAHO", "zz"),
+        "; " + std::string(230, '-'),
+        ";the end",
+    });
+    const std::string_view only[] = {"freeway", "Sentinel", "BANSHEE"};
+    const ScanReport result = scan(text, only);
+    CHECK(vehicles(result)
+          == std::vector<std::string>{"1 standard SENTINEL 0 0", "2 standard SENTINEL 200 200",
+                                      "3 standard FREEWAY 0 0", "4 bike FREEWAY  -"});
+    // BANSHEE is missing; IDAHO's error is not asked for; the long line is
+    // the whole file's.
+    CHECK(problems(result)
+          == std::vector<std::string>{"0 missing", "1 duplicate", "4 section", "6 line-length"});
+    CHECK(result.only == std::vector<std::string>{"freeway", "Sentinel", "BANSHEE"});
 }

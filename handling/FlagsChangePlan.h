@@ -1,0 +1,73 @@
+// What set does to a handling file, all but the writing: which vehicles the
+// words name, the line and field of each, its new value in the field's own
+// style, the file's new bytes, and every refusal and warning on the way.
+#pragma once
+
+#include "FileReader.h"
+#include "GameProfile.h"
+#include "Problem.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace bitloom::handling {
+
+// A vehicle of the command line and the words that make its new value.
+struct VehicleRequest {
+    std::string_view identifier{};
+    std::vector<std::string_view> words{};
+};
+
+// The vehicles in order, or what is wrong with the words (in French). A word
+// begins the next vehicle when it can be no word of a value: not +NAME or
+// -NAME, not a start value in first place, not a flag's name, and without
+// the '_' that every flag's name has, so that a misspelt name is still told
+// as one.
+std::variant<std::vector<VehicleRequest>, std::string>
+vehicleRequests(std::span<const std::string_view> words, const GameProfile &game);
+
+enum class SetOutcome : std::uint8_t {
+    Written,   // the file holds the changes
+    DryRun,    // they were only shown
+    Unchanged, // the flags were already so: nothing was written
+    Refused,   // an error: nothing was written
+};
+
+// One vehicle's flags field as set changes it.
+struct FlagsChange {
+    std::size_t line{}; // 1-based
+    std::string identifier{};
+    std::string oldText{}; // the field as written
+    std::string newText{};
+    std::uint32_t oldFlags{}; // the game's flags in each
+    std::uint32_t newFlags{};
+    std::string oldLine{}; // the whole line, without its line break
+    std::string newLine{};
+};
+
+// Everything set's reports show.
+struct SetReport {
+    std::string file{};
+    const GameProfile *game = &viceCity;
+    SetOutcome outcome = SetOutcome::Refused;
+    std::vector<FlagsChange> changes{}; // none when refused
+    std::vector<Problem> problems{};
+    std::string backup{}; // where the old file was kept, once written
+};
+
+struct FlagsChangePlan {
+    // Refused, Unchanged, or Written once contents take the file's place.
+    SetReport report{};
+    std::string original{}; // the file's bytes as read
+    std::string contents{}; // its new bytes, when it is to be written
+};
+
+FlagsChangePlan planFlagsChanges(std::string_view file, FileContents read,
+                                 std::span<const VehicleRequest> vehicles, const GameProfile &game);
+
+} // namespace bitloom::handling
