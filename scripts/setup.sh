@@ -6,7 +6,7 @@ set -eu
 packages="make g++ cmake ninja-build pkg-config
 qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev nlohmann-json3-dev libfmt-dev
 fonts-liberation2 fonts-urw-base35 xvfb xauth
-desktop-file-utils dpkg-dev file strace xdotool dbus-daemon doctest-dev $*"
+desktop-file-utils dpkg-dev file strace xdotool dbus-daemon doctest-dev python3-jsonschema $*"
 
 missing=""
 for p in $packages; do

@@ -1,6 +1,7 @@
 // The built bitloom-flags, run as a user or a script runs it: what goes to
 // the standard output and to the error output, and the exit status.
 #include "support/HandlingText.h"
+#include "support/JsonDocuments.h"
 #include "support/ProgramRun.h"
 #include "support/TempFolder.h"
 
@@ -19,6 +20,13 @@ namespace {
 ProgramRun run(const std::vector<std::string> &arguments, const std::string &input = {})
 {
     return runProgram(BITLOOM_FLAGS_PROGRAM, arguments, input);
+}
+
+// The document a run wrote, kept for the schema check.
+nlohmann::json documentOf(const ProgramRun &run)
+{
+    keepJsonDocument(run.out);
+    return nlohmann::json::parse(run.out);
 }
 
 const std::string sampleFile = crlfLines({
@@ -144,7 +152,7 @@ TEST_CASE("scan: a table for a person, a document for a script")
 
     const ProgramRun json = run({"scan", "--json", path});
     CHECK(json.status == 0);
-    const auto document = nlohmann::json::parse(json.out);
+    const auto document = documentOf(json);
     CHECK(document["file"] == path);
     CHECK(document["vehicles"].size() == 9);
     CHECK(document["counts"] == nlohmann::json::parse(R"(
@@ -211,7 +219,7 @@ TEST_CASE("check reports every mistake on its line, then counts them")
 
     const ProgramRun json = run({"check", "--json", path, "-"}, sampleFile);
     CHECK(json.status == 1);
-    const auto document = nlohmann::json::parse(json.out);
+    const auto document = documentOf(json);
     CHECK(document["files"].size() == 2);
     CHECK(document["errors"] == 9);
     CHECK(document["warnings"] == 3);
@@ -431,4 +439,85 @@ TEST_CASE("set never loses a backup")
     CHECK(contentsOf(immutable) == example);
     CHECK(contentsOf(locked.path() / "h.cfg.bak") == "MON ORIGINAL\r\n");
     CHECK(namesIn(locked.path()) == std::vector<std::string>{"h.cfg", "h.cfg.bak"});
+}
+
+// What the game never reads is said, and never written: a vehicle after
+// ";the end", an identifier spelt otherwise; a GTA3 file read as Vice-City's
+// says which option reads it.
+TEST_CASE("the file read as the game reads it, in every command and form")
+{
+    const TempFolder folder("bitloom-flags-read");
+    const std::string appended
+        = crlfLines({vehicleLine("LANDSTAL", "0"), vehicleLine("banshee", "0"), ";the end",
+                     vehicleLine("CHEETAH", "0")});
+    const fs::path file = folder.write("h.cfg", appended);
+    const std::string at = file.string() + ":";
+    const ProgramRun check = run({"check", file.string()});
+    CHECK(check.status == 1);
+    CHECK(check.out.find(at
+                         + "4: erreur : CHEETAH : ligne de véhicule après \";the end\" (ligne "
+                           "3) : le jeu ne la lit pas")
+          != std::string::npos);
+    const auto checked = documentOf(run({"check", "--json", file.string()}));
+    CHECK(checked["files"][0]["problems"][1]
+          == nlohmann::json::parse(R"({"line": 4, "level": "error", "rule": "after-end",
+              "identifier": "CHEETAH", "message": "ligne de véhicule après \";the end\" (ligne 3) : le jeu ne la lit pas ; placez-la avant la fin des données"})"));
+    const auto scanned = documentOf(run({"scan", "--json", file.string(), "CHEETAH"}));
+    CHECK(scanned["vehicles"][0]["read"] == false);
+
+    for (const auto &[words, said] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"CHEETAH", "+IS_LOW"}, "4: erreur : CHEETAH : sa ligne 4 est après \";the end\""},
+             {{"BANSHEE", "+IS_LOW"}, "2: erreur : BANSHEE : la ligne 2 l'écrit \"banshee\""},
+             {{"LANDSTAL", "c0"},
+              "1: erreur : LANDSTAL : valeur \"c0\" : une valeur commence par "
+              "un chiffre ; écrivez 0c0"}}) {
+        std::vector<std::string> arguments{"set", "--json", file.string()};
+        arguments.insert(arguments.end(), words.begin(), words.end());
+        const ProgramRun refused = run(arguments);
+        CAPTURE(refused.err);
+        CHECK(refused.status == 1);
+        CHECK(refused.err.starts_with(at + said));
+        CHECK(documentOf(refused)["outcome"] == "refused");
+        CHECK(contentsOf(file) == appended);
+        CHECK(namesIn(folder.path()) == std::vector<std::string>{"h.cfg"});
+    }
+
+    std::vector<std::string> gta3Lines;
+    for (const char *identifier : {"LANDSTAL", "IDAHO", "STINGER"})
+        gta3Lines.push_back(gta3VehicleLine(identifier, "0"));
+    gta3Lines.push_back(";the end");
+    const fs::path gta3 = folder.write("gta3.cfg", lines(gta3Lines));
+    CHECK(run({"check", gta3.string()})
+              .out.starts_with(gta3.string()
+                               + ": avertissement : les 3 lignes standard ont toutes 32 champs, "
+                                 "comme celles de GTA3 : si c'est un fichier de GTA3, relancez "
+                                 "avec --game gta3\n"));
+    CHECK(run({"check", "--game", "gta3", gta3.string()}).status == 0);
+}
+
+TEST_CASE("every command writes one document of the documented shape")
+{
+    const TempFolder folder("bitloom-flags-json");
+    const std::string path = folder.write("handling.cfg", sampleFile).string();
+    const fs::path readOnly = folder.write("read-only.cfg", sampleFile);
+    fs::permissions(readOnly, fs::perms::owner_read);
+    const std::vector<std::vector<std::string>> commands{
+        {"decode", "9047000", "12G4", "1FFFFFFF"},
+        {"encode", "2180", "+GOOD_IN_SAND"},
+        {"encode", "IS_BSU"},
+        {"list"},
+        {"--game", "gta3", "list"},
+        {"scan", path, "LANDSTAL", "BLISTA"},
+        {"check", path, folder.path().string()},
+        {"set", "--dry-run", path, "IDAHO", "0"},
+        {"set", path, "IDAHO", "+IS_VAN"},
+        {"set", path, "IDAHO", "+IS_VAN"},
+        {"set", path, "BLISTA", "0"},
+        {"set", readOnly.string(), "IDAHO", "0"},
+    };
+    for (std::vector<std::string> command : commands) {
+        CAPTURE(command.front());
+        command.insert(command.begin(), "--json");
+        CHECK_FALSE(documentOf(run(command)).is_discarded());
+    }
 }

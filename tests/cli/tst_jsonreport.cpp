@@ -1,4 +1,5 @@
 #include "cli/JsonReport.h"
+#include "support/JsonDocuments.h"
 #include "text/Utf16.h"
 
 #include "support/Doctest.h"
@@ -20,6 +21,7 @@ Json written(Write &&write)
     std::ostringstream out;
     JsonReport report(out);
     write(report);
+    bitloom::tests::keepJsonDocument(out.str());
     return Json::parse(out.str());
 }
 
@@ -27,16 +29,20 @@ Json written(Write &&write)
 // identifier; null when the report is not valid JSON.
 Json scanReport(const std::string &identifier, const std::string &file = "handling.cfg")
 {
-    const ScanReport report{.file = file,
-                            .vehicles = {{.line = 1,
-                                          .kind = LineKind::Standard,
-                                          .identifier = identifier,
-                                          .flagsText = "1",
-                                          .gameValue = 1,
-                                          .flags = 1}},
-                            .problems = {{.message = "m", .line = 2, .identifier = identifier}}};
+    const ScanReport report{
+        .file = file,
+        .vehicles = {{.line = 1,
+                      .kind = LineKind::Standard,
+                      .identifier = identifier,
+                      .flagsText = "1",
+                      .gameValue = 1,
+                      .flags = 1}},
+        .problems = {{.rule = "vehicle", .message = "m", .line = 2, .identifier = identifier}},
+        .linesPerKind = {1, 0, 0, 0},
+        .errors = 1};
     std::ostringstream out;
     JsonReport(out).scanned(report);
+    bitloom::tests::keepJsonDocument(out.str());
     return Json::parse(out.str(), nullptr, false);
 }
 
