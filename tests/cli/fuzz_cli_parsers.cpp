@@ -8,7 +8,8 @@
 #include "handling/FlagsEdit.h"
 #include "handling/GameProfile.h"
 #include "handling/HandlingLine.h"
-#include "handling/HandlingScanner.h"
+#include "handling/HandlingFile.h"
+#include "handling/ScanReport.h"
 #include "handling/TextDecoder.h"
 #include "handling/ValueProblemText.h"
 #include "text/Utf16.h"
@@ -71,7 +72,7 @@ void line(std::string_view text, const handling::GameProfile &game)
 
 void file(std::string_view text, handling::TextEncoding encoding, const handling::GameProfile &game)
 {
-    const handling::ScanResult result = handling::scanHandling(text, encoding, game);
+    const handling::ScanReport result = handling::scanHandling("fuzz.cfg", text, encoding, game);
     std::size_t previous = 0;
     for (const handling::ScannedVehicle &vehicle : result.vehicles) {
         check(vehicle.line > previous);
@@ -86,18 +87,18 @@ void file(std::string_view text, handling::TextEncoding encoding, const handling
     // Whatever bytes the file holds, scripts get valid JSON, from a scan and
     // from a check alike, and a person gets one line for each problem.
     std::ostringstream scanJson;
-    cli::JsonReport(scanJson).scanned("fuzz.cfg", result, {}, game);
+    cli::JsonReport(scanJson).scanned(result);
     check(nlohmann::json::accept(scanJson.str()));
+    handling::CheckReport checked{.game = &game};
+    checked.add(result);
     std::ostringstream checkJson;
-    cli::JsonReport report(checkJson);
-    report.checked("fuzz.cfg", result.problems, game);
-    report.checkEnded(1, 0, 0, game);
+    cli::JsonReport(checkJson).checked(checked);
     check(nlohmann::json::accept(checkJson.str()));
     std::ostringstream checkText;
-    cli::TextReport(checkText).checked("fuzz.cfg", result.problems, game);
+    cli::TextReport(checkText).checked(checked);
     const std::string lines = checkText.str();
     check(static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'))
-          == result.problems.size());
+          == result.problems.size() + 1);
 }
 
 // The first standard line with a flags field gets a value drawn from the
@@ -121,7 +122,8 @@ void flagsChange(std::string_view bytes, const handling::GameProfile &game)
         return;
     const std::uint32_t value
         = static_cast<std::uint32_t>(std::hash<std::string_view>()(bytes)) & game.allowedBits();
-    const std::string text = handling::flagsFieldText(value, target->fields.flagsText, file);
+    const std::string text = handling::flagsFieldText(value, target->fields.flagsText,
+                                                      handling::writesLowerCase(file));
     check(flags::readFlagsValue(text, game.allowedBits()).value == value);
     const std::string changed
         = handling::changeFlagsFields(bytes, before.encoding, {{{target->number, text}}}, game);
