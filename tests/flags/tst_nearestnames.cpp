@@ -29,6 +29,7 @@ TEST_CASE("the known names nearest a misspelt one")
         {"BOXT", {"BOAT", "BOOT"}},
         // Short names allow one slip only, so that nothing far is offered.
         {"BOX", {}},
+        {"BXXT", {}},
         {"AIRTRAIN", {}},
         {"", {}},
         {std::string(500, 'A'), {}},

@@ -253,6 +253,15 @@ TEST_CASE("a vehicle defined twice: the game keeps the last definition")
         {"a line and its entry",
          file({vehicleLine("PREDATOR", "80000"), boatEntry("PREDATOR")}),
          {}},
+        // Entries that name no vehicle redefine none.
+        {"entries without identifier",
+         file({"!", "!"}),
+         {"2 E vehicle | entrée moto (!) sans identifiant" + crash,
+          "2 E fields | 1 champ, il en faut 17 pour une entrée moto (!) de GTA: Vice-City"
+              + shifted,
+          "3 E vehicle | entrée moto (!) sans identifiant" + crash,
+          "3 E fields | 1 champ, il en faut 17 pour une entrée moto (!) de GTA: Vice-City"
+              + shifted}},
         // The game compares case: these are two vehicles to it, one unknown.
         {"another case",
          file({vehicleLine("IDAHO", "0"), vehicleLine("Idaho", "0")}),
