@@ -79,9 +79,8 @@ void checkSectionFlags(const HandlingFile &file, const GameProfile &game,
                                                entryForFlags(section, *vehicle.value)));
             }
         }
-        // An entry that names no vehicle has its own error, and no vehicle.
         for (const ReadLine &line : file.lines) {
-            if (line.fields.kind != section.section || line.fields.identifier.empty())
+            if (line.fields.kind != section.section)
                 continue;
             const auto found = vehicles.find(line.fields.identifier);
             const VehicleFlags *vehicle = found == vehicles.end() ? nullptr : &found->second;

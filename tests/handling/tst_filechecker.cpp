@@ -259,9 +259,11 @@ TEST_CASE("a vehicle defined twice: the game keeps the last definition")
          {"2 E vehicle | entrée moto (!) sans identifiant" + crash,
           "2 E fields | 1 champ, il en faut 17 pour une entrée moto (!) de GTA: Vice-City"
               + shifted,
+          "2 A section | entrée moto (!) sans ligne standard pour ce véhicule",
           "3 E vehicle | entrée moto (!) sans identifiant" + crash,
           "3 E fields | 1 champ, il en faut 17 pour une entrée moto (!) de GTA: Vice-City"
-              + shifted}},
+              + shifted,
+          "3 A section | entrée moto (!) sans ligne standard pour ce véhicule"}},
         // The game compares case: these are two vehicles to it, one unknown.
         {"another case",
          file({vehicleLine("IDAHO", "0"), vehicleLine("Idaho", "0")}),
