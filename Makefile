@@ -49,7 +49,8 @@ stress: build
 	sh scripts/fuzz-cli.sh
 
 # Start-up to the first frame and peak memory against a bare Qt window, and
-# the in-process cost of a click, a reset and a view switch: one table. Its
+# the in-process cost of a click, a reset and a view switch: one table; then
+# bitloom-flags' time and memory on a 200 MB file. Its
 # own release build, in build/bench, on a virtual X server of its own that
 # does not reset between probes. Then bitloom.exe beside a bare Win32 window,
 # both cross-built alike, started in turn under Wine with a warm wineserver
@@ -59,6 +60,7 @@ bench: setup
 	cmake --preset bench
 	cmake --build --preset bench
 	xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' build/bench/bench/qt/bitloom-bench $(BENCH_RUNS)
+	build/bench/bench/cli/bitloom-flags-bench build/bench/cli/bitloom-flags build/bench 5
 	@sh scripts/setup.sh $(WINDOWS_PACKAGES)
 	cmake --preset windows -DBITLOOM_BENCH=ON
 	cmake --build --preset windows --target start-bench

@@ -17,10 +17,16 @@ CommandLine usageError(std::string message)
     return {{}, std::move(message)};
 }
 
-CommandLine helpOf(Command topic)
+CommandLine unknownCommand(std::string_view word)
+{
+    return usageError(
+        fmt::format("commande inconnue {} {}", handling::quoted(word), commandChoice()));
+}
+
+CommandLine helpOf(Command topic, Command command = Command::Help)
 {
     CommandLine result;
-    result.options.command = Command::Help;
+    result.options.command = command;
     result.options.helpTopic = topic;
     return result;
 }
@@ -35,11 +41,8 @@ std::optional<CommandLine> informationAsked(std::span<const std::string_view> ar
     });
     if (asked == end)
         return std::nullopt;
-    if (*asked == "--version") {
-        CommandLine result;
-        result.options.command = Command::Version;
-        return result;
-    }
+    if (*asked == "--version")
+        return helpOf(Command::Help, Command::Version);
     const auto named = std::find_if(arguments.begin(), end, [](std::string_view argument) {
         return findCommand(argument) != nullptr;
     });
@@ -100,8 +103,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
         return usageError(fmt::format("commande manquante {}", commandChoice()));
     const CommandSpec *spec = findCommand(words.front());
     if (spec == nullptr)
-        return usageError(fmt::format("commande inconnue {} {}", handling::quoted(words.front()),
-                                      commandChoice()));
+        return unknownCommand(words.front());
     options.command = spec->command;
     for (const OptionSpec *option : given) {
         if ((option->commands & only(spec->command)) != 0)
@@ -121,11 +123,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
     if (spec->command == Command::Help) {
         const CommandSpec *topic
             = options.operands.empty() ? spec : findCommand(options.operands.front());
-        if (topic == nullptr)
-            return usageError(fmt::format("commande inconnue {} {}",
-                                          handling::quoted(options.operands.front()),
-                                          commandChoice()));
-        return helpOf(topic->command);
+        return topic == nullptr ? unknownCommand(options.operands.front()) : helpOf(topic->command);
     }
     return {options, {}};
 }

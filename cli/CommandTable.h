@@ -3,7 +3,7 @@
 // all read these tables.
 #pragma once
 
-#include "CommandContext.h"
+#include "Commands.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,9 +2,21 @@
 // hands them to the report and returns the exit status.
 #pragma once
 
-#include "CommandContext.h"
+#include "CommandLine.h"
+#include "Report.h"
+
+#include <istream>
+#include <ostream>
 
 namespace bitloom::cli {
+
+// What the program gives each command to run with.
+struct CommandContext {
+    const Options &options;
+    Report &report;
+    std::istream &in;  // read for a file operand "-"
+    std::ostream &err; // a person's copy of the problems
+};
 
 // On values and flag names.
 int runDecode(const CommandContext &context);

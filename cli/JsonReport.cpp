@@ -46,12 +46,6 @@ Json flagObjects(std::uint32_t value)
     return list;
 }
 
-// Names only: a handling file has hundreds of vehicles.
-Json flagNames(std::uint32_t value)
-{
-    return handling::flagNames(value);
-}
-
 void addGameReading(Json &object, const Problem &problem)
 {
     if (problem.gameValue)
@@ -108,7 +102,7 @@ Json vehicleObject(const handling::ScannedVehicle &vehicle)
             if (vehicle.extraBits != 0)
                 object["extraBits"] = flags::hexText(vehicle.extraBits);
         }
-        object["flags"] = flagNames(vehicle.flags);
+        object["flags"] = handling::flagNames(vehicle.flags); // names only: files have hundreds
     }
     if (vehicle.level)
         object["level"] = levelKey(*vehicle.level);
@@ -205,8 +199,8 @@ void JsonReport::set(const SetReport &report)
                         {"identifier", change.identifier},
                         {"old", change.oldText},
                         {"new", change.newText},
-                        {"added", flagNames(change.newFlags & ~change.oldFlags)},
-                        {"removed", flagNames(change.oldFlags & ~change.newFlags)},
+                        {"added", handling::flagNames(change.newFlags & ~change.oldFlags)},
+                        {"removed", handling::flagNames(change.oldFlags & ~change.newFlags)},
                         {"oldLine", change.oldLine},
                         {"newLine", change.newLine}});
     Json result = document("set", *report.game);

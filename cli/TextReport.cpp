@@ -1,10 +1,10 @@
 #include "TextReport.h"
 
 #include "ProblemText.h"
-#include "TextTable.h"
 #include "flags/FlagsValue.h"
 #include "handling/FlagFacts.h"
 #include "handling/MessageText.h"
+#include "text/TextTable.h"
 
 #include <fmt/format.h>
 #include <string>
@@ -14,6 +14,7 @@ namespace bitloom::cli {
 namespace {
 
 using handling::LineKind;
+using text::TextTable;
 
 constexpr std::string_view extraBitsLabel = "bits hors flags : ";
 // The mark of a table row whose line has a problem, by level.

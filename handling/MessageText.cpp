@@ -68,6 +68,20 @@ std::string entryLabel(LineKind kind)
     return fmt::format("entrée {} ({})", info.name, info.marker);
 }
 
+std::string fieldCountsText(const GameProfile &game)
+{
+    std::string text;
+    bool sections = false;
+    for (const VehicleLineKind &kind : vehicleLineKinds) {
+        if (!game.hasLines(kind.kind))
+            continue;
+        sections = sections || kind.kind != LineKind::Standard;
+        fmt::format_to(std::back_inserter(text), "{}{} {}", text.empty() ? "" : ", ", kind.name,
+                       game.fieldsOf(kind.kind));
+    }
+    return sections ? text : text + " (pas d'entrées bateau, moto ni vol)";
+}
+
 std::string gameFlags(const GameProfile &game)
 {
     return fmt::format("{} flags de {}", game.flagCount, game.title);

@@ -41,6 +41,9 @@ std::string identifierSuggestion(std::string_view identifier, const GameProfile 
 
 // "ligne standard", "entrée bateau (%)".
 std::string entryLabel(LineKind kind);
+// "standard 33, bateau 16, moto 17, vol 20": the fields of each kind of
+// line the game has, marker included.
+std::string fieldCountsText(const GameProfile &game);
 // "28 flags de GTA: Vice-City".
 std::string gameFlags(const GameProfile &game);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace bitloom::cli {
+namespace bitloom::text {
 
 namespace {
 
@@ -61,4 +61,4 @@ void TextTable::write(std::ostream &out) const
     }
 }
 
-} // namespace bitloom::cli
+} // namespace bitloom::text

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace bitloom::cli {
+namespace bitloom::text {
 
 class TextTable {
 public:
@@ -24,4 +24,4 @@ private:
 // Characters on screen: every byte but UTF-8 continuation bytes.
 std::size_t displayWidth(std::string_view text);
 
-} // namespace bitloom::cli
+} // namespace bitloom::text
