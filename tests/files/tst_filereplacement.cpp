@@ -183,7 +183,7 @@ TEST_CASE("a failure at any step leaves the folder as it was, the user's backup 
         fs::remove(one.file);
         fs::create_directory(one.file);
     });
-    CHECK(outcome.failure.starts_with("remplacement impossible : "));
+    CHECK(outcome.failure == "remplacement impossible : c'est un dossier");
     CHECK(one.state()
           == std::map<std::string, std::string>{{"handling.cfg", "/"},
                                                 {"handling.cfg.bak", "MON ORIGINAL\r\n"}});

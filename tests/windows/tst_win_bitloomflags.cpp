@@ -184,8 +184,9 @@ TEST_CASE("errors name the file or the text as given, in UTF-8, and end with 1")
 TEST_CASE("usage errors end with 2")
 {
     const std::pair<std::vector<std::wstring>, std::string> cases[] = {
-        {{}, "commande manquante (decode, encode, list, scan, check ou set)"},
-        {{L"frob", L"1"}, "commande inconnue \"frob\" (decode, encode, list, scan, check ou set)"},
+        {{}, "commande manquante (decode, encode, list, scan, check, set ou help)"},
+        {{L"frob", L"1"},
+         "commande inconnue \"frob\" (decode, encode, list, scan, check, set ou help)"},
         {{L"scan"}, "scan attend un fichier"},
         {{L"--game", L"gta4", L"decode", L"1"}, "jeu inconnu \"gta4\" : --game attend vc ou gta3"},
     };
