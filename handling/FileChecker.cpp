@@ -12,16 +12,32 @@ namespace {
 constexpr std::array<rules::Rule, 11> allRules{{
     {rules::game, rules::checkGame},
     {rules::encoding, rules::checkEncoding},
-    {rules::vehicle, rules::checkIdentifiers},
-    {rules::fields, rules::checkFieldCounts},
-    {rules::flags, rules::checkFlagsValues},
+    {rules::vehicle, rules::checkIdentifiers, true},
+    {rules::fields, rules::checkFieldCounts, true},
+    {rules::flags, rules::checkFlagsValues, true},
     {rules::duplicate, rules::checkDuplicates},
     {rules::section, rules::checkSectionFlags},
-    {rules::lineLength, rules::checkLineLength},
+    {rules::lineLength, rules::checkLineLength, true},
     {rules::fileSize, rules::checkFileSize},
     {rules::end, rules::checkEndMarker},
     {rules::afterEnd, rules::checkAfterEnd},
 }};
+
+std::vector<Problem> check(const HandlingFile &file, const GameProfile &game, bool eachLineOnly)
+{
+    std::vector<Problem> problems;
+    for (const rules::Rule &rule : allRules) {
+        if (eachLineOnly && !rule.ofEachLine)
+            continue;
+        const std::size_t first = problems.size();
+        rule.check(file, game, problems);
+        for (std::size_t i = first; i < problems.size(); ++i)
+            problems[i].rule = rule.code;
+    }
+    std::stable_sort(problems.begin(), problems.end(),
+                     [](const Problem &a, const Problem &b) { return a.line < b.line; });
+    return problems;
+}
 
 } // namespace
 
@@ -32,16 +48,12 @@ std::span<const rules::Rule> fileRules()
 
 std::vector<Problem> checkHandlingFile(const HandlingFile &file, const GameProfile &game)
 {
-    std::vector<Problem> problems;
-    for (const rules::Rule &rule : allRules) {
-        const std::size_t first = problems.size();
-        rule.check(file, game, problems);
-        for (std::size_t i = first; i < problems.size(); ++i)
-            problems[i].rule = rule.code;
-    }
-    std::stable_sort(problems.begin(), problems.end(),
-                     [](const Problem &a, const Problem &b) { return a.line < b.line; });
-    return problems;
+    return check(file, game, false);
+}
+
+std::vector<Problem> checkLine(std::string_view line, const GameProfile &game)
+{
+    return check(readHandlingFile(line, TextEncoding::Plain, game), game, true);
 }
 
 } // namespace bitloom::handling

@@ -17,4 +17,8 @@ std::span<const rules::Rule> fileRules();
 // of the rules, each stamped with its rule's code.
 std::vector<Problem> checkHandlingFile(const HandlingFile &file, const GameProfile &game);
 
+// What check says of one line on its own, as pasted from a file: the
+// problems of the line itself, not those of a whole file.
+std::vector<Problem> checkLine(std::string_view line, const GameProfile &game);
+
 } // namespace bitloom::handling

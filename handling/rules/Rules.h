@@ -18,6 +18,7 @@ using Check
 struct Rule {
     std::string_view code; // names the rule in JSON, for scripts
     Check check;
+    bool ofEachLine = false; // finds a line's problems from that line alone
 };
 
 // A byte order mark, UTF-16 text, a NUL byte.

@@ -424,3 +424,16 @@ TEST_CASE("each check has a code of its own, which names it in JSON")
         CHECK(codes.insert(rule.code).second);
     }
 }
+
+TEST_CASE("a line on its own, as pasted: its own problems, none of a whole file's")
+{
+    const auto rules = [](std::string_view line) {
+        std::vector<std::string> found;
+        for (const Problem &p : checkLine(line, viceCity))
+            found.emplace_back(p.rule);
+        return found;
+    };
+    CHECK(rules(vehicleLine("LANDSTAL", "0")).empty());
+    CHECK(rules(withoutMass(vehicleLine("LANDSTAL", "0"))) == std::vector<std::string>{"fields"});
+    CHECK(rules(vehicleLine("banshee", "12G4")) == std::vector<std::string>{"vehicle", "flags"});
+}
