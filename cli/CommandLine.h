@@ -23,7 +23,10 @@ struct Options {
     bool json = false;
     bool dryRun = false;    // set: show the changes, write nothing
     bool keepBackup = true; // set: the old file kept beside the new one
-    const handling::GameProfile *game = &handling::viceCity;
+    // --game: the file commands tell the game from the file without it, the
+    // others take Vice-City.
+    const handling::GameProfile *game = nullptr;
+    std::string_view has; // scan: the flag the vehicles listed have
     std::vector<std::string_view> operands;
 };
 

@@ -73,10 +73,18 @@ std::string chooseGame(Options &options, std::string_view name)
 }
 
 constexpr std::array options{
-    OptionSpec{"--game", "vc|gta3",
-               "vc (par défaut) : colonne \"ae\" (31e champ), 28 flags ; gta3 : colonne \"ad\" "
-               "(30e champ), les 16 flags des chiffres 1 à 4",
+    OptionSpec{"--game", "vc|gta3|sa",
+               "vc : colonne \"ae\" (31e champ), 28 flags ; gta3 : colonne \"ad\" (30e "
+               "champ), les 16 flags des chiffres 1 à 4 ; sa : colonnes \"af\" (32e champ, "
+               "model) et \"ag\" (33e, handling), 32 flags chacune. Sans --game, scan, check et "
+               "set reconnaissent le jeu au fichier, les autres prennent vc",
                anyCommand & ~only(Command::Help), chooseGame},
+    OptionSpec{"--has", "NOM", "scan : seulement les véhicules qui ont ce flag",
+               only(Command::Scan),
+               [](Options &o, std::string_view name) {
+                   o.has = name;
+                   return name.empty() ? std::string("--has attend un nom de flag") : std::string();
+               }},
     OptionSpec{"--json", "", "sortie JSON, pour les scripts", anyCommand & ~only(Command::Help),
                [](Options &o, std::string_view) {
                    o.json = true;

@@ -2,26 +2,33 @@
 #include "Commands.h"
 #include "ProblemText.h"
 #include "handling/FileReader.h"
+#include "handling/GameOfFile.h"
 #include "handling/TextDecoder.h"
 
 namespace bitloom::cli {
 
 namespace {
 
-// A file operand read whole, decoded and scanned; "-" reads in.
+// A file operand read whole, decoded and scanned as the game asked for or
+// the one the file plainly is; "-" reads in.
 ScanReport scanOperand(const CommandContext &context, std::string_view operand,
-                       std::span<const std::string_view> only = {})
+                       handling::ScanFilter filter = {})
 {
-    const GameProfile &game = *context.options.game;
+    const GameProfile *asked = context.options.game;
     handling::FileContents contents = operand == standardInput
                                           ? handling::readStreamContents(context.in)
                                           : handling::readFileContents(std::string(operand));
     if (!contents.error.empty())
-        return handling::unreadFile(operand, std::move(contents.error), game);
+        return handling::unreadFile(operand, std::move(contents.error),
+                                    asked ? *asked : handling::viceCity);
     const handling::DecodedText decoded = handling::decodeText(std::move(contents.text));
     if (!decoded.error.empty())
-        return handling::unreadFile(operand, decoded.error, game);
-    return handling::scanHandling(operand, decoded.text, decoded.encoding, game, only);
+        return handling::unreadFile(operand, decoded.error, asked ? *asked : handling::viceCity);
+    const GameProfile &game = handling::gameToRead(decoded.text, decoded.encoding, asked);
+    ScanReport report
+        = handling::scanHandling(operand, decoded.text, decoded.encoding, game, filter);
+    report.gameTold = asked == nullptr && &game != &handling::viceCity;
+    return report;
 }
 
 } // namespace
@@ -29,7 +36,10 @@ ScanReport scanOperand(const CommandContext &context, std::string_view operand,
 int runScan(const CommandContext &context)
 {
     const std::span<const std::string_view> operands = context.options.operands;
-    const ScanReport report = scanOperand(context, operands.front(), operands.subspan(1));
+    const ScanReport report
+        = scanOperand(context, operands.front(), {operands.subspan(1), context.options.has});
+    if (report.gameTold)
+        context.err << gameToldText(report.file, *report.game) << '\n';
     for (const Problem &problem : report.problems)
         context.err << fileProblemText(report.file, problem) << '\n';
     context.err.flush(); // before the report, when both go to one terminal
@@ -39,7 +49,7 @@ int runScan(const CommandContext &context)
 
 int runCheck(const CommandContext &context)
 {
-    CheckReport report{.game = context.options.game};
+    CheckReport report{.game = context.options.game ? context.options.game : &handling::viceCity};
     for (std::string_view path : context.options.operands)
         report.add(scanOperand(context, path));
     context.report.checked(report);

@@ -10,6 +10,7 @@ namespace bitloom::cli {
 
 namespace {
 
+using handling::FlagsField;
 using handling::LineKind;
 
 // Keys stay in the order they are written, as a person reading expects.
@@ -33,11 +34,16 @@ std::string_view levelKey(Level level)
     return level == Level::Error ? "error" : "warning";
 }
 
+bool severalFields(const GameProfile &game)
+{
+    return game.flagsFields.size() > 1;
+}
+
 // Flags in bit order, as objects with everything the window shows of them.
-Json flagObjects(std::uint32_t value)
+Json flagObjects(const FlagsField &field, std::uint32_t value)
 {
     Json list = Json::array();
-    for (const handling::FlagFacts &flag : handling::flagsOf(value))
+    for (const handling::FlagFacts &flag : handling::flagsOf(field, value))
         list.push_back({{"bit", flag.bit},
                         {"digit", flag.digit},
                         {"mask", flag.mask},
@@ -88,22 +94,48 @@ Json fileProblems(std::span<const Problem> problems)
     return list;
 }
 
-Json vehicleObject(const handling::ScannedVehicle &vehicle)
+Json fieldObject(const handling::FieldReading &reading, const FlagsField &field)
+{
+    Json object{{"raw", reading.text}};
+    if (reading.gameValue) {
+        object["gameReads"] = flags::hexText(*reading.gameValue);
+        object["value"] = flags::hexText(reading.flags);
+        if (reading.extraBits != 0)
+            object["extraBits"] = flags::hexText(reading.extraBits);
+    }
+    // Names only: a handling file has hundreds of vehicles.
+    object["flags"] = handling::flagNames(field, reading.flags);
+    return object;
+}
+
+// In a game of one flags field, the field's keys stand in the object itself;
+// in a game of several, each field's under its key in "fields".
+template <typename Fields>
+void addFields(Json &object, const GameProfile &game, Fields &&fieldObjectOf)
+{
+    if (!severalFields(game)) {
+        object.update(fieldObjectOf(std::size_t{0}));
+        return;
+    }
+    Json fields = Json::object();
+    for (std::size_t i = 0; i < game.flagsFields.size(); ++i) {
+        Json field = fieldObjectOf(i);
+        if (!field.is_null())
+            fields[game.flagsFields[i].key] = std::move(field);
+    }
+    object["fields"] = std::move(fields);
+}
+
+Json vehicleObject(const handling::ScannedVehicle &vehicle, const GameProfile &game)
 {
     Json object{{"line", vehicle.line},
                 {"kind", handling::vehicleLineKind(vehicle.kind).key},
                 {"identifier", vehicle.identifier},
                 {"read", vehicle.read}};
-    if (vehicle.kind == LineKind::Standard) {
-        object["raw"] = vehicle.flagsText;
-        if (vehicle.gameValue) {
-            object["gameReads"] = flags::hexText(*vehicle.gameValue);
-            object["value"] = flags::valueText(vehicle.flags);
-            if (vehicle.extraBits != 0)
-                object["extraBits"] = flags::hexText(vehicle.extraBits);
-        }
-        object["flags"] = handling::flagNames(vehicle.flags); // names only: files have hundreds
-    }
+    if (vehicle.kind == LineKind::Standard)
+        addFields(object, game, [&](std::size_t i) {
+            return fieldObject(vehicle.fields[i], game.flagsFields[i]);
+        });
     if (vehicle.level)
         object["level"] = levelKey(*vehicle.level);
     return object;
@@ -113,16 +145,20 @@ Json vehicleObject(const handling::ScannedVehicle &vehicle)
 
 void JsonReport::decoded(const ValueReport &report)
 {
+    const GameProfile &game = *report.game;
     Json list = Json::array();
     for (const handling::DecodedValue &value : report.values) {
-        Json object{{"input", value.input},
-                    {"value", flags::valueText(value.value)},
-                    {"flags", flagObjects(value.value)}};
+        const FlagsField &field = game.flagsFields[value.field];
+        Json object{{"input", value.input}};
+        if (severalFields(game))
+            object["field"] = field.key;
+        object["value"] = flags::hexText(value.value);
+        object["flags"] = flagObjects(field, value.value);
         if (value.extraBits != 0)
             object["extraBits"] = flags::hexText(value.extraBits);
         list.push_back(std::move(object));
     }
-    Json result = document("decode", *report.game);
+    Json result = document("decode", game);
     result["values"] = std::move(list);
     result["problems"] = inputProblems(report.problems);
     write(out, result);
@@ -130,10 +166,18 @@ void JsonReport::decoded(const ValueReport &report)
 
 void JsonReport::encoded(const ValueReport &report)
 {
-    Json result = document("encode", *report.game);
-    if (report.value) {
-        result["value"] = flags::valueText(*report.value);
-        result["flags"] = flagObjects(*report.value);
+    const GameProfile &game = *report.game;
+    Json result = document("encode", game);
+    if (!severalFields(game) && !report.values.empty()) {
+        result["value"] = flags::hexText(report.values.front().value);
+        result["flags"] = flagObjects(game.flags(), report.values.front().value);
+    } else if (severalFields(game)) {
+        Json values = Json::array();
+        for (const handling::DecodedValue &value : report.values)
+            values.push_back({{"field", game.flagsFields[value.field].key},
+                              {"value", flags::hexText(value.value)},
+                              {"flags", flagObjects(game.flagsFields[value.field], value.value)}});
+        result["values"] = std::move(values);
     }
     result["problems"] = inputProblems(report.problems);
     write(out, result);
@@ -142,13 +186,20 @@ void JsonReport::encoded(const ValueReport &report)
 void JsonReport::listed(const GameProfile &game)
 {
     Json list = Json::array();
-    for (const handling::FlagFacts &flag : handling::flagTable(game))
-        list.push_back({{"bit", flag.bit},
-                        {"digit", flag.digit},
-                        {"mask", flag.mask},
-                        {"name", flag.name},
-                        {"aliases", flag.aliases},
-                        {"description", flag.description}});
+    for (const FlagsField &field : game.flagsFields) {
+        for (const handling::FlagFacts &flag : handling::flagTable(field)) {
+            Json object = Json::object();
+            if (severalFields(game))
+                object["field"] = field.key;
+            object.update({{"bit", flag.bit},
+                           {"digit", flag.digit},
+                           {"mask", flag.mask},
+                           {"name", flag.name},
+                           {"aliases", flag.aliases},
+                           {"description", flag.description}});
+            list.push_back(std::move(object));
+        }
+    }
     Json result = document("list", game);
     result["flags"] = std::move(list);
     write(out, result);
@@ -156,17 +207,20 @@ void JsonReport::listed(const GameProfile &game)
 
 void JsonReport::scanned(const ScanReport &report)
 {
+    const GameProfile &game = *report.game;
     Json vehicles = Json::array();
     for (const handling::ScannedVehicle &vehicle : report.vehicles)
-        vehicles.push_back(vehicleObject(vehicle));
+        vehicles.push_back(vehicleObject(vehicle, game));
     Json lines = Json::object();
     for (std::size_t i = 0; i < report.linesPerKind.size(); ++i)
         lines[handling::vehicleLineKinds[i].key] = report.linesPerKind[i];
-    Json result = document("scan", *report.game);
+    Json result = document("scan", game);
     result["file"] = report.file;
-    result["column"] = report.game->column;
+    result["column"] = game.flags().column;
     if (!report.only.empty())
         result["only"] = report.only;
+    if (!report.has.empty())
+        result["has"] = report.has;
     result["vehicles"] = std::move(vehicles);
     result["counts"]
         = {{"lines", std::move(lines)}, {"errors", report.errors}, {"warnings", report.warnings}};
@@ -179,6 +233,7 @@ void JsonReport::checked(const CheckReport &report)
     Json files = Json::array();
     for (const handling::CheckedFile &file : report.files)
         files.push_back({{"file", file.file},
+                         {"game", file.game->option},
                          {"errors", file.errors},
                          {"warnings", file.warnings},
                          {"problems", fileProblems(file.problems)}});
@@ -193,19 +248,30 @@ void JsonReport::set(const SetReport &report)
 {
     constexpr std::array<std::string_view, 4> outcomes{"written", "dry-run", "unchanged",
                                                        "refused"};
+    const GameProfile &game = *report.game;
     Json list = Json::array();
-    for (const handling::FlagsChange &change : report.changes)
-        list.push_back({{"line", change.line},
-                        {"identifier", change.identifier},
-                        {"old", change.oldText},
-                        {"new", change.newText},
-                        {"added", handling::flagNames(change.newFlags & ~change.oldFlags)},
-                        {"removed", handling::flagNames(change.oldFlags & ~change.newFlags)},
-                        {"oldLine", change.oldLine},
-                        {"newLine", change.newLine}});
-    Json result = document("set", *report.game);
+    for (const handling::FlagsChange &change : report.changes) {
+        Json object{{"line", change.line}, {"identifier", change.identifier}};
+        addFields(object, game, [&](std::size_t i) {
+            for (const handling::FieldChange &changed : change.fields) {
+                if (changed.field != i)
+                    continue;
+                const FlagsField &field = game.flagsFields[i];
+                return Json{
+                    {"old", changed.oldText},
+                    {"new", changed.newText},
+                    {"added", handling::flagNames(field, changed.newFlags & ~changed.oldFlags)},
+                    {"removed", handling::flagNames(field, changed.oldFlags & ~changed.newFlags)}};
+            }
+            return Json();
+        });
+        object["oldLine"] = change.oldLine;
+        object["newLine"] = change.newLine;
+        list.push_back(std::move(object));
+    }
+    Json result = document("set", game);
     result["file"] = report.file;
-    result["column"] = report.game->column;
+    result["column"] = game.flags().column;
     result["outcome"] = outcomes[static_cast<std::size_t>(report.outcome)];
     result["changes"] = std::move(list);
     if (!report.backup.empty())

@@ -27,6 +27,11 @@ std::string fileProblemText(std::string_view file, const handling::Problem &prob
     return text + problem.message;
 }
 
+std::string gameToldText(std::string_view file, const handling::GameProfile &game)
+{
+    return fmt::format("{}: lu comme un fichier de {} (--game {})", file, game.title, game.option);
+}
+
 std::string inputProblemText(const handling::Problem &problem)
 {
     return fmt::format("{}: {} : {}", programName, levelName(problem.level), problem.message);

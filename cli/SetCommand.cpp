@@ -4,22 +4,16 @@
 #include "files/FileReplacement.h"
 #include "handling/FlagsChangePlan.h"
 
-#include <variant>
-
 namespace bitloom::cli {
 
 int runSet(const CommandContext &context)
 {
-    const GameProfile &game = *context.options.game;
     const std::string path(context.options.operands.front());
-    const auto requests
-        = handling::vehicleRequests(std::span(context.options.operands).subspan(1), game);
-    if (const auto *error = std::get_if<std::string>(&requests))
-        return usageFailure(context.err, *error);
-
     handling::FlagsChangePlan plan = handling::planFlagsChanges(
-        path, handling::readFileContents(path),
-        std::get<std::vector<handling::VehicleRequest>>(requests), game);
+        path, handling::readFileContents(path), std::span(context.options.operands).subspan(1),
+        context.options.game);
+    if (!plan.wrongWords.empty())
+        return usageFailure(context.err, plan.wrongWords);
     SetReport &report = plan.report;
     if (report.outcome == handling::SetOutcome::Written && context.options.dryRun) {
         report.outcome = handling::SetOutcome::DryRun;
@@ -37,6 +31,8 @@ int runSet(const CommandContext &context)
         }
     }
 
+    if (plan.gameTold)
+        context.err << gameToldText(path, *report.game) << '\n';
     for (const Problem &problem : report.problems)
         context.err << fileProblemText(path, problem) << '\n';
     if (report.outcome == handling::SetOutcome::Refused)

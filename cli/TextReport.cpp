@@ -13,6 +13,7 @@ namespace bitloom::cli {
 
 namespace {
 
+using handling::FlagsField;
 using handling::LineKind;
 using text::TextTable;
 
@@ -22,16 +23,16 @@ constexpr std::string_view errorMark = "E";
 constexpr std::string_view warningMark = "A";
 constexpr std::string_view nothingRead = "?";
 
-void writeFlagTable(std::ostream &out, std::uint32_t value)
+void writeFlagTable(std::ostream &out, const FlagsField &field, std::uint32_t value)
 {
     if (value == 0) {
         out << "  aucun flag\n";
         return;
     }
     TextTable table("  ");
-    for (const handling::FlagFacts &flag : handling::flagsOf(value))
-        table.addRow({std::string(flag.digitCaption), flag.mask, std::string(flag.name),
-                      std::string(flag.description)});
+    for (const handling::FlagFacts &flag : handling::flagsOf(field, value))
+        table.addRow(
+            {flag.digitCaption, flag.mask, std::string(flag.name), std::string(flag.description)});
     table.write(out);
 }
 
@@ -47,21 +48,28 @@ std::string markOf(std::optional<Level> level)
     return std::string(*level == Level::Error ? errorMark : warningMark);
 }
 
-// The flags column: the game's flags in the value it reads, and the bits
-// beyond them; or why there are none.
-std::string flagsCell(const handling::ScannedVehicle &vehicle)
+// The flags column: the game's flags in the values it reads, a field after
+// the other, and the bits beyond them; or why there are none.
+std::string flagsCell(const handling::ScannedVehicle &vehicle, const GameProfile &game)
 {
     if (!vehicle.read)
         return fmt::format("non lu : après \"{}\"", handling::endMarker);
     if (vehicle.kind != LineKind::Standard)
         return handling::entryLabel(vehicle.kind);
-    if (!vehicle.gameValue)
-        return std::string(nothingRead);
-    std::string cell = joined(handling::flagNames(vehicle.flags), "-");
-    if (vehicle.extraBits != 0)
-        fmt::format_to(std::back_inserter(cell), " (+ {}{})", extraBitsLabel,
-                       flags::hexText(vehicle.extraBits));
-    return cell;
+    std::vector<std::string> cells;
+    for (std::size_t i = 0; i < vehicle.fields.size(); ++i) {
+        const handling::FieldReading &field = vehicle.fields[i];
+        if (!field.gameValue) {
+            cells.emplace_back(nothingRead);
+            continue;
+        }
+        std::string cell = joined(handling::flagNames(game.flagsFields[i], field.flags), "-");
+        if (field.extraBits != 0)
+            fmt::format_to(std::back_inserter(cell), " (+ {}{})", extraBitsLabel,
+                           flags::hexText(field.extraBits));
+        cells.push_back(std::move(cell));
+    }
+    return fmt::format("{}", fmt::join(cells, " ; "));
 }
 
 std::string counts(std::size_t errors, std::size_t warnings)
@@ -92,12 +100,14 @@ std::string linesSummary(const ScanReport &report)
 
 // "+GOOD_IN_SAND -IS_VAN": the flags a change adds and removes, as set
 // takes them.
-std::string flagSteps(std::uint32_t before, std::uint32_t after)
+std::string flagSteps(const FlagsField &field, std::uint32_t before, std::uint32_t after)
 {
     std::vector<std::string> steps;
-    for (int bit : flags::setBits(before ^ after))
-        steps.push_back(fmt::format("{}{}", (after & flags::maskOf(bit)) != 0 ? '+' : '-',
-                                    flags::flagAt(bit).name));
+    for (const handling::FlagFacts &flag : handling::flagsOf(field, before ^ after)) {
+        if (!flag.name.empty())
+            steps.push_back(
+                fmt::format("{}{}", (after >> flag.bit & 1U) != 0 ? '+' : '-', flag.name));
+    }
     return fmt::format("{}", fmt::join(steps, " "));
 }
 
@@ -110,41 +120,69 @@ void TextReport::decoded(const ValueReport &report)
         if (i > 0)
             out << '\n';
         out << value.input << '\n';
-        writeFlagTable(out, value.value);
-        out << "  valeur : " << flags::valueText(value.value) << '\n';
+        writeFlagTable(out, report.game->flagsFields[value.field], value.value);
+        out << "  valeur : " << flags::hexText(value.value) << '\n';
         if (value.extraBits != 0)
             out << "  " << extraBitsLabel << flags::hexText(value.extraBits) << '\n';
     }
 }
 
+// As set and decode take it back: "4002100", or "model:2808" where the
+// game has several fields.
 void TextReport::encoded(const ValueReport &report)
 {
-    if (report.value)
-        out << flags::valueText(*report.value) << '\n';
+    for (const handling::DecodedValue &value : report.values) {
+        if (report.game->flagsFields.size() > 1)
+            out << report.game->flagsFields[value.field].key << ':';
+        out << flags::hexText(value.value) << '\n';
+    }
 }
 
 void TextReport::listed(const GameProfile &game)
 {
-    TextTable table;
-    table.addRow({"bit", "chiffre", "masque", "nom", "aussi écrit"});
-    for (const handling::FlagFacts &flag : handling::flagTable(game))
-        table.addRow({std::to_string(flag.bit), std::to_string(flag.digit), flag.mask,
-                      std::string(flag.name), joined(flag.aliases)});
-    table.write(out);
+    const bool several = game.flagsFields.size() > 1;
+    for (const FlagsField &field : game.flagsFields) {
+        if (several)
+            out << (&field == &game.flagsFields.front() ? "" : "\n") << "Colonne \"" << field.column
+                << "\" (" << field.key << ") :\n";
+        TextTable table;
+        table.addRow({"bit", "chiffre", "masque", "nom", several ? "description" : "aussi écrit"});
+        for (const handling::FlagFacts &flag : handling::flagTable(field))
+            table.addRow({std::to_string(flag.bit), std::to_string(flag.digit), flag.mask,
+                          flag.name.empty() ? "-" : std::string(flag.name),
+                          several ? std::string(flag.description) : joined(flag.aliases)});
+        table.write(out);
+    }
 }
 
 void TextReport::scanned(const ScanReport &report)
 {
     if (!report.read)
         return; // the error output says why
+    const GameProfile &game = *report.game;
     TextTable table;
-    table.addRow({" ", "ligne", "identifiant", std::string(report.game->column), "lu", "flags"});
+    std::vector<std::string> heading{" ", "ligne", "identifiant"};
+    for (const FlagsField &field : game.flagsFields) {
+        heading.emplace_back(field.column);
+        heading.emplace_back("lu");
+    }
+    heading.emplace_back("flags");
+    table.addRow(heading);
     for (const handling::ScannedVehicle &vehicle : report.vehicles) {
-        std::string read;
-        if (vehicle.kind == LineKind::Standard && vehicle.read)
-            read = vehicle.gameValue ? flags::hexText(*vehicle.gameValue) : nothingRead;
-        table.addRow({markOf(vehicle.level), std::to_string(vehicle.line), vehicle.identifier,
-                      vehicle.flagsText, read, flagsCell(vehicle)});
+        std::vector<std::string> row{markOf(vehicle.level), std::to_string(vehicle.line),
+                                     vehicle.identifier};
+        for (std::size_t i = 0; i < game.flagsFields.size(); ++i) {
+            const handling::FieldReading *field
+                = i < vehicle.fields.size() ? &vehicle.fields[i] : nullptr;
+            row.push_back(field ? field->text : std::string());
+            if (field && vehicle.read)
+                row.push_back(field->gameValue ? flags::hexText(*field->gameValue)
+                                               : std::string(nothingRead));
+            else
+                row.emplace_back();
+        }
+        row.push_back(flagsCell(vehicle, game));
+        table.addRow(std::move(row));
     }
     table.write(out);
     out << '\n' << linesSummary(report) << " ; " << counts(report.errors, report.warnings) << '\n';
@@ -153,6 +191,8 @@ void TextReport::scanned(const ScanReport &report)
 void TextReport::checked(const CheckReport &report)
 {
     for (const handling::CheckedFile &file : report.files) {
+        if (file.gameTold)
+            out << gameToldText(file.file, *file.game) << '\n';
         for (const Problem &problem : file.problems)
             out << fileProblemText(file.file, problem) << '\n';
     }
@@ -165,14 +205,21 @@ void TextReport::checked(const CheckReport &report)
 
 void TextReport::set(const SetReport &report)
 {
+    const GameProfile &game = *report.game;
     const bool dryRun = report.outcome == handling::SetOutcome::DryRun;
     for (const handling::FlagsChange &change : report.changes) {
-        out << fmt::format("{}:{}: {} : {} {} {}", report.file, change.line,
-                           handling::shown(change.identifier), handling::shown(change.oldText),
-                           dryRun ? "deviendrait" : "devient", change.newText);
-        if (const std::string steps = flagSteps(change.oldFlags, change.newFlags); !steps.empty())
-            out << " : " << steps;
-        out << '\n';
+        for (const handling::FieldChange &changed : change.fields) {
+            const FlagsField &field = game.flagsFields[changed.field];
+            out << fmt::format("{}:{}: {} : {}{} {} {}", report.file, change.line,
+                               handling::shown(change.identifier),
+                               game.flagsFields.size() > 1 ? fmt::format("{} ", field.column) : "",
+                               handling::shown(changed.oldText), dryRun ? "deviendrait" : "devient",
+                               changed.newText);
+            if (const std::string steps = flagSteps(field, changed.oldFlags, changed.newFlags);
+                !steps.empty())
+                out << " : " << steps;
+            out << '\n';
+        }
         if (dryRun)
             out << "  avant : " << change.oldLine << "\n  après : " << change.newLine << '\n';
     }

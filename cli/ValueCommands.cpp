@@ -6,6 +6,11 @@ namespace bitloom::cli {
 
 namespace {
 
+const GameProfile &gameOf(const CommandContext &context)
+{
+    return context.options.game ? *context.options.game : handling::viceCity;
+}
+
 int reported(const CommandContext &context, const ValueReport &report,
              void (Report::*show)(const ValueReport &))
 {
@@ -20,20 +25,19 @@ int reported(const CommandContext &context, const ValueReport &report,
 
 int runDecode(const CommandContext &context)
 {
-    return reported(context,
-                    handling::decodeValues(context.options.operands, *context.options.game),
+    return reported(context, handling::decodeValues(context.options.operands, gameOf(context)),
                     &Report::decoded);
 }
 
 int runEncode(const CommandContext &context)
 {
-    return reported(context, handling::encodeFlags(context.options.operands, *context.options.game),
+    return reported(context, handling::encodeFlags(context.options.operands, gameOf(context)),
                     &Report::encoded);
 }
 
 int runList(const CommandContext &context)
 {
-    context.report.listed(*context.options.game);
+    context.report.listed(gameOf(context));
     return success;
 }
 

@@ -101,11 +101,11 @@ ValueInput readValueInput(std::string_view text)
         return refuse("Cette ligne du fichier handling n'est pas la ligne standard d'un véhicule : "
                       "elle n'a pas de colonne \"ae\".");
     const auto fields = static_cast<std::size_t>(game.fieldsOf(handling::LineKind::Standard));
-    if (line.fieldCount < static_cast<std::size_t>(game.flagsField))
+    if (line.fieldCount < static_cast<std::size_t>(game.flags().field))
         return refuse("Ce texte a " + std::to_string(line.fieldCount)
                       + " champs : ce n'est ni une seule valeur, ni une ligne de véhicule du "
                         "fichier handling, dont la colonne \"ae\" est le "
-                      + std::to_string(game.flagsField) + "e champ.");
+                      + std::to_string(game.flags().field) + "e champ.");
     // Fields missing before the flags shift them: what stands in column
     // "ae" is then another column's value.
     if (line.fieldCount != fields)
@@ -114,8 +114,8 @@ ValueInput readValueInput(std::string_view text)
                       + std::to_string(fields)
                       + " : ses colonnes sont décalées, et sa colonne \"ae\" ne se lit pas "
                         "sûrement.");
-    return readFlagsText(line.flagsText, "La colonne \"ae\" de " + quoted(line.identifier) + ", "
-                                             + quoted(line.flagsText) + ",");
+    return readFlagsText(line.flagsText(), "La colonne \"ae\" de " + quoted(line.identifier) + ", "
+                                             + quoted(line.flagsText()) + ",");
 }
 
 } // namespace bitloom::core

@@ -34,6 +34,12 @@ std::vector<Problem> check(const HandlingFile &file, const GameProfile &game, bo
         for (std::size_t i = first; i < problems.size(); ++i)
             problems[i].rule = rule.code;
     }
+    // Another game's file: each line's faults are that game's fields.
+    if (std::any_of(problems.begin(), problems.end(),
+                    [](const Problem &p) { return p.rule == rules::game; }))
+        std::erase_if(problems, [](const Problem &p) {
+            return p.rule != rules::game && p.rule != rules::encoding;
+        });
     std::stable_sort(problems.begin(), problems.end(),
                      [](const Problem &a, const Problem &b) { return a.line < b.line; });
     return problems;

@@ -2,12 +2,14 @@
 
 #include "FlagWords.h"
 #include "FlagsEdit.h"
+#include "GameOfFile.h"
 #include "HandlingFile.h"
 #include "MessageText.h"
 #include "TextDecoder.h"
 #include "ValueProblemText.h"
 #include "flags/FlagLookup.h"
 #include "flags/FlagsValueReader.h"
+#include "rules/Rules.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -22,15 +24,20 @@ bool beginsVehicle(std::string_view word, const VehicleRequest &current, const G
     if (word.starts_with('+') || word.starts_with('-'))
         return false;
     // A value mistyped without its first digit is still the value asked for.
-    if (current.words.empty() && (isStartValue(word) || misspeltValue(word, game)))
+    if (current.words.empty() && (isStartValue(word, game) || misspeltValue(word, game)))
         return false;
-    return !flags::findFlag(word) && word.find('_') == std::string_view::npos;
+    const bool flagName = std::any_of(game.flagsFields.begin(), game.flagsFields.end(),
+                                      [&](const FlagsField &f) { return f.table->find(word); });
+    return !flagName && word.find('_') == std::string_view::npos;
 }
 
-// The vehicle's new value: its words applied to a value they start with, or
-// to the value written, bits beyond the game's flags kept. None on an error.
-std::optional<std::uint32_t> newValue(const VehicleRequest &vehicle, const ReadLine &line,
-                                      const GameProfile &game, std::vector<Problem> &problems)
+// The new value of each flags field the vehicle's words touch: their words
+// applied to the value a start value gives, or to the value written, bits
+// beyond the game's flags kept. Nothing on an error.
+using FieldValues = std::vector<std::optional<std::uint32_t>>;
+
+std::optional<FieldValues> newValues(const VehicleRequest &vehicle, const ReadLine &line,
+                                     const GameProfile &game, std::vector<Problem> &problems)
 {
     const std::size_t before = problems.size();
     const auto keep = [&](std::optional<Problem> problem) {
@@ -40,36 +47,45 @@ std::optional<std::uint32_t> newValue(const VehicleRequest &vehicle, const ReadL
         problem->identifier = std::string(line.fields.identifier);
         problems.push_back(std::move(*problem));
     };
-
-    std::optional<std::uint32_t> value;
-    std::span<const std::string_view> steps = vehicle.words;
-    if (isStartValue(steps.front())) {
-        StartValue start = readStartValue(steps.front(), game);
-        value = start.value;
-        keep(std::move(start.problem));
-        steps = steps.subspan(1);
-    } else {
-        const std::string_view written = line.fields.flagsText;
-        const flags::ValueReading reading = flags::readFlagsValue(written, game.allowedBits());
+    FieldValues values(game.flagsFields.size());
+    // A field's value as written, the first time a step touches it.
+    const auto written = [&](std::size_t field) -> std::optional<std::uint32_t> & {
+        if (values[field])
+            return values[field];
+        const std::string_view text = line.fields.flagsTexts[field];
+        const flags::ValueReading reading
+            = flags::readFlagsValue(text, game.flagsFields[field].allowedBits());
         if (isRead(reading))
-            value = reading.value;
+            values[field] = reading.value;
         else
             keep(Problem{.rule = rules::flags,
-                         .message = valueProblemText(written, reading, game)
+                         .message = valueProblemText(text, reading, game)
                                     + " ; donnez la valeur entière plutôt que des flags à "
                                       "ajouter ou enlever",
-                         .input = std::string(written)});
+                         .input = std::string(text)});
+        return values[field];
+    };
+
+    std::span<const std::string_view> steps = vehicle.words;
+    if (isStartValue(steps.front(), game)) {
+        StartValue start = readStartValue(steps.front(), game);
+        values[start.field] = start.value;
+        keep(std::move(start.problem));
+        steps = steps.subspan(1);
     }
     for (std::string_view word : steps) {
         FlagStep step = readFlagStep(word, game);
-        if (value)
+        if (step.problem) {
+            keep(std::move(step.problem));
+            continue;
+        }
+        if (std::optional<std::uint32_t> &value = written(step.field))
             value = step.appliedTo(*value);
-        keep(std::move(step.problem));
     }
     const bool failed
         = std::any_of(problems.begin() + static_cast<std::ptrdiff_t>(before), problems.end(),
                       [](const Problem &p) { return p.level == Level::Error; });
-    return failed ? std::nullopt : value;
+    return failed ? std::nullopt : std::optional(values);
 }
 
 FlagsChangePlan refused(FlagsChangePlan plan)
@@ -106,9 +122,9 @@ vehicleRequests(std::span<const std::string_view> words, const GameProfile &game
 }
 
 FlagsChangePlan planFlagsChanges(std::string_view file, FileContents read,
-                                 std::span<const VehicleRequest> vehicles, const GameProfile &game)
+                                 std::span<const std::string_view> words, const GameProfile *asked)
 {
-    FlagsChangePlan plan{.report = {.file = std::string(file), .game = &game}};
+    FlagsChangePlan plan{.report = {.file = std::string(file), .game = asked ? asked : &viceCity}};
     std::vector<Problem> &problems = plan.report.problems;
     if (!read.error.empty()) {
         problems.push_back({.rule = rules::file, .message = std::move(read.error)});
@@ -120,9 +136,23 @@ FlagsChangePlan planFlagsChanges(std::string_view file, FileContents read,
         problems.push_back({.rule = rules::file, .message = decoded.error});
         return refused(std::move(plan));
     }
+    const GameProfile &game = gameToRead(decoded.text, decoded.encoding, asked);
+    plan.report.game = &game;
+    plan.gameTold = asked == nullptr && &game != &viceCity;
+    const auto requests = vehicleRequests(words, game);
+    if (const auto *wrong = std::get_if<std::string>(&requests)) {
+        plan.wrongWords = *wrong;
+        return refused(std::move(plan));
+    }
+    const auto &vehicles = std::get<std::vector<VehicleRequest>>(requests);
     const HandlingFile before = readHandlingFile(decoded.text, decoded.encoding, game);
     if (std::optional<Problem> why = notHandlingFile(before, game)) {
         problems.push_back(std::move(*why));
+        return refused(std::move(plan));
+    }
+    rules::checkGame(before, game, problems);
+    if (!problems.empty()) {
+        problems.back().rule = rules::game;
         return refused(std::move(plan));
     }
 
@@ -145,21 +175,30 @@ FlagsChangePlan planFlagsChanges(std::string_view file, FileContents read,
             continue;
         }
         lines.push_back(line.number);
-        const std::optional<std::uint32_t> value = newValue(vehicle, line, game, problems);
-        const flags::ValueReading old = flags::readFlagsValue(line.fields.flagsText, 0xFFFFFFFF);
-        // A field the game reads as this value but that is no value ("0x")
-        // is written all the same.
-        if (!value || (old.problem == flags::ValueProblem::None && old.value == *value))
+        const std::optional<FieldValues> values = newValues(vehicle, line, game, problems);
+        if (!values)
             continue;
-        fields.push_back({line.number, flagsFieldText(*value, line.fields.flagsText, lowerCase)});
-        plan.report.changes.push_back({.line = line.number,
-                                       .identifier = std::string(line.fields.identifier),
-                                       .oldText = std::string(line.fields.flagsText),
-                                       .newText = fields.back().text,
-                                       .oldFlags = old.gameValue.value_or(0) & game.allowedBits(),
-                                       .newFlags = *value & game.allowedBits(),
-                                       .oldLine = std::string(line.text),
-                                       .newLine = {}});
+        FlagsChange change{.line = line.number,
+                           .identifier = std::string(line.fields.identifier),
+                           .oldLine = std::string(line.text)};
+        for (std::size_t i = 0; i < values->size(); ++i) {
+            const std::optional<std::uint32_t> value = (*values)[i];
+            const std::string_view text = line.fields.flagsTexts[i];
+            const flags::ValueReading old = flags::readFlagsValue(text, 0xFFFFFFFF);
+            // A field the game reads as this value but that is no value ("0x")
+            // is written all the same.
+            if (!value || (old.problem == flags::ValueProblem::None && old.value == *value))
+                continue;
+            const std::uint32_t allowed = game.flagsFields[i].allowedBits();
+            fields.push_back({line.number, i, flagsFieldText(*value, text, lowerCase)});
+            change.fields.push_back({.field = i,
+                                     .oldText = std::string(text),
+                                     .newText = fields.back().text,
+                                     .oldFlags = old.gameValue.value_or(0) & allowed,
+                                     .newFlags = *value & allowed});
+        }
+        if (!change.fields.empty())
+            plan.report.changes.push_back(std::move(change));
     }
     if (countOf(problems, Level::Error) > 0)
         return refused(std::move(plan));

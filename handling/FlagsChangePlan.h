@@ -38,14 +38,20 @@ enum class SetOutcome : std::uint8_t {
     Refused,   // an error: nothing was written
 };
 
-// One vehicle's flags field as set changes it.
-struct FlagsChange {
-    std::size_t line{}; // 1-based
-    std::string identifier{};
-    std::string oldText{}; // the field as written
+// One flags field of a line as set changes it.
+struct FieldChange {
+    std::size_t field{};   // into the game's flagsFields
+    std::string oldText{}; // as written
     std::string newText{};
     std::uint32_t oldFlags{}; // the game's flags in each
     std::uint32_t newFlags{};
+};
+
+// A vehicle's line as set changes it: each flags field the words touch.
+struct FlagsChange {
+    std::size_t line{}; // 1-based
+    std::string identifier{};
+    std::vector<FieldChange> fields{};
     std::string oldLine{}; // the whole line, without its line break
     std::string newLine{};
 };
@@ -63,11 +69,16 @@ struct SetReport {
 struct FlagsChangePlan {
     // Refused, Unchanged, or Written once contents take the file's place.
     SetReport report{};
-    std::string original{}; // the file's bytes as read
-    std::string contents{}; // its new bytes, when it is to be written
+    std::string original{};   // the file's bytes as read
+    std::string contents{};   // its new bytes, when it is to be written
+    std::string wrongWords{}; // what is wrong with the words, if anything
+    bool gameTold = false;    // the game was told from the file, not asked for
 };
 
+// words: for each vehicle its identifier, then the words of its new value.
+// The game is the one asked for, or told from the file when none is; the
+// words are read as that game's.
 FlagsChangePlan planFlagsChanges(std::string_view file, FileContents read,
-                                 std::span<const VehicleRequest> vehicles, const GameProfile &game);
+                                 std::span<const std::string_view> words, const GameProfile *asked);
 
 } // namespace bitloom::handling

@@ -184,9 +184,12 @@ FlagsLineSearch findFlagsLine(const HandlingFile &file, std::string_view identif
     if (line.fields.fieldCount != needed)
         return refusal(
             rules::fields, *spelling,
-            fmt::format("{}, il en faut {} : les colonnes sont peut-être décalées et la colonne "
-                        "\"{}\" n'est pas sûre ; corrigez la ligne avant de changer ses flags",
-                        counted(line.fields.fieldCount, "champ", "champs"), needed, game.column),
+            fmt::format("{}, il en faut {} : les colonnes sont peut-être décalées et {} ; "
+                        "corrigez la ligne avant de changer ses flags",
+                        counted(line.fields.fieldCount, "champ", "champs"), needed,
+                        game.flagsFields.size() > 1
+                            ? fmt::format("les colonnes {} ne sont pas sûres", flagsColumns(game))
+                            : fmt::format("la colonne {} n'est pas sûre", flagsColumns(game))),
             &line);
     return {.line = &line};
 }
@@ -198,9 +201,11 @@ bool writesLowerCase(const HandlingFile &file)
     for (const ReadLine &line : file.lines) {
         if (line.fields.kind != LineKind::Standard)
             continue;
-        const auto written = writtenValue(line.fields.flagsText);
-        if (const auto lowerCase = written ? lowerCaseLetters(written->digits) : std::nullopt)
-            ++(*lowerCase ? lower : upper);
+        for (std::string_view text : line.fields.flagsTexts) {
+            const auto written = writtenValue(text);
+            if (const auto lowerCase = written ? lowerCaseLetters(written->digits) : std::nullopt)
+                ++(*lowerCase ? lower : upper);
+        }
     }
     return lower > upper;
 }
@@ -236,9 +241,10 @@ std::string changeFlagsFields(std::string_view bytes, TextEncoding encoding,
         const auto line = std::find_if(file.lines.begin(), file.lines.end(),
                                        [&](const ReadLine &l) { return l.number == change.line; });
         if (line == file.lines.end() || line->fields.kind != LineKind::Standard
-            || line->fields.flagsText.empty())
+            || change.field >= game.flagsFields.size()
+            || line->fields.flagsTexts[change.field].empty())
             throw std::invalid_argument("no flags field on the line to change");
-        const std::string_view field = line->fields.flagsText;
+        const std::string_view field = line->fields.flagsTexts[change.field];
         spans.push_back(
             {markSize + unitSize * static_cast<std::size_t>(field.data() - units.data()),
              unitSize * field.size(), change.text});
@@ -256,7 +262,8 @@ std::string lineWithFlags(std::string_view line, std::uint32_t value, const Game
 {
     const HandlingFile file = readHandlingFile(line, TextEncoding::Plain, game);
     const ReadLine &read = file.lines.front();
-    const FlagsFieldChange change{read.number, flagsFieldText(value, read.fields.flagsText, false)};
+    const FlagsFieldChange change{read.number, 0,
+                                  flagsFieldText(value, read.fields.flagsText(), false)};
     return changeFlagsFields(line, TextEncoding::Plain, {&change, 1}, game);
 }
 

@@ -47,18 +47,19 @@ std::string flagsFieldText(std::uint32_t value, std::string_view replaced,
                            bool fileWritesLowerCase);
 
 struct FlagsFieldChange {
-    std::size_t line; // 1-based, as readHandlingFile numbers lines
-    std::string text; // ASCII
+    std::size_t line;  // 1-based, as readHandlingFile numbers lines
+    std::size_t field; // into the game's flagsFields
+    std::string text;  // ASCII
 };
 
-// bytes, the file as read, with the flags field of each line named replaced
-// by its text, in the file's encoding; every other byte stays as it was.
-// Each line must be a standard line with a flags field.
+// bytes, the file as read, with each flags field named replaced by its text,
+// in the file's encoding; every other byte stays as it was. Each line must be
+// a standard line with that flags field.
 std::string changeFlagsFields(std::string_view bytes, TextEncoding encoding,
                               std::span<const FlagsFieldChange> changes, const GameProfile &game);
 
-// One vehicle line, as pasted, with its flags field holding value, written as
-// the field writes values; every other character as it was.
+// One vehicle line, as pasted, with its (first) flags field holding value,
+// written as the field writes values; every other character as it was.
 std::string lineWithFlags(std::string_view line, std::uint32_t value, const GameProfile &game);
 
 // What changing the flags fields of these lines brings to the file: an error

@@ -6,7 +6,7 @@ namespace bitloom::handling {
 
 namespace {
 
-constexpr std::array<const GameProfile *, 2> allGames{&viceCity, &gta3};
+constexpr std::array<const GameProfile *, 3> allGames{&viceCity, &gta3, &sanAndreas};
 
 } // namespace
 

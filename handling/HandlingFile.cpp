@@ -26,7 +26,7 @@ HandlingFile readHandlingFile(std::string_view text, TextEncoding encoding, cons
         if (line.ends_with('\r'))
             line.remove_suffix(1);
         read->push_back({number, line, readHandlingLine(line, game)});
-        if (!file.ended && read->back().fields.kind == LineKind::End) {
+        if (!file.ended && read->back().fields.kind == LineKind::End && game.stopsAtEndMarker) {
             file.ended = true;
             file.endHasLineBreak = end != std::string_view::npos;
             read = &file.afterEnd;

@@ -25,7 +25,7 @@ struct HandlingFile {
     std::string_view text{};
     TextEncoding encoding = TextEncoding::Plain;
     // Every line the game reads, blank ones and comments too, in order, up to
-    // and including ";the end".
+    // and including ";the end" in the games that stop there.
     std::vector<ReadLine> lines{};
     // The lines after ";the end", up to a NUL byte: mods append vehicles
     // there, which the game never sees.

@@ -12,9 +12,10 @@
 namespace bitloom::handling {
 
 enum class LineKind : std::uint8_t {
-    Blank,   // nothing but spaces and tabs
-    Comment, // ';' in the first column
-    End,     // ";the end": the data stop here
+    Blank,          // nothing but spaces and tabs
+    Comment,        // ';' in the first column
+    End,            // ";the end": the data stop here, in the games that look for it
+    AnimationGroup, // '^' in the first column, in San Andreas: no vehicle's
     Standard,
     Boat,   // '%' in the first column
     Bike,   // '!' in the first column
@@ -23,15 +24,19 @@ enum class LineKind : std::uint8_t {
 
 inline constexpr std::string_view fieldSeparators = " \t";
 inline constexpr char commentMarker = ';';
+inline constexpr char animationGroupMarker = '^';
 // The whole line, compared as a whole: anything before or after it makes
 // the line a comment. A '\r' before the line break does not count: the game
 // reads the file in text mode, which drops it.
 inline constexpr std::string_view endMarker = ";the end";
 
-// The game copies each line into a buffer of 200 characters and the file
-// into one of 55,000 bytes, without checking either.
+// GTA3 and Vice-City copy each line into a buffer of 200 characters and the
+// file into one of 55,000 bytes, without checking either.
 inline constexpr std::size_t maxLineLength = 200;
 inline constexpr std::size_t maxGameFileBytes = 55000;
+// San Andreas reads a line at a time, 511 bytes at most with its line
+// break: beyond them, the rest of the line is read as another line.
+inline constexpr std::size_t sanAndreasMaxLineLength = 509;
 
 // The kinds of line that define a vehicle. Entries in the boat, bike and
 // flying sections start with their marker, a field of its own, then the
@@ -77,5 +82,9 @@ inline constexpr FieldCounts viceCityFieldCounts{33, 16, 17, 20};
 // GTA3 has no "ad" anti-dive field, so its flags come one field earlier,
 // and no boat, bike or flying entries: those are built into the game.
 inline constexpr FieldCounts gta3FieldCounts{32, 0, 0, 0};
+// San Andreas: identifier, 30 fields, the model flags "af" and the handling
+// flags "ag", the front and rear lights and the animation group.
+inline constexpr FieldCounts sanAndreasFieldCounts{36, 16, 17, 23};
+inline constexpr int sanAndreasAnimationGroupFields = 36;
 
 } // namespace bitloom::handling

@@ -3,6 +3,7 @@
 #include "flags/NearestNames.h"
 
 #include <fmt/format.h>
+#include <vector>
 
 namespace bitloom::handling {
 
@@ -62,6 +63,8 @@ std::string identifierSuggestion(std::string_view identifier, const GameProfile 
 
 std::string entryLabel(LineKind kind)
 {
+    if (kind == LineKind::AnimationGroup)
+        return fmt::format("ligne de groupe d'animation ({})", animationGroupMarker);
     const VehicleLineKind &info = vehicleLineKind(kind);
     if (info.marker == '\0')
         return "ligne standard";
@@ -82,9 +85,17 @@ std::string fieldCountsText(const GameProfile &game)
     return sections ? text : text + " (pas d'entrées bateau, moto ni vol)";
 }
 
+std::string flagsColumns(const GameProfile &game)
+{
+    std::vector<std::string> columns;
+    for (const FlagsField &field : game.flagsFields)
+        columns.push_back(fmt::format("\"{}\"", field.column));
+    return fmt::format("{}", fmt::join(columns, " et "));
+}
+
 std::string gameFlags(const GameProfile &game)
 {
-    return fmt::format("{} flags de {}", game.flagCount, game.title);
+    return fmt::format("{} flags de {}", game.flags().flagCount, game.title);
 }
 
 } // namespace bitloom::handling

@@ -44,6 +44,8 @@ std::string entryLabel(LineKind kind);
 // "standard 33, bateau 16, moto 17, vol 20": the fields of each kind of
 // line the game has, marker included.
 std::string fieldCountsText(const GameProfile &game);
+// "\"ae\"", "\"af\" et \"ag\"": the game's flags columns.
+std::string flagsColumns(const GameProfile &game);
 // "28 flags de GTA: Vice-City".
 std::string gameFlags(const GameProfile &game);
 

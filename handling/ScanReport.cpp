@@ -1,6 +1,7 @@
 #include "ScanReport.h"
 
 #include "FileChecker.h"
+#include "FlagWords.h"
 #include "HandlingFile.h"
 #include "MessageText.h"
 #include "flags/FlagsValueReader.h"
@@ -20,25 +21,24 @@ bool asked(std::string_view identifier, std::span<const std::string_view> only)
            });
 }
 
-void addVehicle(ScanReport &report, const ReadLine &line, bool read,
-                std::span<const std::string_view> only)
+ScannedVehicle scannedVehicle(const ReadLine &line, bool read, const GameProfile &game)
 {
-    const std::uint32_t allowed = report.game->allowedBits();
-    const HandlingLine &fields = line.fields;
-    if (!isVehicleLine(fields.kind) || !asked(fields.identifier, only))
-        return;
     ScannedVehicle vehicle{.line = line.number,
-                           .kind = fields.kind,
-                           .identifier = std::string(fields.identifier),
-                           .flagsText = std::string(fields.flagsText),
-                           .gameValue = std::nullopt,
-                           .read = read,
-                           .level = std::nullopt};
-    if (fields.kind == LineKind::Standard)
-        vehicle.gameValue = flags::readFlagsValue(fields.flagsText).gameValue;
-    vehicle.flags = vehicle.gameValue.value_or(0) & allowed;
-    vehicle.extraBits = vehicle.gameValue.value_or(0) & ~allowed;
-    report.vehicles.push_back(std::move(vehicle));
+                           .kind = line.fields.kind,
+                           .identifier = std::string(line.fields.identifier),
+                           .read = read};
+    if (line.fields.kind != LineKind::Standard)
+        return vehicle;
+    for (std::size_t i = 0; i < game.flagsFields.size(); ++i) {
+        const std::string_view text = line.fields.flagsTexts[i];
+        const std::uint32_t allowed = game.flagsFields[i].allowedBits();
+        FieldReading field{.text = std::string(text),
+                           .gameValue = flags::readFlagsValue(text).gameValue};
+        field.flags = field.gameValue.value_or(0) & allowed;
+        field.extraBits = field.gameValue.value_or(0) & ~allowed;
+        vehicle.fields.push_back(std::move(field));
+    }
+    return vehicle;
 }
 
 void count(ScanReport &report)
@@ -54,15 +54,32 @@ void count(ScanReport &report)
 } // namespace
 
 ScanReport scanHandling(std::string_view file, std::string_view text, TextEncoding encoding,
-                        const GameProfile &game, std::span<const std::string_view> only)
+                        const GameProfile &game, ScanFilter filter)
 {
-    ScanReport report{.file = std::string(file), .game = &game};
+    ScanReport report{.file = std::string(file), .game = &game, .has = std::string(filter.has)};
+    std::optional<FlagStep> has;
+    if (!filter.has.empty()) {
+        has = readFlagStep(filter.has, game);
+        if (has->problem)
+            report.problems.push_back(std::move(*has->problem));
+    }
+    const auto listed = [&](const ScannedVehicle &vehicle) {
+        if (!asked(vehicle.identifier, filter.only))
+            return false;
+        return !has
+               || (vehicle.kind == LineKind::Standard
+                   && (vehicle.fields[has->field].flags & has->mask) != 0);
+    };
     const HandlingFile handling = readHandlingFile(text, encoding, game);
-    for (const ReadLine &line : handling.lines)
-        addVehicle(report, line, true, only);
+    for (const ReadLine &line : handling.lines) {
+        if (isVehicleLine(line.fields.kind))
+            report.vehicles.push_back(scannedVehicle(line, true, game));
+    }
     for (const ReadLine *line : vehiclesAfterEnd(handling, game))
-        addVehicle(report, *line, false, only);
-    for (std::string_view wanted : only) {
+        report.vehicles.push_back(scannedVehicle(*line, false, game));
+    std::erase_if(report.vehicles, [&](const ScannedVehicle &v) { return !listed(v); });
+
+    for (std::string_view wanted : filter.only) {
         report.only.emplace_back(wanted);
         if (std::none_of(report.vehicles.begin(), report.vehicles.end(),
                          [&](const ScannedVehicle &v) {
@@ -74,8 +91,14 @@ ScanReport scanHandling(std::string_view file, std::string_view text, TextEncodi
                  .message
                  = fmt::format("aucune ligne du véhicule {} dans le fichier", quoted(wanted))});
     }
+    // The problems of the whole file, and those of the vehicles listed.
+    const bool filtered = !filter.only.empty() || has;
     for (Problem &problem : checkHandlingFile(handling, game)) {
-        if (problem.identifier.empty() || asked(problem.identifier, only))
+        if (!filtered || problem.identifier.empty()
+            || std::any_of(report.vehicles.begin(), report.vehicles.end(),
+                           [&](const ScannedVehicle &v) {
+                               return text::sameIgnoringAsciiCase(v.identifier, problem.identifier);
+                           }))
             report.problems.push_back(std::move(problem));
     }
     count(report);
@@ -92,7 +115,8 @@ ScanReport unreadFile(std::string_view file, std::string message, const GameProf
 
 void CheckReport::add(const ScanReport &scan)
 {
-    files.push_back({scan.file, scan.problems, scan.errors, scan.warnings});
+    files.push_back(
+        {scan.file, scan.game, scan.gameTold, scan.problems, scan.errors, scan.warnings});
     errors += scan.errors;
     warnings += scan.warnings;
 }

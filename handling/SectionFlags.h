@@ -17,7 +17,7 @@ struct SectionFlags {
     std::uint32_t allowingIt; // such an entry needs one of these on the vehicle's line
 };
 
-inline constexpr std::array<SectionFlags, 3> sectionFlags{{
+inline constexpr std::array<SectionFlags, 3> viceCitySectionFlags{{
     {LineKind::Boat, flags::maskNamed("IS_BOAT"),
      flags::maskNamed("IS_BOAT") | flags::maskNamed("IS_HELI") | flags::maskNamed("IS_PLANE")},
     {LineKind::Bike, flags::maskNamed("IS_BIKE"), flags::maskNamed("IS_BIKE")},

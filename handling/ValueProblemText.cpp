@@ -42,10 +42,11 @@ std::string valueProblemText(std::string_view text, const flags::ValueReading &r
                            badCharacter(text[reading.badOffset]), reading.badOffset + 1,
                            gameReads(reading));
     case flags::ValueProblem::AboveFlags:
-        return fmt::format("valeur {} : bits {} au-delà des {} ; le jeu les ignore et lit les "
-                           "flags {}",
-                           quoted(text), flags::hexText(reading.value & ~game.allowedBits()),
-                           gameFlags(game), flags::valueText(reading.value & game.allowedBits()));
+        return fmt::format(
+            "valeur {} : bits {} au-delà des {} ; le jeu les ignore et lit les "
+            "flags {}",
+            quoted(text), flags::hexText(reading.value & ~game.flags().allowedBits()),
+            gameFlags(game), flags::hexText(reading.value & game.flags().allowedBits()));
     case flags::ValueProblem::Above32Bits:
         return fmt::format("valeur {} : plus de 32 bits ; {}", quoted(text), gameReads(reading));
     }

@@ -8,15 +8,20 @@ namespace bitloom::handling::rules {
 
 namespace {
 
-// What a short standard line leaves in the flags column.
+// What a short standard line leaves in each flags column.
 std::string flagsRead(const ReadLine &line, const GameProfile &game)
 {
-    if (line.fields.kind != LineKind::Standard)
-        return {};
-    if (line.fields.flagsText.empty())
-        return fmt::format(" ; le jeu ne lit rien dans la colonne \"{}\"", game.column);
-    return fmt::format(" ; le jeu lit {} dans la colonne \"{}\"", quoted(line.fields.flagsText),
-                       game.column);
+    std::string text;
+    for (std::size_t i = 0; i < game.flagsFields.size() && line.fields.kind == LineKind::Standard;
+         ++i) {
+        const std::string_view read = line.fields.flagsTexts[i];
+        const std::string_view column = game.flagsFields[i].column;
+        if (read.empty())
+            text += fmt::format(" ; le jeu ne lit rien dans la colonne \"{}\"", column);
+        else
+            text += fmt::format(" ; le jeu lit {} dans la colonne \"{}\"", quoted(read), column);
+    }
+    return text;
 }
 
 } // namespace
@@ -25,7 +30,7 @@ void checkFieldCounts(const HandlingFile &file, const GameProfile &game,
                       std::vector<Problem> &problems)
 {
     for (const ReadLine &line : file.lines) {
-        if (!isVehicleLine(line.fields.kind))
+        if (!isVehicleLine(line.fields.kind) && line.fields.kind != LineKind::AnimationGroup)
             continue;
         const std::size_t count = line.fields.fieldCount;
         const auto needed = static_cast<std::size_t>(game.fieldsOf(line.fields.kind));

@@ -12,19 +12,24 @@ void checkFlagsValues(const HandlingFile &file, const GameProfile &game,
                       std::vector<Problem> &problems)
 {
     for (const ReadLine &line : file.lines) {
-        const std::string_view text = line.fields.flagsText;
-        if (line.fields.kind != LineKind::Standard || text.empty())
+        if (line.fields.kind != LineKind::Standard)
             continue;
-        const flags::ValueReading reading = flags::readFlagsValue(text, game.allowedBits());
-        if (reading.problem == flags::ValueProblem::None)
-            continue;
-        Problem problem = lineProblem(
-            line,
-            reading.problem == flags::ValueProblem::AboveFlags ? Level::Warning : Level::Error,
-            valueProblemText(text, reading, game));
-        problem.input = std::string(text);
-        problem.gameValue = reading.gameValue;
-        problems.push_back(std::move(problem));
+        for (std::size_t i = 0; i < game.flagsFields.size(); ++i) {
+            const std::string_view text = line.fields.flagsTexts[i];
+            if (text.empty())
+                continue;
+            const flags::ValueReading reading
+                = flags::readFlagsValue(text, game.flagsFields[i].allowedBits());
+            if (reading.problem == flags::ValueProblem::None)
+                continue;
+            Problem problem = lineProblem(
+                line,
+                reading.problem == flags::ValueProblem::AboveFlags ? Level::Warning : Level::Error,
+                valueProblemText(text, reading, game));
+            problem.input = std::string(text);
+            problem.gameValue = reading.gameValue;
+            problems.push_back(std::move(problem));
+        }
     }
 }
 

@@ -51,7 +51,7 @@ void checkSectionFlags(const HandlingFile &file, const GameProfile &game,
 // Vehicle lines after ";the end", which the game never reads.
 void checkAfterEnd(const HandlingFile &file, const GameProfile &game,
                    std::vector<Problem> &problems);
-// Standard lines that all have another game's field count.
+// Standard lines that plainly have another game's field count.
 void checkGame(const HandlingFile &file, const GameProfile &game, std::vector<Problem> &problems);
 
 // A problem of one line, with the vehicle's identifier when it has one.

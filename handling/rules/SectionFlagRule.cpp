@@ -63,15 +63,14 @@ void checkSectionFlags(const HandlingFile &file, const GameProfile &game,
         const HandlingLine &fields = line.fields;
         if (fields.kind == LineKind::Standard && !fields.identifier.empty()) {
             vehicles[fields.identifier]
-                = {&line, flags::readFlagsValue(fields.flagsText, game.allowedBits()).gameValue};
+                = {&line,
+                   flags::readFlagsValue(fields.flagsText(), game.flags().allowedBits()).gameValue};
         } else if (isVehicleLine(fields.kind)) {
             entries.insert({fields.kind, fields.identifier});
         }
     }
 
-    for (const SectionFlags &section : sectionFlags) {
-        if (!game.hasLines(section.section))
-            continue;
+    for (const SectionFlags &section : game.sectionFlags) {
         for (const auto &[identifier, vehicle] : vehicles) {
             if (vehicle.value && (*vehicle.value & section.needingIt) != 0
                 && !entries.contains({section.section, identifier})) {

@@ -34,9 +34,7 @@ Json scanReport(const std::string &identifier, const std::string &file = "handli
         .vehicles = {{.line = 1,
                       .kind = LineKind::Standard,
                       .identifier = identifier,
-                      .flagsText = "1",
-                      .gameValue = 1,
-                      .flags = 1}},
+                      .fields = {{.text = "1", .gameValue = 1, .flags = 1}}}},
         .problems = {{.rule = "vehicle", .message = "m", .line = 2, .identifier = identifier}},
         .linesPerKind = {1, 0, 0, 0},
         .errors = 1};
@@ -50,13 +48,15 @@ Json scanReport(const std::string &identifier, const std::string &file = "handli
 
 TEST_CASE("decode: each value with its flags, and each problem with what the game reads")
 {
-    const ValueReport report{.values = {{"0x40002004", 0x2004, 0x40000000}, {"0", 0, 0}},
-                             .problems = {{.level = Level::Warning,
-                                           .rule = "request",
-                                           .message = "w",
-                                           .input = "0x40002004",
-                                           .gameValue = 0x40002004},
-                                          {.rule = "request", .message = "e", .input = "zz"}}};
+    const ValueReport report{
+        .values
+        = {{.input = "0x40002004", .value = 0x2004, .extraBits = 0x40000000}, {.input = "0"}},
+        .problems = {{.level = Level::Warning,
+                      .rule = "request",
+                      .message = "w",
+                      .input = "0x40002004",
+                      .gameValue = 0x40002004},
+                     {.rule = "request", .message = "e", .input = "zz"}}};
     CHECK(written([&](Report &r) { r.decoded(report); }) == Json::parse(R"({
         "version": 1, "command": "decode", "game": "vc",
         "values": [
@@ -78,13 +78,13 @@ TEST_CASE("decode: each value with its flags, and each problem with what the gam
 
 TEST_CASE("encode: the value and its flags, or none after a wrong name")
 {
-    CHECK(written([](Report &r) { r.encoded({.game = &gta3, .value = 0x8000000}); })
+    CHECK(written([](Report &r) { r.encoded({.game = &gta3, .values = {{.value = 0x8000}}}); })
           == Json::parse(R"({
-        "version": 1, "command": "encode", "game": "gta3", "value": "8000000", "flags": [
-            {"bit": 27, "digit": 7, "mask": "8000000", "name": "SPECIAL_FLIGHT",
-             "description": "Utilisé par des véhicules volants mais leur but exact n'est pas certain."}
+        "version": 1, "command": "encode", "game": "gta3", "value": "8000", "flags": [
+            {"bit": 15, "digit": 4, "mask": "8000", "name": "HALOGEN_LIGHTS",
+             "description": "Fait les feux plus brillants et leur donne une légère teinture."}
         ], "problems": []
-    })"));
+})"));
     const ValueReport wrong{.problems = {{.rule = "request", .message = "m", .input = "IS_TRAIN"}}};
     CHECK(written([&](Report &r) { r.encoded(wrong); })
           == Json::parse(R"({"version": 1, "command": "encode", "game": "vc", "problems": [
@@ -110,24 +110,25 @@ TEST_CASE("scan: the vehicles, the counts of each kind of line, the problems")
     const ScanReport report{
         .file = "f.cfg",
         .only = {"landstal"},
-        .vehicles
-        = {{.line = 3,
-            .kind = LineKind::Standard,
-            .identifier = "LANDSTAL",
-            .flagsText = "c0000040",
-            .gameValue = 0xC0000040,
-            .flags = 0x40,
-            .extraBits = 0xC0000000,
-            .level = Level::Warning},
-           {.line = 4, .kind = LineKind::Standard, .identifier = "IDAHO", .flagsText = "zz"},
-           {.line = 5, .kind = LineKind::Boat, .identifier = "PREDATOR"},
-           {.line = 8,
-            .kind = LineKind::Standard,
-            .identifier = "CHEETAH",
-            .flagsText = "0",
-            .gameValue = 0,
-            .read = false,
-            .level = Level::Error}},
+        .vehicles = {{.line = 3,
+                      .kind = LineKind::Standard,
+                      .identifier = "LANDSTAL",
+                      .fields = {{.text = "c0000040",
+                                  .gameValue = 0xC0000040,
+                                  .flags = 0x40,
+                                  .extraBits = 0xC0000000}},
+                      .level = Level::Warning},
+                     {.line = 4,
+                      .kind = LineKind::Standard,
+                      .identifier = "IDAHO",
+                      .fields = {{.text = "zz"}}},
+                     {.line = 5, .kind = LineKind::Boat, .identifier = "PREDATOR"},
+                     {.line = 8,
+                      .kind = LineKind::Standard,
+                      .identifier = "CHEETAH",
+                      .fields = {{.text = "0", .gameValue = 0}},
+                      .read = false,
+                      .level = Level::Error}},
         .problems = {{.level = Level::Warning,
                       .rule = "flags",
                       .message = "w",
@@ -180,15 +181,17 @@ TEST_CASE("scan: the vehicles, the counts of each kind of line, the problems")
 TEST_CASE("check: one document for all the files, with their counts and the totals")
 {
     const CheckReport report{
-        .files
-        = {{"good.cfg", {}},
-           {"bad.cfg", {{.rule = "vehicle", .message = "m", .line = 1, .identifier = "X"}}, 1}},
+        .files = {{.file = "good.cfg"},
+                  {.file = "bad.cfg",
+                   .game = &gta3,
+                   .problems = {{.rule = "vehicle", .message = "m", .line = 1, .identifier = "X"}},
+                   .errors = 1}},
         .errors = 1};
     CHECK(written([&](Report &r) { r.checked(report); }) == Json::parse(R"({
         "version": 1, "command": "check", "game": "vc",
         "files": [
-            {"file": "good.cfg", "errors": 0, "warnings": 0, "problems": []},
-            {"file": "bad.cfg", "errors": 1, "warnings": 0, "problems": [
+            {"file": "good.cfg", "game": "vc", "errors": 0, "warnings": 0, "problems": []},
+            {"file": "bad.cfg", "game": "gta3", "errors": 1, "warnings": 0, "problems": [
                 {"line": 1, "level": "error", "rule": "vehicle", "identifier": "X", "message": "m"}
             ]}
         ],
@@ -257,17 +260,17 @@ TEST_CASE("valid UTF-8 is kept as it is")
 
 TEST_CASE("set: each line changed, before and after, and where the old file is kept")
 {
-    const SetReport written{.file = "h.cfg",
-                            .outcome = SetOutcome::Written,
-                            .changes = {{.line = 3,
-                                         .identifier = "LANDSTAL",
-                                         .oldText = "220",
-                                         .newText = "4000200",
-                                         .oldFlags = 0x220,
-                                         .newFlags = 0x4000200,
-                                         .oldLine = "LANDSTAL 1 220 1",
-                                         .newLine = "LANDSTAL 1 4000200 1"}},
-                            .backup = "h.cfg.bak"};
+    const SetReport written{
+        .file = "h.cfg",
+        .outcome = SetOutcome::Written,
+        .changes
+        = {{.line = 3,
+            .identifier = "LANDSTAL",
+            .fields
+            = {{.oldText = "220", .newText = "4000200", .oldFlags = 0x220, .newFlags = 0x4000200}},
+            .oldLine = "LANDSTAL 1 220 1",
+            .newLine = "LANDSTAL 1 4000200 1"}},
+        .backup = "h.cfg.bak"};
     CHECK(::written([&](Report &r) { r.set(written); }) == Json::parse(R"({
         "version": 1, "command": "set", "game": "vc",
         "file": "h.cfg", "column": "ae", "outcome": "written",

@@ -60,7 +60,7 @@ TEST_CASE("only the flags field changes, in the file's encoding, line endings an
         CAPTURE(c.name);
         const ReadText before(c.bytes);
         const std::string changed = changeFlagsFields(c.bytes, before.decoded.encoding,
-                                                      {{{c.line, "4000200"}}}, viceCity);
+                                                      {{{c.line, 0, "4000200"}}}, viceCity);
         const ReadText after(changed);
         REQUIRE(after.file.lines.size() == before.file.lines.size());
         std::size_t fieldSize = 0;
@@ -71,7 +71,7 @@ TEST_CASE("only the flags field changes, in the file's encoding, line endings an
                 CHECK(now.text == old.text);
                 continue;
             }
-            const std::string_view field = old.fields.flagsText;
+            const std::string_view field = old.fields.flagsText();
             fieldSize = field.size();
             const auto at = static_cast<std::size_t>(field.data() - old.text.data());
             CHECK(now.text
@@ -100,7 +100,7 @@ TEST_CASE("several lines change at once, each in its place")
     const std::string bytes
         = lines({vehicleLine("LANDSTAL", "1"), vehicleLine("IDAHO", "2"), vehicleLine("BUS", "3")});
     const std::string changed
-        = changeFlagsFields(bytes, TextEncoding::Plain, {{{3, "333"}, {1, "111111"}}}, viceCity);
+        = changeFlagsFields(bytes, TextEncoding::Plain, {{{3, 0, "333"}, {1, 0, "111111"}}}, viceCity);
     CHECK(changed
           == lines({vehicleLine("LANDSTAL", "111111"), vehicleLine("IDAHO", "2"),
                     vehicleLine("BUS", "333")}));

@@ -2,9 +2,11 @@
 #include "support/HandlingText.h"
 
 #include "support/Doctest.h"
+#include <algorithm>
 #include <string>
 
 using namespace bitloom::handling;
+using bitloom::tests::sanAndreasVehicleLine;
 using bitloom::tests::vehicleLine;
 
 TEST_CASE("a line split as the game splits it")
@@ -23,12 +25,22 @@ TEST_CASE("a line split as the game splits it")
         std::string_view identifier;
         std::string_view flagsText;
         std::size_t fieldCount;
+        std::string_view secondFlags = {};
     };
+    const std::string bravura = sanAndreasVehicleLine("BRAVURA", "00002800", "1000");
+    std::string commas = bravura;
+    std::replace(commas.begin(), commas.end(), ' ', ',');
     const GameProfile *vc = &viceCity;
     const auto standard = LineKind::Standard;
     const Case cases[] = {
         {landstal, vc, standard, "LANDSTAL", "9047000", 33},
         {landstal, &gta3, standard, "LANDSTAL", "20", 33},
+        // San Andreas: two flags fields; commas separate fields too.
+        {bravura, &sanAndreas, standard, "BRAVURA", "00002800", 36, "1000"},
+        {commas, &sanAndreas, standard, "BRAVURA", "00002800", 36, "1000"},
+        {commas, vc, standard, commas, "", 1},
+        {"^ 0 1 2", &sanAndreas, LineKind::AnimationGroup, "", "", 4},
+        {"^ 0 1 2", vc, standard, "^", "", 4},
         {spread, vc, standard, "LANDSTAL", "9047000", 33},
         {" \t" + landstal, vc, standard, "LANDSTAL", "9047000", 33},
         {landstal + " \t ", vc, standard, "LANDSTAL", "9047000", 33},
@@ -65,7 +77,8 @@ TEST_CASE("a line split as the game splits it")
         const HandlingLine read = readHandlingLine(c.line, *c.game);
         CHECK(read.kind == c.kind);
         CHECK(read.identifier == c.identifier);
-        CHECK(read.flagsText == c.flagsText);
+        CHECK(read.flagsText() == c.flagsText);
+        CHECK(read.flagsTexts[1] == c.secondFlags);
         CHECK(read.fieldCount == c.fieldCount);
     }
 }

@@ -13,20 +13,27 @@ using namespace bitloom::tests;
 
 namespace {
 
-ScanReport scan(const std::string &text, std::span<const std::string_view> only = {})
+ScanReport scan(const std::string &text, ScanFilter filter = {},
+                const GameProfile &game = viceCity)
 {
-    return scanHandling("handling.cfg", text, TextEncoding::Plain, viceCity, only);
+    return scanHandling("handling.cfg", text, TextEncoding::Plain, game, filter);
 }
 
-// "line kind identifier raw read", one string per vehicle line; "-" where
-// the game reads no value, "unread" after the end.
+// "line kind identifier raw read", one string per vehicle line, a raw and a
+// read for each flags field; "-" where the game reads no value, "unread"
+// after the end.
 std::vector<std::string> vehicles(const ScanReport &result)
 {
     std::vector<std::string> rows;
     for (const ScannedVehicle &v : result.vehicles) {
-        const std::string read = v.gameValue ? bitloom::flags::hexText(*v.gameValue) : "-";
-        rows.push_back(std::to_string(v.line) + ' ' + std::string(vehicleLineKind(v.kind).key) + ' '
-                       + v.identifier + ' ' + v.flagsText + ' ' + read + (v.read ? "" : " unread"));
+        std::string row = std::to_string(v.line) + ' ' + std::string(vehicleLineKind(v.kind).key)
+                          + ' ' + v.identifier;
+        for (const FieldReading &field : v.fields)
+            row += ' ' + field.text + ' '
+                   + (field.gameValue ? bitloom::flags::hexText(*field.gameValue) : "-");
+        if (v.fields.empty())
+            row += "  -";
+        rows.push_back(row + (v.read ? "" : " unread"));
     }
     return rows;
 }
@@ -133,7 +140,7 @@ TEST_CASE("the vehicles asked for, in any case, with the whole file's problems")
         ";the end",
     });
     const std::string_view only[] = {"freeway", "Sentinel", "BANSHEE"};
-    const ScanReport result = scan(text, only);
+    const ScanReport result = scan(text, {.only = only});
     CHECK(vehicles(result)
           == std::vector<std::string>{"1 standard SENTINEL 0 0", "2 standard SENTINEL 200 200",
                                       "3 standard FREEWAY 0 0", "4 bike FREEWAY  -"});

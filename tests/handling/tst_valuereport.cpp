@@ -24,6 +24,14 @@ ValueReport encode(std::vector<std::string_view> words, const GameProfile &game 
     return encodeFlags(words, game);
 }
 
+// The value encode made, in a game of one flags field.
+std::optional<std::uint32_t> valueOf(const ValueReport &report)
+{
+    if (report.values.empty())
+        return std::nullopt;
+    return report.values.front().value;
+}
+
 // "erreur : message", one per problem.
 std::string said(const ValueReport &report)
 {
@@ -70,7 +78,7 @@ TEST_CASE("encode and decode give back every flag and any set of them")
     for (int bit = 0; bit < flags::flagCount; ++bit) {
         const std::string_view name = flags::flagAt(bit).name;
         CAPTURE(name);
-        const std::optional<std::uint32_t> value = encode({name}).value;
+        const std::optional<std::uint32_t> value = valueOf(encode({name}));
         REQUIRE(value.has_value());
         CHECK(flags::setBits(*value) == std::vector<int>{bit});
         const std::string text = flags::valueText(*value);
@@ -94,8 +102,8 @@ TEST_CASE("encode and decode give back every flag and any set of them")
         names.push_back(names[random() % names.size()]);
         std::shuffle(names.begin(), names.end(), random);
         const ValueReport report = encode({names.begin(), names.end()});
-        REQUIRE(report.value.has_value());
-        CHECK(flags::setBits(*report.value) == bits);
+        REQUIRE(valueOf(report).has_value());
+        CHECK(flags::setBits(*valueOf(report)) == bits);
     }
 }
 
@@ -147,7 +155,7 @@ TEST_CASE("encode from a value: names add, +NAME adds, -NAME removes, in order")
         CAPTURE(c.words.front());
         const ValueReport report = encode(c.words, c.game);
         // Warnings do not fail; a wrong name or value does, and gives no value.
-        CHECK(report.value == c.value);
+        CHECK(valueOf(report) == c.value);
         CHECK(said(report) == c.said);
     }
 }

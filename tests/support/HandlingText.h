@@ -27,6 +27,15 @@ inline std::string gta3VehicleLine(std::string_view identifier, std::string_view
     return std::string(identifier).append(standardFields).append(flags) + " 1 1";
 }
 
+// A San Andreas standard line: 36 fields, the model flags in field 32, the
+// handling flags in field 33.
+inline std::string sanAndreasVehicleLine(std::string_view identifier, std::string_view modelFlags,
+                                         std::string_view handlingFlags)
+{
+    return std::string(identifier).append(standardFields).append("1.0 0.5 ")
+           + std::string(modelFlags) + ' ' + std::string(handlingFlags) + " 1 1 0";
+}
+
 // Entries of the boat, bike and flying sections with the fields Vice-City
 // reads in them.
 inline std::string boatEntry(std::string_view identifier)
