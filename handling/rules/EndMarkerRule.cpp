@@ -28,8 +28,11 @@ bool looksLikeEnd(std::string_view text)
 
 } // namespace
 
-void checkEndMarker(const HandlingFile &file, const GameProfile &, std::vector<Problem> &problems)
+void checkEndMarker(const HandlingFile &file, const GameProfile &game,
+                    std::vector<Problem> &problems)
 {
+    if (!game.stopsAtEndMarker)
+        return; // the game reads to the end of the file, with or without the marker
     for (const ReadLine &line : file.lines) {
         if (line.fields.kind == LineKind::Comment && looksLikeEnd(line.text)) {
             problems.push_back(lineProblem(

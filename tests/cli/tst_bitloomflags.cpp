@@ -6,6 +6,7 @@
 #include "support/TempFolder.h"
 
 #include "support/Doctest.h"
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -523,4 +524,95 @@ TEST_CASE("every command writes one document of the documented shape")
         command.insert(command.begin(), "--json");
         CHECK_FALSE(documentOf(run(command)).is_discarded());
     }
+}
+
+// A San Andreas file as a modder keeps it: made-up numbers, the game's
+// identifiers, Windows endings, a line spread with tabs.
+TEST_CASE("San Andreas: both flag fields read, checked and written, the game told from the file")
+{
+    std::string tabbed = sanAndreasVehicleLine("BUFFALO", "0", "0");
+    std::replace(tabbed.begin(), tabbed.end(), ' ', '\t');
+    const std::string sample = crlfLines({
+        "; San Andreas handling, made-up numbers",
+        sanAndreasVehicleLine("LANDSTAL", "0x00000020", "10000"),
+        sanAndreasVehicleLine("BRAVURA", "00002800", "0"),
+        tabbed,
+        sanAndreasVehicleLine("BIKE", "1000000", "0"),
+        bikeEntry("BIKE"),
+        ";the end",
+    });
+    const TempFolder folder("bitloom-flags-sa");
+    const fs::path file = folder.write("handling.cfg", sample);
+    const std::string at = file.string() + ":";
+
+    const ProgramRun told = run({"scan", file.string()});
+    CHECK(told.status == 0);
+    CHECK(told.err == at + " lu comme un fichier de GTA: San Andreas (--game sa)\n");
+    CHECK(told.out == run({"scan", "--game", "sa", file.string()}).out);
+    CHECK(told.out.find("   2      LANDSTAL     0x00000020  20       10000  10000  HANGING_BOOT ; "
+                        "HYDRAULIC_GEOM\n")
+          != std::string::npos);
+    const auto scanned = documentOf(run({"scan", "--json", file.string(), "BRAVURA"}));
+    CHECK(scanned["vehicles"][0]["fields"]["model"]["flags"]
+          == nlohmann::json::parse(R"(["CONVERTIBLE", "DOUBLE_EXHAUST"])"));
+    CHECK(scanned["vehicles"][0]["fields"]["handling"]["flags"] == nlohmann::json::array());
+
+    const ProgramRun list = run({"list", "--game", "sa"});
+    CHECK(list.out.starts_with("Colonne \"af\" (model) :\nbit  chiffre  masque"));
+    CHECK(list.out.find("\nColonne \"ag\" (handling) :\n") != std::string::npos);
+    CHECK(list.out.find("  NOS_INST  ") != std::string::npos);
+
+    // Two fields of one line in one write, each in its own style; a value
+    // field's width kept.
+    const ProgramRun both = run(
+        {"set", file.string(), "LANDSTAL", "+NOS_INST", "-HANGING_BOOT", "BRAVURA", "+IS_BIG"});
+    CHECK(both.status == 0);
+    CHECK(contentsOf(file)
+          == crlfLines({
+              "; San Andreas handling, made-up numbers",
+              sanAndreasVehicleLine("LANDSTAL", "0x00000000", "90000"),
+              sanAndreasVehicleLine("BRAVURA", "00002808", "0"),
+              tabbed,
+              sanAndreasVehicleLine("BIKE", "1000000", "0"),
+              bikeEntry("BIKE"),
+              ";the end",
+          }));
+    const ProgramRun bare = run({"set", file.string(), "BRAVURA", "0"});
+    CHECK(bare.status == 1);
+    CHECK(bare.err.find("BRAVURA : valeur \"0\" : GTA: San Andreas a 2 champs de flags ; écrivez "
+                        "model:0 (colonne \"af\") ou handling:0 (colonne \"ag\")")
+          != std::string::npos);
+
+    // A line one field short is reported; sound lines are not.
+    std::string oneShort = sanAndreasVehicleLine("BANSHEE", "0", "0");
+    oneShort.erase(oneShort.find(' '), 7);
+    const fs::path mistake
+        = folder.write("mistake.cfg", lines({
+                                          sanAndreasVehicleLine("LANDSTAL", "0", "0"),
+                                          sanAndreasVehicleLine("BRAVURA", "0", "0"),
+                                          sanAndreasVehicleLine("BUFFALO", "0", "0"),
+                                          oneShort,
+                                      }));
+    const ProgramRun checked = run({"check", "--game", "sa", mistake.string()});
+    CHECK(
+        checked.out.starts_with(mistake.string()
+                                + ":4: erreur : BANSHEE : 35 champs, il en faut 36 pour une ligne "
+                                  "standard de GTA: San Andreas"));
+    CHECK(checked.out.ends_with("\n1 fichier vérifié : 1 erreur, 0 avertissement\n"));
+    // A Vice-City file stays Vice-City's.
+    CHECK(run({"check", BITLOOM_EXAMPLE_FILE}).out
+          == "1 fichier vérifié : 0 erreur, 0 avertissement\n");
+
+    // Vehicles by flag, in either game.
+    const auto identifiers = [](const ProgramRun &r) {
+        std::vector<std::string> found;
+        const nlohmann::json document = documentOf(r);
+        for (const auto &vehicle : document["vehicles"])
+            found.push_back(vehicle["identifier"]);
+        return found;
+    };
+    CHECK(identifiers(run({"scan", "--json", file.string(), "--has", "IS_BIKE"}))
+          == std::vector<std::string>{"BIKE"});
+    CHECK(identifiers(run({"scan", "--json", BITLOOM_EXAMPLE_FILE, "--has", "is_bike"}))
+          == std::vector<std::string>{"BIKE"});
 }
