@@ -284,28 +284,28 @@ std::vector<Problem> problemsOfChange(const HandlingFile &before, const Handling
         const ReadLine &old = before.lines[i];
         const ReadLine &now = after.lines[i];
         if (std::find(lines.begin(), lines.end(), now.number) == lines.end()
-            || now.text.size() <= maxLineLength)
+            || now.text.size() <= game.maxLineLength)
             continue;
         if (now.text.size() > old.text.size())
             problems.push_back(
                 lineLimit(now, Level::Error,
                           fmt::format("la ligne aurait {} caractères : le jeu n'en lit que {}",
-                                      now.text.size(), maxLineLength)));
+                                      now.text.size(), game.maxLineLength)));
         else
-            problems.push_back(
-                lineLimit(now, Level::Warning, limitWarning(true, now.text.size(), maxLineLength)));
+            problems.push_back(lineLimit(now, Level::Warning,
+                                         limitWarning(true, now.text.size(), game.maxLineLength)));
     }
-    if (after.text.size() > maxGameFileBytes) {
+    if (game.maxFileBytes > 0 && after.text.size() > game.maxFileBytes) {
         if (after.text.size() > before.text.size())
             problems.push_back(
                 {.rule = rules::fileSize,
                  .message = fmt::format("le fichier aurait {} octets : le jeu n'en lit que {}",
-                                        after.text.size(), maxGameFileBytes)});
+                                        after.text.size(), game.maxFileBytes)});
         else
             problems.push_back(
                 {.level = Level::Warning,
                  .rule = rules::fileSize,
-                 .message = limitWarning(false, after.text.size(), maxGameFileBytes)});
+                 .message = limitWarning(false, after.text.size(), game.maxFileBytes)});
     }
     if (countOf(problems, Level::Error) > 0)
         return problems; // refused: what check would say of it does not matter

@@ -437,3 +437,43 @@ TEST_CASE("a line on its own, as pasted: its own problems, none of a whole file'
     CHECK(rules(withoutMass(vehicleLine("LANDSTAL", "0"))) == std::vector<std::string>{"fields"});
     CHECK(rules(vehicleLine("banshee", "12G4")) == std::vector<std::string>{"vehicle", "flags"});
 }
+
+TEST_CASE("San Andreas: its fields, its animation groups, and only the rules it has")
+{
+    std::string oneShort = sanAndreasVehicleLine("BANSHEE", "0", "0");
+    oneShort.erase(oneShort.find(' '), 7);
+    std::string longLine = sanAndreasVehicleLine("BRAVURA", "0", "0");
+    longLine.insert(longLine.find(' '), 510 - longLine.size(), ' ');
+    std::string large = lines({sanAndreasVehicleLine("LANDSTAL", "0", "0")});
+    while (large.size() < 56000)
+        large += "; " + std::string(97, '.') + "\n";
+    std::string group = "^";
+    for (int i = 0; i < 35; ++i)
+        group += " 0";
+    check({
+        {"sound lines, no end marker, past 55,000 bytes", large, {}, &sanAndreas},
+        {"a field missing",
+         lines({oneShort}),
+         {"1 E fields | BANSHEE : 35 champs, il en faut 36 pour une ligne standard de GTA: San "
+          "Andreas : les colonnes qui suivent le manque sont décalées ; le jeu lit \"0\" dans la "
+          "colonne \"af\" ; le jeu lit \"1\" dans la colonne \"ag\""},
+         &sanAndreas},
+        {"an animation group one field short",
+         lines({group.substr(0, group.size() - 2), group}),
+         {"1 E fields | 35 champs, il en faut 36 pour une ligne de groupe d'animation (^) de GTA: "
+          "San Andreas : les colonnes qui suivent le manque sont décalées"},
+         &sanAndreas},
+        {"a line past what one read takes",
+         lines({longLine}),
+         {"1 E line-length | BRAVURA : ligne de 510 caractères : le jeu n'en prévoit que 509 et "
+          "lit "
+          "la suite comme une autre ligne"},
+         &sanAndreas},
+        {"both flags fields read",
+         lines({sanAndreasVehicleLine("IDAHO", "0", "12G4")}),
+         {"1 E vehicle | IDAHO : identifiant \"IDAHO\" inconnu de GTA: San Andreas" + crash,
+          "1 E flags | IDAHO : valeur \"12G4\" : caractère non hexadécimal 'G' en position 3 ; le "
+          "jeu lirait 12"},
+         &sanAndreas},
+    });
+}

@@ -217,3 +217,22 @@ TEST_CASE("decode: what the game would read of each kind of bad value")
           == "valeur \"10040\" : bits 10000 au-delà des 16 flags de GTA3 ; le jeu les ignore et "
              "lit les flags 40");
 }
+
+TEST_CASE("San Andreas: a name tells its field, a value says it")
+{
+    const ValueReport decoded = decode({"model:2808", "HANDLING:0x90000", "2808"}, sanAndreas);
+    REQUIRE(decoded.values.size() == 2);
+    CHECK((decoded.values[0].field == 0 && decoded.values[0].value == 0x2808));
+    CHECK((decoded.values[1].field == 1 && decoded.values[1].value == 0x90000));
+    CHECK(said(decoded)
+          == "erreur : valeur \"2808\" : GTA: San Andreas a 2 champs de flags ; écrivez model:2808 "
+             "(colonne \"af\") ou handling:2808 (colonne \"ag\")\n");
+
+    const ValueReport encoded
+        = encode({"handling:10000", "is_big", "+NOS_INST", "-HYDRAULIC_GEOM"}, sanAndreas);
+    REQUIRE(encoded.values.size() == 2);
+    CHECK((encoded.values[0].field == 0 && encoded.values[0].value == 0x8));
+    CHECK((encoded.values[1].field == 1 && encoded.values[1].value == 0x80000));
+    CHECK(said(encode({"NOS_INSTT"}, sanAndreas))
+          == "erreur : flag inconnu \"NOS_INSTT\" ; vouliez-vous dire NOS_INST ?\n");
+}
