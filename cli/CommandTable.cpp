@@ -72,6 +72,14 @@ std::string chooseGame(Options &options, std::string_view name)
     return {};
 }
 
+// An option without an argument.
+template <auto member, bool value>
+std::string setTo(Options &options, std::string_view)
+{
+    options.*member = value;
+    return {};
+}
+
 constexpr std::array options{
     OptionSpec{"--game", "vc|gta3|sa",
                "vc : colonne \"ae\" (31e champ), 28 flags ; gta3 : colonne \"ad\" (30e "
@@ -86,22 +94,11 @@ constexpr std::array options{
                    return name.empty() ? std::string("--has attend un nom de flag") : std::string();
                }},
     OptionSpec{"--json", "", "sortie JSON, pour les scripts", anyCommand & ~only(Command::Help),
-               [](Options &o, std::string_view) {
-                   o.json = true;
-                   return std::string();
-               }},
+               setTo<&Options::json, true>},
     OptionSpec{"--dry-run", "", "set : montre chaque ligne avant et après, sans rien écrire",
-               only(Command::Set),
-               [](Options &o, std::string_view) {
-                   o.dryRun = true;
-                   return std::string();
-               }},
+               only(Command::Set), setTo<&Options::dryRun, true>},
     OptionSpec{"--no-backup", "", "set : ne garde pas de copie de l'ancien fichier",
-               only(Command::Set),
-               [](Options &o, std::string_view) {
-                   o.keepBackup = false;
-                   return std::string();
-               }},
+               only(Command::Set), setTo<&Options::keepBackup, false>},
 };
 
 // Named arguments: {vc} and {gta3}, the fields of each kind of line;
@@ -113,24 +110,33 @@ constexpr std::array sections{
                 "jeu lirait : il s'arrête au premier caractère non hexadécimal (\"9047000xyz\" "
                 "se lit 9047000). Des bits au-delà des flags du jeu valent un avertissement : le "
                 "jeu les ignore, et les flags de la valeur sont listés. La VALEUR de départ "
-                "d'encode et de set commence par un chiffre (0c0, pas c0) et n'a pas de \"_\".",
+                "d'encode et de set commence par un chiffre (0c0, pas c0) et n'a pas de \"_\". San "
+                "Andreas a deux champs de flags : une valeur dit le sien, model:2800 (colonne "
+                "\"af\") ou handling:2800 (colonne \"ag\").",
                 only(Command::Decode) | only(Command::Encode) | only(Command::Set)},
     HelpSection{"Noms de flags",
                 "Ceux de la fenêtre, casse indifférente, ou ceux de l'en-tête du fichier du jeu "
                 "(NEUTRALHANDLING, FAT_REARW, NARROW_FRONTW, GOOD_INSAND). Un nom mal écrit "
-                "reçoit les noms les plus proches en suggestion.",
+                "reçoit les noms les plus proches en suggestion. Pour San Andreas, ceux de "
+                "l'en-tête de son fichier : un nom n'est que d'un des deux champs, et dit lequel "
+                "(IS_BIG, model ; NOS_INST, handling).",
                 only(Command::Encode) | only(Command::List) | only(Command::Set)},
-    HelpSection{"Fichiers",
-                "Champs séparés par des espaces et des tabulations. En première colonne, \";\" "
-                "ouvre un commentaire et \"%\", \"!\", \"$\" une entrée bateau, moto ou vol (vc "
-                "seulement) ; \";the end\", seul sur sa ligne, termine les données : le jeu ne "
-                "lit rien après. Le jeu lit un octet par caractère : ASCII ou ANSI. Les fins de "
-                "ligne Windows sont acceptées ; un fichier UTF-16 avec BOM est lu, mais signalé. "
-                "Un fichier de plus de 1 Mio n'est pas lu.\n"
-                "Champs par ligne, marque comprise :\n"
-                "    vc    {vc}\n"
-                "    gta3  {gta3}",
-                fileCommands},
+    HelpSection{
+        "Fichiers",
+        "Champs séparés par des espaces et des tabulations. En première colonne, \";\" "
+        "ouvre un commentaire et \"%\", \"!\", \"$\" une entrée bateau, moto ou vol (vc "
+        "et sa), \"^\" un groupe d'animation (sa) ; \";the end\", seul sur sa ligne, "
+        "termine les données de gta3 et vc : le jeu ne lit rien après ; San Andreas lit "
+        "jusqu'à la fin du fichier et prend aussi la virgule pour séparateur. Le jeu lit un "
+        "octet par caractère : ASCII ou ANSI. Les fins de ligne Windows sont acceptées ; "
+        "un fichier UTF-16 avec BOM est lu, mais signalé. Un fichier de plus de 1 Mio "
+        "n'est pas lu. Sans --game, le jeu est celui dont la plupart des lignes standard "
+        "ont le nombre de champs, vc sinon.\n"
+        "Champs par ligne, marque comprise :\n"
+        "    vc    {vc}\n"
+        "    gta3  {gta3}\n"
+        "    sa    {sa}, groupe d'animation 36",
+        fileCommands},
     HelpSection{"Écriture (set)",
                 "Rien n'est écrit si un véhicule manque, est défini deux fois, a des colonnes "
                 "décalées, si sa seule ligne est après \";the end\" ou écrit son identifiant "

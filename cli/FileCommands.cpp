@@ -1,8 +1,8 @@
 #include "CommandRunner.h"
 #include "Commands.h"
-#include "ProblemText.h"
 #include "handling/FileReader.h"
 #include "handling/GameOfFile.h"
+#include "handling/ProblemText.h"
 #include "handling/TextDecoder.h"
 
 namespace bitloom::cli {
@@ -39,9 +39,9 @@ int runScan(const CommandContext &context)
     const ScanReport report
         = scanOperand(context, operands.front(), {operands.subspan(1), context.options.has});
     if (report.gameTold)
-        context.err << gameToldText(report.file, *report.game) << '\n';
+        context.err << handling::gameToldText(report.file, *report.game) << '\n';
     for (const Problem &problem : report.problems)
-        context.err << fileProblemText(report.file, problem) << '\n';
+        context.err << handling::fileProblemText(report.file, problem) << '\n';
     context.err.flush(); // before the report, when both go to one terminal
     context.report.scanned(report);
     return statusFor(report.problems);

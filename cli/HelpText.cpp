@@ -41,6 +41,7 @@ std::string sectionText(const HelpSection &section)
     return fmt::format(
         fmt::runtime(section.text), fmt::arg("vc", handling::fieldCountsText(handling::viceCity)),
         fmt::arg("gta3", handling::fieldCountsText(handling::gta3)),
+        fmt::arg("sa", handling::fieldCountsText(handling::sanAndreas)),
         fmt::arg("line", handling::maxLineLength), fmt::arg("file", handling::maxGameFileBytes));
 }
 
@@ -55,8 +56,9 @@ std::string helpText(Command topic)
         text::appendWrapped(
             out,
             "Lit et écrit la valeur des flags spéciaux de handling (la colonne \"ae\" du "
-            "fichier \"\\data\\handling.cfg\" de GTA: Vice-City), et cherche dans ce "
-            "fichier les fautes qui font planter le jeu ou lui font mal lire une ligne. "
+            "fichier \"\\data\\handling.cfg\" de GTA: Vice-City, et celles de GTA3 et de "
+            "San Andreas), et cherche dans ce fichier les fautes qui font planter le jeu ou lui "
+            "font mal lire une ligne. "
             "\"bitloom-flags help COMMANDE\" ou \"bitloom-flags COMMANDE --help\" donne "
             "l'aide d'une commande.",
             width, 0);

@@ -52,43 +52,27 @@ Json flagObjects(const FlagsField &field, std::uint32_t value)
     return list;
 }
 
-void addGameReading(Json &object, const Problem &problem)
-{
-    if (problem.gameValue)
-        object["gameReads"] = flags::hexText(*problem.gameValue);
-}
-
-// Problems of values and names given on the command line.
-Json inputProblems(const std::vector<Problem> &problems)
-{
-    Json list = Json::array();
-    for (const Problem &problem : problems) {
-        Json object{{"input", problem.input},
-                    {"level", levelKey(problem.level)},
-                    {"rule", problem.rule},
-                    {"message", problem.message}};
-        addGameReading(object, problem);
-        list.push_back(std::move(object));
-    }
-    return list;
-}
-
-// Problems of a file's lines, or of the whole file (no line).
-Json fileProblems(std::span<const Problem> problems)
+// Problems of values and names given on the command line (each with its
+// "input"), or of a file's lines or the whole file (with the "raw" text of
+// the line's field, if any).
+Json problemObjects(std::span<const Problem> problems, bool ofInputs = false)
 {
     Json list = Json::array();
     for (const Problem &problem : problems) {
         Json object = Json::object();
+        if (ofInputs)
+            object["input"] = problem.input;
         if (problem.line > 0)
             object["line"] = problem.line;
         object["level"] = levelKey(problem.level);
         object["rule"] = problem.rule;
         if (!problem.identifier.empty())
             object["identifier"] = problem.identifier;
-        if (!problem.input.empty())
+        if (!ofInputs && !problem.input.empty())
             object["raw"] = problem.input;
         object["message"] = problem.message;
-        addGameReading(object, problem);
+        if (problem.gameValue)
+            object["gameReads"] = flags::hexText(*problem.gameValue);
         list.push_back(std::move(object));
     }
     return list;
@@ -126,6 +110,20 @@ void addFields(Json &object, const GameProfile &game, Fields &&fieldObjectOf)
     object["fields"] = std::move(fields);
 }
 
+// A value and its flags, with the field it is for in a game of several.
+Json valueObject(const GameProfile &game, const handling::DecodedValue &value)
+{
+    const FlagsField &field = game.flagsFields[value.field];
+    Json object = Json::object();
+    if (severalFields(game))
+        object["field"] = field.key;
+    object["value"] = flags::hexText(value.value);
+    object["flags"] = flagObjects(field, value.value);
+    if (value.extraBits != 0)
+        object["extraBits"] = flags::hexText(value.extraBits);
+    return object;
+}
+
 Json vehicleObject(const handling::ScannedVehicle &vehicle, const GameProfile &game)
 {
     Json object{{"line", vehicle.line},
@@ -145,41 +143,32 @@ Json vehicleObject(const handling::ScannedVehicle &vehicle, const GameProfile &g
 
 void JsonReport::decoded(const ValueReport &report)
 {
-    const GameProfile &game = *report.game;
     Json list = Json::array();
     for (const handling::DecodedValue &value : report.values) {
-        const FlagsField &field = game.flagsFields[value.field];
         Json object{{"input", value.input}};
-        if (severalFields(game))
-            object["field"] = field.key;
-        object["value"] = flags::hexText(value.value);
-        object["flags"] = flagObjects(field, value.value);
-        if (value.extraBits != 0)
-            object["extraBits"] = flags::hexText(value.extraBits);
+        object.update(valueObject(*report.game, value));
         list.push_back(std::move(object));
     }
-    Json result = document("decode", game);
+    Json result = document("decode", *report.game);
     result["values"] = std::move(list);
-    result["problems"] = inputProblems(report.problems);
+    result["problems"] = problemObjects(report.problems, true);
     write(out, result);
 }
 
+// In a game of one field, its value in the document itself; in a game of
+// several, the value of each field the words touch, in "values".
 void JsonReport::encoded(const ValueReport &report)
 {
-    const GameProfile &game = *report.game;
-    Json result = document("encode", game);
-    if (!severalFields(game) && !report.values.empty()) {
-        result["value"] = flags::hexText(report.values.front().value);
-        result["flags"] = flagObjects(game.flags(), report.values.front().value);
-    } else if (severalFields(game)) {
+    Json result = document("encode", *report.game);
+    if (severalFields(*report.game)) {
         Json values = Json::array();
         for (const handling::DecodedValue &value : report.values)
-            values.push_back({{"field", game.flagsFields[value.field].key},
-                              {"value", flags::hexText(value.value)},
-                              {"flags", flagObjects(game.flagsFields[value.field], value.value)}});
+            values.push_back(valueObject(*report.game, value));
         result["values"] = std::move(values);
+    } else if (!report.values.empty()) {
+        result.update(valueObject(*report.game, report.values.front()));
     }
-    result["problems"] = inputProblems(report.problems);
+    result["problems"] = problemObjects(report.problems, true);
     write(out, result);
 }
 
@@ -224,7 +213,7 @@ void JsonReport::scanned(const ScanReport &report)
     result["vehicles"] = std::move(vehicles);
     result["counts"]
         = {{"lines", std::move(lines)}, {"errors", report.errors}, {"warnings", report.warnings}};
-    result["problems"] = fileProblems(report.problems);
+    result["problems"] = problemObjects(report.problems);
     write(out, result);
 }
 
@@ -236,7 +225,7 @@ void JsonReport::checked(const CheckReport &report)
                          {"game", file.game->option},
                          {"errors", file.errors},
                          {"warnings", file.warnings},
-                         {"problems", fileProblems(file.problems)}});
+                         {"problems", problemObjects(file.problems)}});
     Json result = document("check", *report.game);
     result["files"] = std::move(files);
     result["errors"] = report.errors;
@@ -276,7 +265,7 @@ void JsonReport::set(const SetReport &report)
     result["changes"] = std::move(list);
     if (!report.backup.empty())
         result["backup"] = report.backup;
-    result["problems"] = fileProblems(report.problems);
+    result["problems"] = problemObjects(report.problems);
     write(out, result);
 }
 

@@ -1,8 +1,8 @@
 #include "CommandRunner.h"
 #include "Commands.h"
-#include "ProblemText.h"
 #include "files/FileReplacement.h"
 #include "handling/FlagsChangePlan.h"
+#include "handling/ProblemText.h"
 
 namespace bitloom::cli {
 
@@ -32,9 +32,9 @@ int runSet(const CommandContext &context)
     }
 
     if (plan.gameTold)
-        context.err << gameToldText(path, *report.game) << '\n';
+        context.err << handling::gameToldText(path, *report.game) << '\n';
     for (const Problem &problem : report.problems)
-        context.err << fileProblemText(path, problem) << '\n';
+        context.err << handling::fileProblemText(path, problem) << '\n';
     if (report.outcome == handling::SetOutcome::Refused)
         context.err << path << " : rien n'est écrit, le fichier reste tel quel\n";
     context.err.flush(); // before the report, when both go to one terminal

@@ -1,9 +1,9 @@
 #include "TextReport.h"
 
-#include "ProblemText.h"
 #include "flags/FlagsValue.h"
 #include "handling/FlagFacts.h"
 #include "handling/MessageText.h"
+#include "handling/ProblemText.h"
 #include "text/TextTable.h"
 
 #include <fmt/format.h>
@@ -192,9 +192,9 @@ void TextReport::checked(const CheckReport &report)
 {
     for (const handling::CheckedFile &file : report.files) {
         if (file.gameTold)
-            out << gameToldText(file.file, *file.game) << '\n';
+            out << handling::gameToldText(file.file, *file.game) << '\n';
         for (const Problem &problem : file.problems)
-            out << fileProblemText(file.file, problem) << '\n';
+            out << handling::fileProblemText(file.file, problem) << '\n';
     }
     out << fmt::format(
         "{} : {}, {}\n",

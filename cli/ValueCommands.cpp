@@ -1,6 +1,6 @@
 #include "CommandRunner.h"
 #include "Commands.h"
-#include "ProblemText.h"
+#include "handling/ProblemText.h"
 
 namespace bitloom::cli {
 
@@ -15,7 +15,7 @@ int reported(const CommandContext &context, const ValueReport &report,
              void (Report::*show)(const ValueReport &))
 {
     for (const Problem &problem : report.problems)
-        context.err << inputProblemText(problem) << '\n';
+        context.err << programName << ": " << handling::problemText(problem) << '\n';
     context.err.flush(); // before the report, when both go to one terminal
     (context.report.*show)(report);
     return statusFor(report.problems);
