@@ -36,20 +36,21 @@ void check(bool promise)
 
 void value(std::string_view text, const handling::GameProfile &game)
 {
-    const flags::ValueReading reading = flags::readFlagsValue(text, game.allowedBits());
+    const flags::ValueReading reading = flags::readFlagsValue(text, game.flags().allowedBits());
     if (reading.problem == flags::ValueProblem::None) {
         // An accepted value is what the game reads, and the window's text
         // for it reads back the same.
-        check((reading.value & ~game.allowedBits()) == 0);
+        check((reading.value & ~game.flags().allowedBits()) == 0);
         check(reading.gameValue == reading.value);
-        const flags::ValueReading again = flags::readFlagsValue(flags::valueText(reading.value));
+        const flags::ValueReading again
+            = flags::readFlagsValue(flags::hexText(reading.value), game.flags().allowedBits());
         check(again.problem == flags::ValueProblem::None && again.value == reading.value);
     } else {
         if (reading.problem == flags::ValueProblem::NotHex)
             check(reading.badOffset < text.size());
         // Bits beyond the flags are kept, and are what the game reads.
         if (reading.problem == flags::ValueProblem::AboveFlags) {
-            check((reading.value & ~game.allowedBits()) != 0);
+            check((reading.value & ~game.flags().allowedBits()) != 0);
             check(reading.gameValue == reading.value);
         }
         check(!handling::valueProblemText(text, reading, game).empty());
@@ -62,12 +63,12 @@ void line(std::string_view text, const handling::GameProfile &game)
     if (!handling::isVehicleLine(read.kind))
         return;
     check(read.fieldCount > 0);
-    check(read.identifier.find_first_of(" \t") == std::string_view::npos);
+    check(read.identifier.find_first_of(game.separators) == std::string_view::npos);
     const bool standard = read.kind == handling::LineKind::Standard;
     check(!standard || !read.identifier.empty());
-    check(read.flagsText.empty()
-          == (!standard || read.fieldCount < static_cast<std::size_t>(game.flagsField)));
-    check(read.flagsText.find_first_of(" \t") == std::string_view::npos);
+    check(read.flagsText().empty()
+          == (!standard || read.fieldCount < static_cast<std::size_t>(game.flags().field)));
+    check(read.flagsText().find_first_of(game.separators) == std::string_view::npos);
 }
 
 void file(std::string_view text, handling::TextEncoding encoding, const handling::GameProfile &game)
@@ -116,17 +117,17 @@ void flagsChange(std::string_view bytes, const handling::GameProfile &game)
     const handling::HandlingFile file
         = handling::readHandlingFile(before.text, before.encoding, game);
     const auto target = std::find_if(file.lines.begin(), file.lines.end(), [](const auto &line) {
-        return line.fields.kind == handling::LineKind::Standard && !line.fields.flagsText.empty();
+        return line.fields.kind == handling::LineKind::Standard && !line.fields.flagsText().empty();
     });
     if (target == file.lines.end())
         return;
-    const std::uint32_t value
-        = static_cast<std::uint32_t>(std::hash<std::string_view>()(bytes)) & game.allowedBits();
-    const std::string text = handling::flagsFieldText(value, target->fields.flagsText,
+    const std::uint32_t value = static_cast<std::uint32_t>(std::hash<std::string_view>()(bytes))
+                                & game.flags().allowedBits();
+    const std::string text = handling::flagsFieldText(value, target->fields.flagsText(),
                                                       handling::writesLowerCase(file));
-    check(flags::readFlagsValue(text, game.allowedBits()).value == value);
+    check(flags::readFlagsValue(text, game.flags().allowedBits()).value == value);
     const std::string changed
-        = handling::changeFlagsFields(bytes, before.encoding, {{{target->number, text}}}, game);
+        = handling::changeFlagsFields(bytes, before.encoding, {{{target->number, 0, text}}}, game);
 
     const handling::DecodedText after = handling::decodeText(changed);
     check(after.error.empty() && after.encoding == before.encoding);
@@ -138,11 +139,11 @@ void flagsChange(std::string_view bytes, const handling::GameProfile &game)
         std::string expected(old.text);
         if (old.number == target->number)
             expected.replace(
-                static_cast<std::size_t>(old.fields.flagsText.data() - old.text.data()),
-                old.fields.flagsText.size(), text);
+                static_cast<std::size_t>(old.fields.flagsText().data() - old.text.data()),
+                old.fields.flagsText().size(), text);
         check(read.lines[i].text == expected);
     }
-    const std::string_view written = target->fields.flagsText;
+    const std::string_view written = target->fields.flagsText();
     const std::size_t field = unit == 2 ? 2 * text::utf16FromUtf8(written).size() : written.size();
     check(changed.size() + field == bytes.size() + unit * text.size());
     const std::size_t same = static_cast<std::size_t>(
@@ -161,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const handling::DecodedText decoded = handling::decodeText(std::string(text));
     check(decoded.error.empty() || decoded.text.empty());
-    for (const handling::GameProfile *game : {&handling::viceCity, &handling::gta3}) {
+    for (const handling::GameProfile *game : handling::games()) {
         value(text, *game);
         line(text, *game);
         file(text, handling::TextEncoding::Plain, *game);
