@@ -188,7 +188,7 @@ TEST_CASE("usage errors end with 2")
         {{L"frob", L"1"},
          "commande inconnue \"frob\" (decode, encode, list, scan, check, set ou help)"},
         {{L"scan"}, "scan attend un fichier"},
-        {{L"--game", L"gta4", L"decode", L"1"}, "jeu inconnu \"gta4\" : --game attend vc ou gta3"},
+        {{L"--game", L"gta4", L"decode", L"1"}, "jeu inconnu \"gta4\" : --game attend vc, gta3 ou sa"},
     };
     for (const auto &[arguments, message] : cases) {
         CAPTURE(message);
