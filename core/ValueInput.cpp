@@ -5,6 +5,8 @@
 #include "handling/GameProfile.h"
 #include "handling/HandlingLine.h"
 #include "handling/MessageText.h"
+#include "handling/ValueProblemText.h"
+#include "text/AsciiCase.h"
 
 #include <algorithm>
 
@@ -40,9 +42,21 @@ ValueInput refuse(std::string message)
     return {ValueDecision::Refuse, 0, std::move(message)};
 }
 
-// The flags text itself, named in messages by its subject ("La valeur
-// "12G4"").
-ValueInput readFlagsText(std::string_view flagsText, const std::string &subject)
+// What is wrong with a value, in the words bitloom-flags uses, as a sentence
+// after what it is the value of ("Colonne "ae" de LANDSTAL : ").
+std::string sentence(std::string_view of, std::string_view flagsText,
+                     const flags::ValueReading &reading)
+{
+    std::string text = std::string(of)
+                       + handling::valueProblemText(flagsText, reading, handling::viceCity) + '.';
+    text.front() = text::upperAscii(text.front());
+    return text;
+}
+
+constexpr std::string_view onlyFlags
+    = " La fenêtre n'a que les 28 flags : la plus grande valeur est FFFFFFF.";
+
+ValueInput readFlagsText(std::string_view flagsText, std::string_view of = {})
 {
     const flags::ValueReading reading = flags::readFlagsValue(flagsText);
     switch (reading.problem) {
@@ -52,26 +66,19 @@ ValueInput readFlagsText(std::string_view flagsText, const std::string &subject)
         return refuse("Il n'y a pas de valeur : le texte est vide.");
     case flags::ValueProblem::AboveFlags:
     case flags::ValueProblem::Above32Bits:
-        return refuse(subject
-                      + " a des bits au-delà des 28 flags : la plus grande valeur est FFFFFFF.");
+        return refuse(sentence(of, flagsText, reading) + std::string(onlyFlags));
     case flags::ValueProblem::NoDigits:
     case flags::ValueProblem::NotHex:
         break;
     }
     if (!reading.gameValue)
-        return refuse(subject + " n'est pas une valeur hexadécimale.");
+        return refuse(sentence(of, flagsText, reading));
     const std::uint32_t game = *reading.gameValue;
     if ((game & ~flags::allFlagsMask) != 0)
-        return refuse(subject + " n'est pas une valeur hexadécimale, et le jeu y lirait "
-                      + flags::hexText(game) + ", qui a des bits au-delà des 28 flags.");
-    const char stop = reading.badOffset < flagsText.size() ? flagsText[reading.badOffset] : '\0';
-    const std::string where = stop != '\0' && static_cast<unsigned char>(stop) < 0x80
-                                  ? " : le jeu s'arrête au caractère '" + std::string(1, stop) + "'"
-                                  : " : le jeu s'arrête avant la fin";
-    const std::string read = flags::valueText(game);
+        return refuse(sentence(of, flagsText, reading) + std::string(onlyFlags));
     return {ValueDecision::Confirm, game,
-            subject + " n'est pas une valeur hexadécimale" + where + " et lit la valeur " + read
-                + ".\n\nUtiliser la valeur " + read + " ?"};
+            sentence(of, flagsText, reading) + "\n\nUtiliser la valeur " + flags::valueText(game)
+                + " ?"};
 }
 
 } // namespace
@@ -92,7 +99,7 @@ ValueInput readValueInput(std::string_view text)
         return refuse("Ce texte a plusieurs lignes : donnez une seule valeur, ou une seule ligne "
                       "de véhicule du fichier handling.");
     if (value.find_first_of(" \t") == std::string_view::npos)
-        return readFlagsText(value, "La valeur " + quoted(value));
+        return readFlagsText(value);
 
     // Several fields: a line of the handling file, read as the game splits it.
     const handling::GameProfile &game = handling::viceCity;
@@ -114,8 +121,8 @@ ValueInput readValueInput(std::string_view text)
                       + std::to_string(fields)
                       + " : ses colonnes sont décalées, et sa colonne \"ae\" ne se lit pas "
                         "sûrement.");
-    return readFlagsText(line.flagsText(), "La colonne \"ae\" de " + quoted(line.identifier) + ", "
-                                             + quoted(line.flagsText()) + ",");
+    return readFlagsText(line.flagsText(),
+                         "Colonne \"ae\" de " + handling::shown(line.identifier) + " : ");
 }
 
 } // namespace bitloom::core

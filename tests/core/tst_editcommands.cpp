@@ -90,7 +90,7 @@ TEST_CASE("a value the game reads differently is applied only once confirmed")
     window.answers = {core::Answer::No};
     window.choose("mnuEditPaste");
     REQUIRE(window.questions.size() == 1);
-    CHECK(window.questions[0].starts_with("Coller une valeur: La valeur \"12G4\""));
+    CHECK(window.questions[0].starts_with("Coller une valeur: Valeur \"12G4\""));
     CHECK(window.output == "0");
     CHECK_FALSE(window.canUndo());
 

@@ -56,16 +56,17 @@ TEST_CASE("where the game reads less than it looks, the user is asked")
     CHECK(input.decision == ValueDecision::Confirm);
     CHECK(input.value == 0x12);
     CHECK(input.message
-          == "La valeur \"12G4\" n'est pas une valeur hexadécimale : le jeu s'arrête au caractère "
-             "'G' et lit la valeur 12.\n\nUtiliser la valeur 12 ?");
+          == "Valeur \"12G4\" : caractère non hexadécimal 'G' en position 3 ; le jeu lirait "
+             "12.\n\nUtiliser la valeur 12 ?");
 
     const ValueInput fromLine = readValueInput(vehicleLine("2180x"));
     CHECK(fromLine.decision == ValueDecision::Confirm);
     CHECK(fromLine.value == 0x2180);
-    CHECK(fromLine.message.starts_with("La colonne \"ae\" de \"LANDSTAL\", \"2180x\","));
+    CHECK(fromLine.message.starts_with("Colonne \"ae\" de LANDSTAL : valeur \"2180x\" : "));
 
     CHECK(readValueInput("7é").decision == ValueDecision::Confirm);
-    CHECK(readValueInput("7é").message.find("s'arrête avant la fin") != std::string::npos);
+    CHECK(readValueInput("7é").message.find("octet non hexadécimal 0xC3 en position 2")
+          != std::string::npos);
 }
 
 TEST_CASE("texts with no value, or with bits above the flags, are refused with the reason")
@@ -78,12 +79,13 @@ TEST_CASE("texts with no value, or with bits above the flags, are refused with t
     const Case cases[] = {
         {"", "le texte est vide"},
         {" \r\n\t ", "le texte est vide"},
-        {"xyz", "\"xyz\" n'est pas une valeur hexadécimale"},
-        {"1000000000G", "n'est pas une valeur hexadécimale."},
-        {"10000000", "\"10000000\" a des bits au-delà des 28 flags"},
-        {"100000000", "au-delà des 28 flags"},
-        {"10000000G", "le jeu y lirait 10000000, qui a des bits au-delà des 28 flags"},
-        {"G1", "n'est pas une valeur hexadécimale"},
+        {"xyz", "\"xyz\" : caractère non hexadécimal 'x' en position 1 ; le jeu ne lirait"},
+        {"1000000000G", "'G' en position 11 ; le jeu ne lirait aucune valeur sûre"},
+        {"10000000", "bits 10000000 au-delà des 28 flags de GTA: Vice-City ; le jeu les ignore et "
+                     "lit les flags 0. La fenêtre n'a que les 28 flags"},
+        {"100000000", "plus de 32 bits"},
+        {"10000000G", "le jeu lirait 10000000. La fenêtre n'a que les 28 flags"},
+        {"G1", "caractère non hexadécimal 'G'"},
         {tooLong, "trop long"},
         {std::string("12\0"
                      "34",
@@ -104,14 +106,14 @@ TEST_CASE("texts with no value, or with bits above the flags, are refused with t
         {"! BIKE 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", "pas la ligne standard"},
         {"; a comment line", "pas la ligne standard"},
         {"% BOAT 1 2 3", "pas la ligne standard"},
-        {vehicleLine("10000000"), "de \"LANDSTAL\", \"10000000\", a des bits"},
+        {vehicleLine("10000000"), "Colonne \"ae\" de LANDSTAL : valeur \"10000000\" : bits"},
     };
     for (const Case &c : cases) {
         CAPTURE(c.text.substr(0, 60));
         const ValueInput input = readValueInput(c.text);
+        CAPTURE(input.message);
         CHECK(input.decision == ValueDecision::Refuse);
         CHECK(input.message.find(c.reason) != std::string::npos);
-        CAPTURE(input.message);
     }
 }
 
@@ -123,7 +125,9 @@ TEST_CASE("a long text is refused at once, and messages quote it cut short")
              "10485760 octets.");
     const ValueInput input = readValueInput(std::string(60, 'Z'));
     CHECK(input.message
-          == "La valeur \"" + std::string(40, 'Z') + "…\" n'est pas une valeur hexadécimale.");
+          == "Valeur \"" + std::string(40, 'Z')
+                 + "…\" : caractère non hexadécimal 'Z' en position 1 ; le jeu ne lirait aucune "
+                   "valeur sûre.");
     // A cut never splits a character in two.
     const ValueInput accented = readValueInput(std::string(39, 'Z') + "éééé");
     CHECK(accented.message.find(std::string(39, 'Z') + "…\"") != std::string::npos);
