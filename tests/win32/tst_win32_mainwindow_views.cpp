@@ -104,7 +104,7 @@ TEST_CASE("switching views keeps the flags and the output")
     tests::mainWindow().chkflag(27).setValue(CheckState::Checked);
     tests::mainWindow().choose("mnuViewWide");
     tests::mainWindow().choose("mnuViewSingle");
-    CHECK(tests::mainWindow().txtOutput().text() == L"8000000");
+    CHECK(tests::mainWindow().txtOutput().text() == "8000000");
     CHECK(tests::mainWindow().chkflag(27).value() == CheckState::Checked);
 }
 
@@ -129,12 +129,12 @@ TEST_CASE("reset from the menu and from the button clear every flag")
         tests::mainWindow().reset();
         for (int bit : {0, 13, 27})
             tests::mainWindow().chkflag(bit).setValue(CheckState::Checked);
-        CHECK(tests::mainWindow().txtOutput().text() == L"8002001");
+        CHECK(tests::mainWindow().txtOutput().text() == "8002001");
         if (fromMenu)
             tests::mainWindow().choose("mnuFileClear");
         else
             tests::mainWindow().cmdClearAll().click();
-        CHECK(tests::mainWindow().txtOutput().text() == L"0");
+        CHECK(tests::mainWindow().txtOutput().text() == "0");
     }
 }
 
@@ -150,9 +150,9 @@ TEST_CASE("a click on a clear or grayed box ticks it and shows the value; anothe
         const POINT mark{rect.left + 6, (rect.top + rect.bottom) / 2};
         tests::clickAt(tests::mainWindow().handle(), mark);
         CHECK(box.value() == CheckState::Checked);
-        CHECK(tests::mainWindow().txtOutput().text() == L"80");
+        CHECK(tests::mainWindow().txtOutput().text() == "80");
         tests::clickAt(tests::mainWindow().handle(), mark);
         CHECK(box.value() == CheckState::Unchecked);
-        CHECK(tests::mainWindow().txtOutput().text() == L"0");
+        CHECK(tests::mainWindow().txtOutput().text() == "0");
     }
 }
