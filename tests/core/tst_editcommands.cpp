@@ -83,6 +83,18 @@ TEST_CASE("a new change after Undo ends what Redo could bring back")
     CHECK(window.output == "4");
 }
 
+TEST_CASE("forgetting the history offers neither Undo nor Redo")
+{
+    Loaded window;
+    window.click(1);
+    window.click(2);
+    window.choose("mnuEditUndo");
+    REQUIRE((window.canUndo() && window.canRedo()));
+    window.behaviour.forgetHistory();
+    CHECK_FALSE(window.canUndo());
+    CHECK_FALSE(window.canRedo());
+}
+
 TEST_CASE("a value the game reads differently is applied only once confirmed")
 {
     Loaded window;
