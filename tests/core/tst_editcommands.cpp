@@ -18,17 +18,6 @@ struct Loaded : tests::FakeMainWindowControls {
 
 } // namespace
 
-TEST_CASE("the Edition menu sits between Fichier and Affichage")
-{
-    REQUIRE(core::menuBar.size() == 4);
-    CHECK(core::menuBar[1].caption == "&Edition");
-    CHECK(core::menuItem("mnuEditUndo").caption == "&Annuler");
-    CHECK(core::shortcutText(core::menuItem("mnuEditRedo").shortcut) == "Ctrl+Y");
-    CHECK(core::shortcutText(core::menuItem("mnuEditCopy").shortcut) == "Ctrl+C");
-    CHECK(core::shortcutText(core::menuItem("mnuEditPaste").shortcut) == "Ctrl+V");
-    CHECK(core::menuItem("mnuEditType").caption == "&Saisir une valeur...");
-}
-
 TEST_CASE("a pasted value ticks its flags through their clicks, as one step Undo takes back")
 {
     Loaded window;
