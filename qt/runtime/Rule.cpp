@@ -1,6 +1,7 @@
 #include "Rule.h"
 
 #include "Twips.h"
+#include "core/ObjectName.h"
 #include "core/RuleBands.h"
 
 #include <QPainter>
@@ -21,6 +22,15 @@ void Rule::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(m_role));
+}
+
+void addRule(const core::mainWindow::Rule &rule, QWidget *container)
+{
+    auto *shadow = new Rule(rule, 0, container);
+    auto *highlight = new Rule(rule, 1, container);
+    shadow->setObjectName(QString::fromStdString(core::objectName(rule.name, 0)));
+    highlight->setObjectName(QString::fromStdString(core::objectName(rule.name, 1)));
+    (rule.shadowPixels < rule.highlightPixels ? shadow : highlight)->raise();
 }
 
 } // namespace bitloom::runtime

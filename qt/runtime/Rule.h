@@ -24,4 +24,8 @@ private:
     QPalette::ColorRole m_role;
 };
 
+// Both lines of the rule in the container, named after it ("linMenuSplitter(0)"
+// for the shadow), the thinner one on top where the two meet.
+void addRule(const core::mainWindow::Rule &rule, QWidget *container);
+
 } // namespace bitloom::runtime

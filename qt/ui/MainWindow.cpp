@@ -187,15 +187,9 @@ QWidget *MainWindow::makeControl(const def::ControlEntry &entry, QWidget *contai
 
 void MainWindow::buildRules(QWidget *client)
 {
-    for (const def::Rule &rule : def::rules) {
-        QWidget *container = rule.pane < 0 ? client : m_panes[static_cast<std::size_t>(rule.pane)];
-        auto *shadow = new runtime::Rule(rule, 0, container);
-        auto *highlight = new runtime::Rule(rule, 1, container);
-        shadow->setObjectName(nameOf(rule.name, 0));
-        highlight->setObjectName(nameOf(rule.name, 1));
-        // The thinner line lies on top.
-        (rule.shadowPixels < rule.highlightPixels ? shadow : highlight)->raise();
-    }
+    for (const def::Rule &rule : def::rules)
+        runtime::addRule(rule,
+                         rule.pane < 0 ? client : m_panes[static_cast<std::size_t>(rule.pane)]);
 }
 
 void MainWindow::buildMenus()

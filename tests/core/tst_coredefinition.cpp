@@ -162,16 +162,21 @@ TEST_CASE("within each menu, no two items share an access key")
 
 TEST_CASE("menu items are found by name, shortcuts read as menus show them")
 {
+    CHECK(menuBar[1].caption == "&Edition");
     CHECK(menuItem("mnuPane", 3).caption == "&3e Chiffre");
+    CHECK(menuItem("mnuEditUndo").caption == "&Annuler");
+    CHECK(menuItem("mnuEditType").caption == "&Saisir une valeur...");
     CHECK(menuItem("mnuViewWide").checkedAtStart);
     CHECK_THROWS_AS(menuItem("mnuPane"), std::out_of_range);
     CHECK_THROWS_AS(menuItem("mnuPane", 8), std::out_of_range);
 
-    CHECK(shortcutText(menuItem("mnuFileExit").shortcut) == "Ctrl+Q");
-    CHECK(shortcutText(menuItem("mnuViewSingle").shortcut) == "Ctrl+S");
-    CHECK(shortcutText(menuItem("mnuViewWide").shortcut) == "Ctrl+W");
-    CHECK(shortcutText(menuItem("mnuAbout").shortcut) == "F1");
-    CHECK(shortcutText(menuItem("mnuFileClear").shortcut).empty());
+    const std::pair<const char *, const char *> shortcuts[] = {
+        {"mnuFileClear", ""},        {"mnuFileExit", "Ctrl+Q"}, {"mnuEditUndo", "Ctrl+Z"},
+        {"mnuEditRedo", "Ctrl+Y"},   {"mnuEditCopy", "Ctrl+C"}, {"mnuEditPaste", "Ctrl+V"},
+        {"mnuViewSingle", "Ctrl+S"}, {"mnuViewWide", "Ctrl+W"}, {"mnuAbout", "F1"},
+    };
+    for (const auto &[name, shortcut] : shortcuts)
+        CHECK(shortcutText(menuItem(name).shortcut) == shortcut);
 }
 
 TEST_CASE("control arrays name their elements with the index")

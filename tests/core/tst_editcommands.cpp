@@ -18,17 +18,6 @@ struct Loaded : tests::FakeMainWindowControls {
 
 } // namespace
 
-TEST_CASE("the Edition menu sits between Fichier and Affichage")
-{
-    REQUIRE(core::menuBar.size() == 4);
-    CHECK(core::menuBar[1].caption == "&Edition");
-    CHECK(core::menuItem("mnuEditUndo").caption == "&Annuler");
-    CHECK(core::shortcutText(core::menuItem("mnuEditRedo").shortcut) == "Ctrl+Y");
-    CHECK(core::shortcutText(core::menuItem("mnuEditCopy").shortcut) == "Ctrl+C");
-    CHECK(core::shortcutText(core::menuItem("mnuEditPaste").shortcut) == "Ctrl+V");
-    CHECK(core::menuItem("mnuEditType").caption == "&Saisir une valeur...");
-}
-
 TEST_CASE("a pasted value ticks its flags through their clicks, as one step Undo takes back")
 {
     Loaded window;
@@ -81,6 +70,18 @@ TEST_CASE("a new change after Undo ends what Redo could bring back")
     window.click(2);
     CHECK_FALSE(window.canRedo());
     CHECK(window.output == "4");
+}
+
+TEST_CASE("forgetting the history offers neither Undo nor Redo")
+{
+    Loaded window;
+    window.click(1);
+    window.click(2);
+    window.choose("mnuEditUndo");
+    REQUIRE((window.canUndo() && window.canRedo()));
+    window.behaviour.forgetHistory();
+    CHECK_FALSE(window.canUndo());
+    CHECK_FALSE(window.canRedo());
 }
 
 TEST_CASE("a value the game reads differently is applied only once confirmed")

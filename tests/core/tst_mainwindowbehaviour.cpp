@@ -176,8 +176,11 @@ TEST_CASE("wide view shows every pane in two rows of four")
         CHECK(window.panes[static_cast<std::size_t>(pane)].position
               == expected[static_cast<std::size_t>(pane)]);
     }
-    // The pane items keep their marks.
+    // The pane items keep their marks; a pane chosen then stays where it stands.
     CHECK(window.panes[6].itemChecked);
+    window.behaviour.selectPane(core::paneIndex(7));
+    checkOnlyPane(window, 7);
+    CHECK(window.panes[7].position == expected[7]);
 }
 
 TEST_CASE("wide view places every pane from the summary pane's size")

@@ -34,7 +34,7 @@ TEST_CASE("undo goes back step by step; redo forward again")
     CHECK_FALSE(history.canRedo());
 }
 
-TEST_CASE("a new change ends what could be redone")
+TEST_CASE("a new change ends what could be redone; forgetting ends what could be undone too")
 {
     UndoHistory history;
     history.record(withBit(0));
@@ -42,6 +42,14 @@ TEST_CASE("a new change ends what could be redone")
     CHECK(history.canRedo());
     history.record(withBit(0));
     CHECK_FALSE(history.canRedo());
+
+    history.record(withBit(2));
+    history.undo(withBit(3));
+    REQUIRE((history.canUndo() && history.canRedo()));
+    history.clear();
+    CHECK_FALSE(history.canUndo());
+    CHECK_FALSE(history.canRedo());
+    CHECK_FALSE(history.redo(withBit(0)));
 }
 
 TEST_CASE("the history keeps its newest steps, at least a hundred")

@@ -1,7 +1,7 @@
 #include "CapturedRun.h"
 
 #include "ChildProcess.h"
-#include "win32/runtime/Text.h"
+#include "text/Utf16.h"
 
 #include <stdexcept>
 
@@ -49,7 +49,7 @@ CapturedRun runCaptured(const std::filesystem::path &program,
     const ChildProcess child(program, arguments, out.get(), err.get());
     const std::optional<DWORD> status = child.wait(milliseconds);
     if (!status)
-        throw std::runtime_error(win32::toUtf8(program.filename().native())
+        throw std::runtime_error(text::utf8FromWide(program.filename().native())
                                  + " did not end in time");
     return {*status, readAll(out.get()), readAll(err.get())};
 }

@@ -1,6 +1,6 @@
 #include "ChildProcess.h"
 
-#include "win32/runtime/Text.h"
+#include "text/Utf16.h"
 
 #include <stdexcept>
 
@@ -75,7 +75,7 @@ ChildProcess::ChildProcess(const std::filesystem::path &program,
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, redirected, 0, nullptr,
                         nullptr, &startup, &info))
-        throw std::runtime_error("cannot start " + win32::toUtf8(program.native()));
+        throw std::runtime_error("cannot start " + text::utf8FromWide(program.native()));
     CloseHandle(info.hThread);
     process.reset(info.hProcess);
     processId = info.dwProcessId;
@@ -96,20 +96,20 @@ std::optional<DWORD> ChildProcess::wait(DWORD milliseconds) const
     return status;
 }
 
-std::wstring textOf(HWND window)
+std::string textOf(HWND window)
 {
     wchar_t text[256] = L"";
     DWORD_PTR copied = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                         2000, &copied);
-    return text;
+    return text::utf8FromWide(text);
 }
 
-HWND visibleWindowTitled(DWORD processId, const wchar_t *title)
+HWND visibleWindowTitled(DWORD processId, std::string_view title)
 {
     struct Search {
         DWORD processId;
-        const wchar_t *title;
+        std::string_view title;
         HWND found;
     } search{processId, title, nullptr};
     EnumWindows(

@@ -21,11 +21,11 @@ using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 std::wstring commandLine(const std::filesystem::path &program,
                          const std::vector<std::wstring> &arguments);
 
-// A window's text, asked of the window itself: an edit box of another
-// process keeps its text where only WM_GETTEXT reads it.
-std::wstring textOf(HWND window);
+// A window's text in UTF-8, asked of the window itself: an edit box of
+// another process keeps its text where only WM_GETTEXT reads it.
+std::string textOf(HWND window);
 // The visible top-level window of that process with that title, or null.
-HWND visibleWindowTitled(DWORD processId, const wchar_t *title);
+HWND visibleWindowTitled(DWORD processId, std::string_view title);
 
 // A program in the folder of the running test program, where the build puts
 // every program.

@@ -55,16 +55,25 @@ public:
     win32::LockedEdit &txtOutput() const { return control<win32::LockedEdit>("txtOutput"); }
     win32::PushButton &cmdClearAll() const { return control<win32::PushButton>("cmdClearAll"); }
 
+    // A menu item by its object name in the shared menu table.
+    static win32::MenuCommand item(std::string_view name, int index = -1)
+    {
+        const core::MenuItem &item = core::menuItem(name, index);
+        return {item.command, item.index};
+    }
     bool itemChecked(std::string_view name, int index = -1) const
     {
-        return m_window->menuBar().isChecked(core::menuItem(name, index));
+        return m_window->menuBar().isChecked(item(name, index));
+    }
+    bool itemEnabled(std::string_view name) const
+    {
+        return m_window->menuBar().isEnabled(item(name));
     }
     // Chooses a menu item as a click in its menu does.
     void choose(std::string_view name, int index = -1) const
     {
-        SendMessageW(
-            handle(), WM_COMMAND,
-            static_cast<WPARAM>(m_window->menuBar().commandId(core::menuItem(name, index))), 0);
+        SendMessageW(handle(), WM_COMMAND,
+                     static_cast<WPARAM>(m_window->menuBar().commandId(item(name, index))), 0);
         settle();
     }
 

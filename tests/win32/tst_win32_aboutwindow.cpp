@@ -2,8 +2,8 @@
 #include "support/ChildProcess.h"
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
+#include "text/Utf16.h"
 #include "win32/runtime/Handles.h"
-#include "win32/runtime/Text.h"
 #include "win32/ui/AboutWindow.h"
 
 #include <doctest.h>
@@ -15,9 +15,9 @@ namespace {
 
 // What the About window showed, read while it was up.
 struct Seen {
-    std::wstring title;
-    std::wstring text;
-    std::wstring button;
+    std::string title;
+    std::string text;
+    std::string button;
     bool buttonFocused = false;
     bool mainDisabled = false;
     DWORD style = 0;
@@ -51,7 +51,8 @@ Seen read(HWND about)
     const auto context = win32::windowDeviceContext(text.handle());
     const win32::SelectedObject font(context.get(), text.font());
     RECT area{0, 0, box.right - box.left, 0};
-    DrawTextW(context.get(), seen.text.c_str(), static_cast<int>(seen.text.size()), &area,
+    const std::wstring wide = text::wideFromUtf8(seen.text);
+    DrawTextW(context.get(), wide.c_str(), static_cast<int>(wide.size()), &area,
               DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
     seen.textFits = area.bottom <= box.bottom - box.top;
     return seen;
@@ -86,9 +87,9 @@ TEST_CASE(
     const Seen seen = openAbout({[](HWND) {
         tests::sendKeys({VK_ESCAPE});
     }});
-    CHECK(seen.title == L"Bitloom 1.0 Build:  0");
-    CHECK(seen.text == win32::toWide(core::aboutWindow::aboutText));
-    CHECK(seen.button == L"&Fermer");
+    CHECK(seen.title == "Bitloom 1.0 Build:  0");
+    CHECK(seen.text == core::aboutWindow::aboutText);
+    CHECK(seen.button == "&Fermer");
     CHECK(seen.buttonFocused);
     CHECK(seen.selection.first == seen.selection.second);
     CHECK(seen.mainDisabled);
@@ -187,7 +188,7 @@ TEST_CASE("each opening loads the one About window afresh")
 TEST_CASE("typing in the About text changes nothing")
 {
     tests::mainWindow().reset();
-    std::wstring after;
+    std::string after;
     openAbout({[](HWND) {
                    SetFocus(tests::mainWindow()
                                 .window()
@@ -205,7 +206,7 @@ TEST_CASE("typing in the About text changes nothing")
                                ->text();
                    tests::sendKeys({VK_ESCAPE});
                }});
-    CHECK(after == win32::toWide(core::aboutWindow::aboutText));
+    CHECK(after == core::aboutWindow::aboutText);
 }
 
 namespace {

@@ -53,7 +53,7 @@ TEST_CASE("the first frame is the list and the summary pane alone; a digit pane 
     // The fourth digit's pane, chosen before the program first idled: made
     // then, in the place single view gives every pane.
     SendMessageW(window.handle(), WM_COMMAND,
-                 static_cast<WPARAM>(window.menuBar().commandId(core::menuItem("mnuPane", 4))), 0);
+                 static_cast<WPARAM>(window.menuBar().commandId({core::Command::ShowPane, 4})), 0);
     const win32::Control *pane = window.findControl("fraPane(4)");
     REQUIRE(pane != nullptr);
     CHECK(IsWindowVisible(pane->handle()));

@@ -20,7 +20,7 @@ TEST_CASE("quit answered No leaves the window as it was")
     tests::mainWindow().choose("mnuViewWide");
     for (const bool byShortcut : {true, false}) {
         CAPTURE(byShortcut);
-        std::wstring title;
+        std::string title;
         const tests::Win32ModalAnswer answer(tests::mainWindow().handle(), [&title](HWND box) {
             title = wintest::textOf(box);
             tests::sendKeys({VK_MENU, 'N'});
@@ -30,10 +30,10 @@ TEST_CASE("quit answered No leaves the window as it was")
         else
             tests::mainWindow().choose("mnuFileExit");
         CHECK(answer.answered());
-        CHECK(title == L"Confirmation pour Quitter?");
+        CHECK(title == "Confirmation pour Quitter?");
         CHECK_FALSE(win32::programHasEnded());
         CHECK(IsWindowVisible(tests::mainWindow().handle()));
-        CHECK(tests::mainWindow().txtOutput().text() == L"20");
+        CHECK(tests::mainWindow().txtOutput().text() == "20");
         CHECK(tests::mainWindow().itemChecked("mnuViewWide"));
     }
 }
@@ -96,5 +96,5 @@ TEST_CASE("quit answered Yes (Enter, the default) ends the program at once")
     CHECK(win32::runMessageLoop() == 0);
     // No event reaches a window any more.
     SendMessageW(tests::mainWindow().handle(), WM_COMMAND, IDCANCEL, 0);
-    CHECK(tests::mainWindow().txtOutput().text() == L"0");
+    CHECK(tests::mainWindow().txtOutput().text() == "0");
 }

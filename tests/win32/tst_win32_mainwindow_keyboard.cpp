@@ -30,12 +30,12 @@ TEST_CASE(
     tests::pressKeys({VK_TAB});
     tests::pressKeys({VK_TAB});
     tests::pressKeys({VK_SPACE});
-    CHECK(window.txtOutput().text() == L"5");
+    CHECK(window.txtOutput().text() == "5");
 
     tests::pressKeys({VK_MENU, 'D'});
     tests::pressKeys({VK_CONTROL, 'A'});
     tests::pressKeys({VK_CONTROL, 'C'});
-    CHECK(clipboardText() == L"5");
+    CHECK(clipboardText() == "5");
 }
 
 TEST_CASE("the output box can be selected and copied, never changed")
@@ -54,7 +54,7 @@ TEST_CASE("the output box can be selected and copied, never changed")
     CloseClipboard();
     tests::pressKeys({VK_CONTROL, 'V'});
     SendMessageW(window.txtOutput().handle(), WM_PASTE, 0, 0);
-    CHECK(window.txtOutput().text() == L"10");
+    CHECK(window.txtOutput().text() == "10");
     CAPTURE(window.txtOutput().selection().first);
     CAPTURE(window.txtOutput().selection().second);
     CHECK(window.txtOutput().selection() == std::pair{0, 2});
@@ -86,7 +86,7 @@ TEST_CASE("Alt+R and Esc reset while the summary shows, Esc leaving the focus wh
             tests::pressKeys({VK_MENU, key});
         else
             tests::pressKeys({key});
-        CHECK(window.txtOutput().text() == L"0");
+        CHECK(window.txtOutput().text() == "0");
         CHECK(window.chkflag(9).value() == CheckState::Unchecked);
         if (key == VK_ESCAPE)
             CHECK(GetFocus() == window.txtOutput().handle());
@@ -137,7 +137,7 @@ TEST_CASE("on a digit pane Alt+R, Alt+D and Esc do nothing, not even a beep")
             tests::pressKeys({key});
         else
             tests::pressKeys({VK_MENU, key});
-        CHECK(window.txtOutput().text() == L"200");
+        CHECK(window.txtOutput().text() == "200");
         CHECK(GetFocus() == window.chkflag(9).handle());
         CHECK(MenuKeyWatch::count == 0);
     }
@@ -154,7 +154,7 @@ TEST_CASE("bare letters are no access keys: the value and the focus stay")
             CAPTURE(letter);
             SetFocus(focus);
             tests::pressKeys({letter});
-            CHECK(window.txtOutput().text() == L"200");
+            CHECK(window.txtOutput().text() == "200");
             CHECK(GetFocus() == focus);
         }
     }
@@ -163,7 +163,7 @@ TEST_CASE("bare letters are no access keys: the value and the focus stay")
     tests::pressKeys({VK_MENU, 'D'});
     CHECK(GetFocus() == window.txtOutput().handle());
     tests::pressKeys({VK_MENU, 'R'});
-    CHECK(window.txtOutput().text() == L"0");
+    CHECK(window.txtOutput().text() == "0");
 }
 
 TEST_CASE("arrow keys move among a pane's boxes, never onto a label or a frame")
@@ -194,7 +194,7 @@ TEST_CASE("arrow keys move among a pane's boxes, never onto a label or a frame")
             }
         }
     }
-    CHECK(window.txtOutput().text() == L"0");
+    CHECK(window.txtOutput().text() == "0");
 }
 
 TEST_CASE("a control that hides with the focus hands it on in tab order")

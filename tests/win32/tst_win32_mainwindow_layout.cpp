@@ -3,10 +3,10 @@
 #include "core/MenuDefinition.h"
 #include "core/ObjectName.h"
 #include "support/Win32MainWindowFixture.h"
+#include "text/Utf16.h"
 #include "win32/runtime/Dpi.h"
 #include "win32/runtime/Fonts.h"
 #include "win32/runtime/Handles.h"
-#include "win32/runtime/Text.h"
 
 #include <doctest.h>
 
@@ -22,13 +22,14 @@ namespace {
 
 // The size of a text in the control's own font: one line, or wrapped within
 // a width.
-SIZE textSize(const Control &control, const std::wstring &text, int wrapWidth = 0,
+SIZE textSize(const Control &control, std::string_view text, int wrapWidth = 0,
               UINT prefix = DT_NOPREFIX)
 {
     const auto context = win32::windowDeviceContext(control.handle());
     const win32::SelectedObject font(context.get(), control.font());
     RECT area{0, 0, wrapWidth ? wrapWidth : 100000, 0};
-    DrawTextW(context.get(), text.c_str(), static_cast<int>(text.size()), &area,
+    const std::wstring wide = text::wideFromUtf8(text);
+    DrawTextW(context.get(), wide.c_str(), static_cast<int>(wide.size()), &area,
               DT_CALCRECT | prefix | (wrapWidth ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE));
     return {area.right, area.bottom};
 }
@@ -94,7 +95,7 @@ void checkTextsFit(core::Dpi dpi)
 
     // The largest value, with the edit box's inner margins.
     const auto &output = window.txtOutput();
-    const SIZE value = textSize(output, L"FFFFFFF");
+    const SIZE value = textSize(output, "FFFFFFF");
     CHECK(value.cx + 4 <= clientSize(output).cx);
     CHECK(value.cy <= clientSize(output).cy);
 
@@ -122,7 +123,7 @@ TEST_CASE("the window opens in single view: 313 by 297 pixels below the menu bar
     std::wstring title(64, L'\0');
     title.resize(static_cast<std::size_t>(GetWindowTextW(window.handle(), title.data(), 64)));
     CHECK(title == L"Bitloom");
-    CHECK(window.txtOutput().text() == L"0");
+    CHECK(window.txtOutput().text() == "0");
     CHECK(window.lstPane().listIndex() == -1);
     CHECK(GetFocus() == window.lstPane().handle());
 }
@@ -281,7 +282,7 @@ TEST_CASE("the dialog font at 8 pt; the output box asks for Century Gothic 9.75 
     // Windows' own dialog font where it has it; the same font under its
     // older name where the system is Wine (with Wine's own fonts).
     const std::wstring dialogFace = dialog.lfFaceName;
-    if (win32::fontFamilyInstalled(L"Microsoft Sans Serif"))
+    if (win32::fontFamilyInstalled("Microsoft Sans Serif"))
         CHECK(dialogFace == L"Microsoft Sans Serif");
     else
         CHECK(dialogFace == L"MS Sans Serif");
@@ -293,13 +294,13 @@ TEST_CASE("the dialog font at 8 pt; the output box asks for Century Gothic 9.75 
     // Century Gothic where Windows has it, else its metric twin, else the
     // dialog font's family.
     const std::wstring face = output.lfFaceName;
-    if (win32::fontFamilyInstalled(L"Century Gothic"))
+    if (win32::fontFamilyInstalled("Century Gothic"))
         CHECK(face == L"Century Gothic");
-    else if (win32::fontFamilyInstalled(L"URW Gothic"))
+    else if (win32::fontFamilyInstalled("URW Gothic"))
         CHECK(face == L"URW Gothic");
     else
         CHECK(face == dialogFace);
-    CHECK_FALSE(win32::fontFamilyInstalled(L"No Such Family Anywhere"));
+    CHECK_FALSE(win32::fontFamilyInstalled("No Such Family Anywhere"));
 }
 
 TEST_CASE("the controls carry the texts of the definition")
@@ -308,7 +309,7 @@ TEST_CASE("the controls carry the texts of the definition")
     for (const def::ControlEntry &entry : def::controls) {
         const std::string name = core::objectName(entry.name, entry.index);
         CAPTURE(name);
-        CHECK(window.control<Control>(name).text() == win32::toWide(entry.text));
+        CHECK(window.control<Control>(name).text() == entry.text);
     }
     // Item k names pane k.
     const auto &list = window.lstPane();
@@ -324,12 +325,12 @@ TEST_CASE("the menu bar reads as defined, shortcuts shown beside their items")
         std::wstring caption(128, L'\0');
         caption.resize(static_cast<std::size_t>(
             GetMenuStringW(menu, static_cast<UINT>(position), caption.data(), 128, MF_BYPOSITION)));
-        return caption;
+        return text::utf8FromWide(caption);
     };
     REQUIRE(GetMenuItemCount(bar) == static_cast<int>(core::menuBar.size()));
     for (std::size_t m = 0; m < core::menuBar.size(); ++m) {
         const core::Menu &menu = core::menuBar[m];
-        CHECK(text(bar, m) == win32::toWide(menu.caption));
+        CHECK(text(bar, m) == menu.caption);
         const HMENU items = GetSubMenu(bar, static_cast<int>(m));
         REQUIRE(GetMenuItemCount(items) == static_cast<int>(menu.items.size()));
         for (std::size_t i = 0; i < menu.items.size(); ++i) {
@@ -341,8 +342,7 @@ TEST_CASE("the menu bar reads as defined, shortcuts shown beside their items")
             }
             const std::string shortcut = core::shortcutText(item.shortcut);
             CHECK(text(items, i)
-                  == win32::toWide(std::string(item.caption) + (shortcut.empty() ? "" : "\t")
-                                   + shortcut));
+                  == std::string(item.caption) + (shortcut.empty() ? "" : "\t") + shortcut);
         }
     }
 }
@@ -399,12 +399,12 @@ TTTOOLINFOW toolOf(HWND window, HWND control, wchar_t *text)
     return tool;
 }
 
-std::wstring toolTipText(HWND tips, HWND window, HWND control)
+std::string toolTipText(HWND tips, HWND window, HWND control)
 {
     wchar_t text[128]{};
     TTTOOLINFOW tool = toolOf(window, control, text);
     SendMessageW(tips, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
-    return text;
+    return text::utf8FromWide(text);
 }
 
 } // namespace
@@ -416,13 +416,13 @@ TEST_CASE("each flag box has a tooltip with its place in the value")
     REQUIRE(tips != nullptr);
     CHECK(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0) == flags::flagCount);
     CHECK(toolTipText(tips, window.handle(), window.chkflag(7).handle())
-          == L"0x80 : 2e chiffre, valeur 8");
+          == "0x80 : 2e chiffre, valeur 8");
     for (int bit = 0; bit < flags::flagCount; ++bit) {
         CAPTURE(bit);
         CHECK(toolTipText(tips, window.handle(), window.chkflag(bit).handle())
-              == win32::toWide(core::flagToolTip(bit)));
+              == core::flagToolTip(bit));
     }
-    CHECK(window.chkflag(7).text() == L"IS_LOW");
+    CHECK(window.chkflag(7).text() == "IS_LOW");
 }
 
 TEST_CASE("the mouse resting on a flag box shows its tooltip")

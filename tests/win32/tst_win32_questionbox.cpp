@@ -12,9 +12,9 @@ namespace {
 
 // What a question box showed, read while it was up.
 struct Seen {
-    std::wstring title;
-    std::wstring yes;
-    std::wstring no;
+    std::string title;
+    std::string yes;
+    std::string no;
     bool questionIcon = false;
     bool yesIsDefault = false;
 };
@@ -47,9 +47,9 @@ TEST_CASE("the question reads in French, whatever the language of Windows, Yes f
                                                    "Confirmation pour Quitter?");
     REQUIRE(answer.answered());
     CHECK(result == core::Answer::No);
-    CHECK(seen.title == L"Confirmation pour Quitter?");
-    CHECK(seen.yes == L"&Oui");
-    CHECK(seen.no == L"&Non");
+    CHECK(seen.title == "Confirmation pour Quitter?");
+    CHECK(seen.yes == "&Oui");
+    CHECK(seen.no == "&Non");
     CHECK(seen.questionIcon);
     CHECK(seen.yesIsDefault);
 }

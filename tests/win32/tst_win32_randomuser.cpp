@@ -9,7 +9,6 @@
 #include "support/Win32MainWindowFixture.h"
 #include "support/Win32ModalAnswer.h"
 #include "win32/runtime/Clipboard.h"
-#include "win32/runtime/Text.h"
 #include "win32/ui/AboutWindow.h"
 
 #include <doctest.h>
@@ -233,7 +232,7 @@ void Win32RandomUser::editCommand(const RandomAction &action, RandomUserModel &m
 {
     const tests::EditCommand command = tests::editCommand(action);
     if (action.kind == ActionKind::PasteValue)
-        win32::setClipboardText(win32::toWide(tests::pastedText(action)));
+        win32::setClipboardText(tests::pastedText(action));
     // A refused value is said in a message, which the user closes.
     const tests::Win32ModalAnswer answer(tests::mainWindow().handle(),
                                          [](HWND) { tests::sendKeys({VK_RETURN}); });
@@ -273,19 +272,19 @@ std::optional<std::string> Win32RandomUser::check(const RandomUserModel &model)
 
     // Undo and Redo are offered when there is a step to take.
     const auto &menu = tests::mainWindow().window().menuBar();
-    if (menu.isEnabled(core::menuItem("mnuEditUndo")) == model.undoSteps.empty())
+    if (menu.isEnabled({core::Command::Undo}) == model.undoSteps.empty())
         return fail("Annuler enabled wrongly");
-    if (menu.isEnabled(core::menuItem("mnuEditRedo")) == model.redoSteps.empty())
+    if (menu.isEnabled({core::Command::Redo}) == model.redoSteps.empty())
         return fail("Rétablir enabled wrongly");
-    if (model.clipboard && win32::toUtf8(win32::clipboardText().value_or(L"")) != *model.clipboard)
-        return fail("clipboard holds " + win32::toUtf8(win32::clipboardText().value_or(L""))
-                    + ", expected " + *model.clipboard);
+    if (const auto clipboard = win32::clipboardText();
+        model.clipboard && clipboard != model.clipboard)
+        return fail("clipboard holds " + clipboard.value_or("") + ", expected " + *model.clipboard);
 
     // The output box holds the value of the checked boxes, in the right form.
     flags::FlagStates states{};
     for (int bit = 0; bit < flags::flagCount; ++bit)
         states[static_cast<std::size_t>(bit)] = tests::mainWindow().chkflag(bit).value();
-    const std::string text = win32::toUtf8(tests::mainWindow().txtOutput().text());
+    const std::string text = tests::mainWindow().txtOutput().text();
     const std::string expected = flags::valueText(flags::flagsValue(states));
     if (text != expected)
         return fail("output " + text + ", boxes make " + expected);

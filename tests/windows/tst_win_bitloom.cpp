@@ -4,7 +4,6 @@
 #include "support/ChildProcess.h"
 #include "support/Win32Input.h"
 #include "win32/runtime/Clipboard.h"
-#include "win32/runtime/Text.h"
 
 #include <doctest.h>
 
@@ -21,7 +20,7 @@ namespace {
 
 const std::filesystem::path program = wintest::programBeside(L"bitloom.exe");
 
-constexpr const wchar_t *quitTitle = L"Confirmation pour Quitter?";
+constexpr std::string_view quitTitle = "Confirmation pour Quitter?";
 
 // Polls until the condition holds, for at most the time given.
 bool waitFor(const std::function<bool()> &condition, DWORD milliseconds = 5000)
@@ -35,7 +34,7 @@ bool waitFor(const std::function<bool()> &condition, DWORD milliseconds = 5000)
     return true;
 }
 
-HWND waitForWindow(DWORD processId, const wchar_t *title)
+HWND waitForWindow(DWORD processId, std::string_view title)
 {
     HWND window = nullptr;
     waitFor([&] { return (window = visibleWindowTitled(processId, title)) != nullptr; }, 10000);
@@ -84,7 +83,7 @@ struct Started {
     Started()
     {
         WaitForInputIdle(process.handle(), 10000);
-        window = waitForWindow(process.id(), L"Bitloom");
+        window = waitForWindow(process.id(), "Bitloom");
         if (window)
             SetForegroundWindow(window);
     }
@@ -104,7 +103,7 @@ TEST_CASE("bitloom.exe: its window, the keyboard, the clipboard, F1, and Ctrl+Q 
     const HWND output = outputBox(window);
     REQUIRE(output != nullptr);
     const auto value = [&] {
-        return win32::toUtf8(textOf(output));
+        return textOf(output);
     };
 
     // The client area below the menu bar, at 96 dpi.
@@ -121,12 +120,12 @@ TEST_CASE("bitloom.exe: its window, the keyboard, the clipboard, F1, and Ctrl+Q 
         tests::sendKeys({key});
     CHECK(soon(value, "5") == "5");
 
-    win32::setClipboardText(L"");
+    win32::setClipboardText("");
     tests::sendKeys({VK_MENU, 'D'});
     tests::sendKeys({VK_CONTROL, 'A'});
     tests::sendKeys({VK_CONTROL, 'C'});
     const auto clipboard = [] {
-        return win32::toUtf8(win32::clipboardText().value_or(L""));
+        return win32::clipboardText().value_or("");
     };
     CHECK(soon(clipboard, "5") == "5");
 
@@ -136,7 +135,7 @@ TEST_CASE("bitloom.exe: its window, the keyboard, the clipboard, F1, and Ctrl+Q 
 
     // F1 opens the About window; Esc closes it.
     tests::sendKeys({VK_F1});
-    const HWND about = waitForWindow(bitloom.process.id(), L"Bitloom 1.0 Build:  0");
+    const HWND about = waitForWindow(bitloom.process.id(), "Bitloom 1.0 Build:  0");
     REQUIRE(about != nullptr);
     CHECK_FALSE(IsWindowEnabled(window));
     tests::sendKeys({VK_ESCAPE});
@@ -152,8 +151,8 @@ TEST_CASE("bitloom.exe: its window, the keyboard, the clipboard, F1, and Ctrl+Q 
     const HWND no = GetDlgItem(question, IDNO);
     REQUIRE(yes != nullptr);
     REQUIRE(no != nullptr);
-    CHECK(win32::toUtf8(textOf(yes)) == "&Oui");
-    CHECK(win32::toUtf8(textOf(no)) == "&Non");
+    CHECK(textOf(yes) == "&Oui");
+    CHECK(textOf(no) == "&Non");
     RECT button;
     GetWindowRect(yes, &button);
     clickOnScreen(centreOf(button));

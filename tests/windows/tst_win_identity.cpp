@@ -203,7 +203,7 @@ TEST_CASE("bitloom.exe opens its window titled Bitloom, and ends with 0 when it 
     WaitForInputIdle(child.handle(), 10000);
     HWND window = nullptr;
     for (int tries = 0; window == nullptr && tries < 100; ++tries) {
-        window = visibleWindowTitled(child.id(), L"Bitloom");
+        window = visibleWindowTitled(child.id(), "Bitloom");
         if (window == nullptr)
             Sleep(100);
     }

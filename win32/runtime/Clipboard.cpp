@@ -1,24 +1,26 @@
 #include "Clipboard.h"
 
+#include "text/Utf16.h"
+
 #include <cstring>
 #include <cwchar>
 
 namespace bitloom::win32 {
 
-std::optional<std::wstring> clipboardText(HWND owner)
+std::optional<std::string> clipboardText(HWND owner)
 {
     if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
         return std::nullopt;
-    std::optional<std::wstring> text;
+    std::optional<std::string> found;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto *chars = static_cast<const wchar_t *>(GlobalLock(data))) {
             const std::size_t room = GlobalSize(data) / sizeof(wchar_t);
-            text.emplace(chars, wcsnlen(chars, room));
+            found = text::utf8FromWide({chars, wcsnlen(chars, room)});
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
-    return text;
+    return found;
 }
 
 void setClipboard(UINT format, const void *bytes, std::size_t size, HWND owner)
@@ -39,9 +41,9 @@ void setClipboard(UINT format, const void *bytes, std::size_t size, HWND owner)
         GlobalFree(data);
 }
 
-void setClipboardText(std::wstring_view text, HWND owner)
+void setClipboardText(std::string_view text, HWND owner)
 {
-    const std::wstring terminated(text);
+    const std::wstring terminated = text::wideFromUtf8(text);
     setClipboard(CF_UNICODETEXT, terminated.c_str(), (terminated.size() + 1) * sizeof(wchar_t),
                  owner);
 }

@@ -12,10 +12,10 @@ namespace bitloom::win32 {
 
 // The clipboard's text, or nothing when it holds none. The text ends at its
 // first NUL, or where its memory does.
-std::optional<std::wstring> clipboardText(HWND owner = nullptr);
+std::optional<std::string> clipboardText(HWND owner = nullptr);
 
 // Puts data of one format on the clipboard, alone.
 void setClipboard(UINT format, const void *bytes, std::size_t size, HWND owner = nullptr);
-void setClipboardText(std::wstring_view text, HWND owner = nullptr);
+void setClipboardText(std::string_view text, HWND owner = nullptr);
 
 } // namespace bitloom::win32

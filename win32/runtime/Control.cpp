@@ -1,5 +1,7 @@
 #include "Control.h"
 
+#include "text/Utf16.h"
+
 #include <map>
 #include <string>
 
@@ -29,7 +31,7 @@ LPCWSTR windowClass(const wchar_t *name)
 } // namespace
 
 Control::Control(HWND parent, int id, std::string name, const Placement &where, ControlStyle style,
-                 std::wstring_view text)
+                 std::string_view text)
     : m_id(id)
     , m_name(std::move(name))
     , m_geometry(where.geometry)
@@ -37,7 +39,7 @@ Control::Control(HWND parent, int id, std::string name, const Placement &where, 
 {
     // Created where it belongs, in its font, shown or not: a window being
     // built pays for each control once.
-    const std::wstring caption(text);
+    const std::wstring caption = text::wideFromUtf8(text);
     const DWORD visible = where.visible ? DWORD{WS_VISIBLE} : 0;
     const DWORD group = where.startsGroup ? DWORD{WS_GROUP} : 0;
     m_handle = CreateWindowExW(
@@ -78,18 +80,17 @@ bool Control::isVisible() const
     return (GetWindowLongPtrW(m_handle, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void Control::setText(std::wstring_view text)
+void Control::setText(std::string_view text)
 {
-    const std::wstring copy(text);
-    SetWindowTextW(m_handle, copy.c_str());
+    SetWindowTextW(m_handle, text::wideFromUtf8(text).c_str());
 }
 
-std::wstring Control::text() const
+std::string Control::text() const
 {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(m_handle)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextW(m_handle, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return text::utf8FromWide(text);
 }
 
 void Control::setFont(HFONT font)

@@ -1,6 +1,7 @@
 // A thin wrapper over one child window control: its name, its place in twips
-// within its container, and its text. The parent window owns the control's
-// window and destroys it; the wrapper lives as long as the parent's window.
+// within its container, and its text, in UTF-8 like every text of the program.
+// The parent window owns the control's window and destroys it; the wrapper
+// lives as long as the parent's window.
 #pragma once
 
 #include "core/Twips.h"
@@ -36,7 +37,7 @@ struct Placement {
 class Control {
 public:
     Control(HWND parent, int id, std::string name, const Placement &where, ControlStyle style,
-            std::wstring_view text);
+            std::string_view text);
     virtual ~Control() = default;
     Control(const Control &) = delete;
     Control &operator=(const Control &) = delete;
@@ -56,8 +57,8 @@ public:
     // The control's own visibility, whether or not its window is shown.
     bool isVisible() const;
 
-    void setText(std::wstring_view text);
-    std::wstring text() const;
+    void setText(std::string_view text);
+    std::string text() const;
     // Gives the control a font, which must outlive its use there.
     void setFont(HFONT font);
     HFONT font() const;

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
 #include "EventHandler.h"
+#include "text/Utf16.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -12,7 +13,7 @@ namespace bitloom::win32 {
 using flags::CheckState;
 
 CheckBox::CheckBox(HWND parent, int id, std::string name, const Placement &where,
-                   std::wstring_view caption)
+                   std::string_view caption)
     // A manual box: the click toggles it here, so that a grayed box, set by
     // the program, becomes checked like any other clear one.
     : Control(parent, id, std::move(name), where, {L"BUTTON", BS_3STATE | WS_TABSTOP}, caption)
@@ -50,7 +51,7 @@ void CheckBox::notify(WORD code)
 }
 
 PushButton::PushButton(HWND parent, int id, std::string name, const Placement &where,
-                       std::wstring_view caption, bool isDefault)
+                       std::string_view caption, bool isDefault)
     : Control(
         parent, id, std::move(name), where,
         {L"BUTTON", (isDefault ? DWORD{BS_DEFPUSHBUTTON} : DWORD{BS_PUSHBUTTON}) | WS_TABSTOP},
@@ -107,9 +108,9 @@ LRESULT CALLBACK ListBox::watchClicks(HWND window, UINT message, WPARAM wParam, 
     return result;
 }
 
-void ListBox::addItem(std::wstring_view text)
+void ListBox::addItem(std::string_view text)
 {
-    const std::wstring item(text);
+    const std::wstring item = text::wideFromUtf8(text);
     SendMessageW(handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
@@ -118,7 +119,7 @@ int ListBox::count() const
     return static_cast<int>(SendMessageW(handle(), LB_GETCOUNT, 0, 0));
 }
 
-std::wstring ListBox::item(int index) const
+std::string ListBox::item(int index) const
 {
     const auto length = SendMessageW(handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR)
@@ -127,7 +128,7 @@ std::wstring ListBox::item(int index) const
     SendMessageW(handle(), LB_GETTEXT, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
-    return text;
+    return text::utf8FromWide(text);
 }
 
 int ListBox::listIndex() const
@@ -145,7 +146,7 @@ void ListBox::notify(WORD code)
         onClick();
 }
 
-Label::Label(HWND parent, int id, std::string name, const Placement &where, std::wstring_view text,
+Label::Label(HWND parent, int id, std::string name, const Placement &where, std::string_view text,
              AccessKey accessKey)
     : Control(parent, id, std::move(name), where,
               {L"STATIC", SS_LEFT | (accessKey == AccessKey::None ? DWORD{SS_NOPREFIX} : 0)}, text)
@@ -190,7 +191,7 @@ void showContextMenu(HWND edit, LPARAM where)
 } // namespace
 
 LockedEdit::LockedEdit(HWND parent, int id, std::string name, const Placement &where,
-                       std::wstring_view text, Lines lines)
+                       std::string_view text, Lines lines)
     : Control(parent, id, std::move(name), where,
               {L"EDIT",
                ES_READONLY | WS_TABSTOP
@@ -255,7 +256,7 @@ LineEdit::LineEdit(HWND parent, int id, std::string name, const Placement &where
 }
 
 GroupBox::GroupBox(HWND parent, int id, std::string name, const Placement &where,
-                   std::wstring_view caption)
+                   std::string_view caption)
     : Control(parent, id, std::move(name), where, {L"BUTTON", BS_GROUPBOX}, caption)
 {
 }

@@ -15,7 +15,7 @@ namespace bitloom::win32 {
 class CheckBox : public Control {
 public:
     CheckBox(HWND parent, int id, std::string name, const Placement &where,
-             std::wstring_view caption);
+             std::string_view caption);
 
     flags::CheckState value() const;
     void setValue(flags::CheckState value);
@@ -28,7 +28,7 @@ class PushButton : public Control {
 public:
     // A default button answers Enter in its window.
     PushButton(HWND parent, int id, std::string name, const Placement &where,
-               std::wstring_view caption, bool isDefault = false);
+               std::string_view caption, bool isDefault = false);
 
     // Clicks the button as the user would.
     void click();
@@ -48,9 +48,9 @@ public:
     ListBox(HWND parent, int id, std::string name, const Placement &where);
     ~ListBox() override;
 
-    void addItem(std::wstring_view text);
+    void addItem(std::string_view text);
     int count() const;
-    std::wstring item(int index) const;
+    std::string item(int index) const;
     // The selected item, or -1 with none.
     int listIndex() const;
 
@@ -71,7 +71,7 @@ private:
 class Label : public Control {
 public:
     enum class AccessKey { None, Marked };
-    Label(HWND parent, int id, std::string name, const Placement &where, std::wstring_view text,
+    Label(HWND parent, int id, std::string name, const Placement &where, std::string_view text,
           AccessKey accessKey = AccessKey::None);
 };
 
@@ -81,8 +81,8 @@ public:
 class LockedEdit : public Control {
 public:
     enum class Lines { One, Many };
-    LockedEdit(HWND parent, int id, std::string name, const Placement &where,
-               std::wstring_view text, Lines lines);
+    LockedEdit(HWND parent, int id, std::string name, const Placement &where, std::string_view text,
+               Lines lines);
 
     ~LockedEdit() override;
 
@@ -105,7 +105,7 @@ public:
 class GroupBox : public Control {
 public:
     GroupBox(HWND parent, int id, std::string name, const Placement &where,
-             std::wstring_view caption);
+             std::string_view caption);
 };
 
 } // namespace bitloom::win32

@@ -1,6 +1,6 @@
 #include "core/ErrorReport.h"
 #include "EventHandler.h"
-#include "Text.h"
+#include "MessageBox.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@ void reportError(std::string_view detail)
     std::string text(core::errorReportMessage);
     text += "\n\n";
     text += detail.empty() ? core::unknownErrorDetail : detail;
-    MessageBoxW(GetActiveWindow(), toWide(text).c_str(), L"Bitloom", MB_OK | MB_ICONERROR);
+    messageBox(GetActiveWindow(), text, "Bitloom", MB_OK | MB_ICONERROR);
 }
 
 } // namespace bitloom::win32

@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include "text/Utf16.h"
+
 #include <array>
 #include <cmath>
 #include <cwchar>
@@ -58,16 +60,16 @@ UniqueFont dialogFont(int points, core::Dpi dpi)
     return createFont(dialogFamily, points, dpi);
 }
 
-bool fontFamilyInstalled(std::wstring_view family)
+bool fontFamilyInstalled(std::string_view family)
 {
-    return installedFont(family, 8, core::standardDpi) != nullptr;
+    return installedFont(text::wideFromUtf8(family), 8, core::standardDpi) != nullptr;
 }
 
-UniqueFont firstInstalledFont(std::initializer_list<std::wstring_view> families, double points,
+UniqueFont firstInstalledFont(std::initializer_list<std::string_view> families, double points,
                               core::Dpi dpi)
 {
-    for (std::wstring_view family : families) {
-        if (UniqueFont font = installedFont(family, points, dpi))
+    for (std::string_view family : families) {
+        if (UniqueFont font = installedFont(text::wideFromUtf8(family), points, dpi))
             return font;
     }
     return dialogFont(static_cast<int>(points), dpi);

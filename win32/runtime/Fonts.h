@@ -16,9 +16,9 @@ UniqueFont dialogFont(int points, core::Dpi dpi);
 
 // The first of the families that is installed, at the given size; the dialog
 // font where none is.
-UniqueFont firstInstalledFont(std::initializer_list<std::wstring_view> families, double points,
+UniqueFont firstInstalledFont(std::initializer_list<std::string_view> families, double points,
                               core::Dpi dpi);
 
-bool fontFamilyInstalled(std::wstring_view family);
+bool fontFamilyInstalled(std::string_view family);
 
 } // namespace bitloom::win32

@@ -14,7 +14,7 @@ SIZE ModalWindow::outerSize(core::Dpi dpi) const
         m_frame.style, m_frame.extendedStyle, false, dpi);
 }
 
-void ModalWindow::open(Window &owner, std::wstring_view title)
+void ModalWindow::open(Window &owner, std::string_view title)
 {
     m_owner = &owner;
     const core::Dpi dpi = owner.layoutDpi();

@@ -24,7 +24,7 @@ protected:
 
     // Creates the window, hidden, over its owner and at its owner's
     // resolution; the controls are added afterwards with add().
-    void open(Window &owner, std::wstring_view title);
+    void open(Window &owner, std::string_view title);
     // Where a control of this window goes, in its font.
     Placement placement(const core::TwipsRect &rect) const;
     // Shows the window modally, the owner taking no input meanwhile, with the

@@ -1,7 +1,7 @@
 #include "QuestionBox.h"
 
 #include "Handles.h"
-#include "Text.h"
+#include "MessageBox.h"
 
 #include <commctrl.h>
 
@@ -44,8 +44,8 @@ core::Answer askQuestion(HWND owner, std::string_view message, std::string_view 
 {
     const UniqueHook hook(SetWindowsHookExW(WH_CBT, prepareBox, nullptr, GetCurrentThreadId()));
     questionHook = hook.get();
-    const int answer = MessageBoxW(owner, toWide(message).c_str(), toWide(title).c_str(),
-                                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1);
+    const int answer
+        = messageBox(owner, message, title, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1);
     questionHook = nullptr;
     return answer == IDYES ? core::Answer::Yes : core::Answer::No;
 }

@@ -1,5 +1,7 @@
 #include "ToolTips.h"
 
+#include "text/Utf16.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -22,10 +24,10 @@ ToolTips::ToolTips(HWND owner)
                                GetModuleHandleW(nullptr), nullptr);
 }
 
-void ToolTips::add(HWND control, std::wstring_view text)
+void ToolTips::add(HWND control, std::string_view text)
 {
     // The control keeps its own copy of the text.
-    std::wstring copy(text);
+    std::wstring copy = text::wideFromUtf8(text);
     TTTOOLINFOW tool{};
     // The size that every version of the common controls takes.
     tool.cbSize = TTTOOLINFOW_V2_SIZE;

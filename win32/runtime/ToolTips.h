@@ -18,7 +18,7 @@ public:
     HWND handle() const { return m_handle; }
 
     // Gives one of the owner's controls its tooltip.
-    void add(HWND control, std::wstring_view text);
+    void add(HWND control, std::string_view text);
 
 private:
     HWND m_owner;

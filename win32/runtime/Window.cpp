@@ -3,6 +3,7 @@
 #include "Dpi.h"
 #include "EventHandler.h"
 #include "Program.h"
+#include "text/Utf16.h"
 
 namespace bitloom::win32 {
 
@@ -57,11 +58,11 @@ Control *Window::findControl(std::string_view name) const
 }
 
 void Window::create(const Class &windowClass, DWORD style, DWORD extendedStyle,
-                    std::wstring_view title, HWND owner, HMENU menu, const Bounds &bounds,
+                    std::string_view title, HWND owner, HMENU menu, const Bounds &bounds,
                     core::Dpi dpi)
 {
     registerClass(windowClass.name, windowClass.icon, &Window::procedure);
-    const std::wstring caption(title);
+    const std::wstring caption = text::wideFromUtf8(title);
     const POINT position = bounds.position.value_or(POINT{CW_USEDEFAULT, CW_USEDEFAULT});
     const SIZE size = bounds.size.value_or(SIZE{CW_USEDEFAULT, CW_USEDEFAULT});
     m_lastFocus = nullptr;

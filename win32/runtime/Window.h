@@ -57,7 +57,7 @@ protected:
     // Creates the window, hidden, within those bounds; the controls are added
     // afterwards with add(). It is laid out for the resolution of its
     // monitor, or the given one.
-    void create(const Class &windowClass, DWORD style, DWORD extendedStyle, std::wstring_view title,
+    void create(const Class &windowClass, DWORD style, DWORD extendedStyle, std::string_view title,
                 HWND owner, HMENU menu, const Bounds &bounds = {}, core::Dpi dpi = {});
     // Destroys the window and its controls; the object stays for a new create().
     void destroy();

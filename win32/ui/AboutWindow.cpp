@@ -4,7 +4,6 @@
 #include "core/AboutWindowDefinition.h"
 #include "core/ProgramVersion.h"
 #include "win32/runtime/Controls.h"
-#include "win32/runtime/Text.h"
 
 namespace bitloom::win32 {
 
@@ -23,15 +22,14 @@ AboutWindow::AboutWindow()
 void AboutWindow::showModal(Window &owner)
 {
     ++m_loads;
-    open(owner, toWide(core::aboutCaption(core::programVersion)));
+    open(owner, core::aboutCaption(core::programVersion));
     // The button first: it has the focus when the window opens.
-    auto &button = add<PushButton>("Command1", placement(def::closeButton),
-                                   toWide(def::closeButtonCaption), true);
+    auto &button
+        = add<PushButton>("Command1", placement(def::closeButton), def::closeButtonCaption, true);
     button.onClick = [this] {
         close();
     };
-    add<LockedEdit>("txtAbout", placement(def::textBox), toWide(def::aboutText),
-                    LockedEdit::Lines::Many);
+    add<LockedEdit>("txtAbout", placement(def::textBox), def::aboutText, LockedEdit::Lines::Many);
     runModal(button.handle());
 }
 

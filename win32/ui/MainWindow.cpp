@@ -8,10 +8,10 @@
 #include "win32/runtime/Dpi.h"
 #include "win32/runtime/EventHandler.h"
 #include "win32/runtime/Fonts.h"
+#include "win32/runtime/MessageBox.h"
 #include "win32/runtime/Program.h"
 #include "win32/runtime/QuestionBox.h"
 #include "win32/runtime/RulePainting.h"
-#include "win32/runtime/Text.h"
 
 namespace bitloom::win32 {
 
@@ -105,8 +105,8 @@ MainWindow::MainWindow()
     const SIZE outer = windowSizeForClient({core::toPixels(def::singleViewClient.width, dpi),
                                             core::toPixels(def::singleViewClient.height, dpi)},
                                            windowStyle, windowExtendedStyle, true, dpi);
-    create({L"BitloomMainWindow", L"IDI_ICON1"}, windowStyle, windowExtendedStyle,
-           toWide(def::caption), nullptr, m_menuBar.handle(), {std::nullopt, outer});
+    create({L"BitloomMainWindow", L"IDI_ICON1"}, windowStyle, windowExtendedStyle, def::caption,
+           nullptr, m_menuBar.handle(), {std::nullopt, outer});
     applyFonts();
     buildControls(Stage::FirstFrame);
     connectHandlers();
@@ -173,31 +173,30 @@ Control &MainWindow::addControl(const def::ControlEntry &entry, bool groupStart)
 {
     const std::string name = objectName(entry);
     const Placement where = placement(entry, groupStart);
-    const std::wstring text = toWide(entry.text);
     switch (entry.kind) {
     case ControlKind::List: {
         m_paneList = &add<ListBox>(name, where);
         // Item k names pane k: the summary, then each digit by its caption.
-        m_paneList->addItem(toWide(def::summaryPane.text));
+        m_paneList->addItem(def::summaryPane.text);
         for (int digit = 1; digit <= flags::digitCount; ++digit)
-            m_paneList->addItem(toWide(flags::digitCaption(digit)));
+            m_paneList->addItem(flags::digitCaption(digit));
         return *m_paneList;
     }
     case ControlKind::Frame: {
-        GroupBox &box = add<GroupBox>(name, where, text);
+        GroupBox &box = add<GroupBox>(name, where, entry.text);
         pane(entry.index).setBox(box);
         return box;
     }
     case ControlKind::Label:
-        return add<Label>(name, where, text,
+        return add<Label>(name, where, entry.text,
                           hasAccessKey(entry) ? Label::AccessKey::Marked : Label::AccessKey::None);
     case ControlKind::OutputBox:
-        return *(m_output = &add<LockedEdit>(name, where, text, LockedEdit::Lines::One));
+        return *(m_output = &add<LockedEdit>(name, where, entry.text, LockedEdit::Lines::One));
     case ControlKind::Button:
-        return *(m_resetButton = &add<PushButton>(name, where, text));
+        return *(m_resetButton = &add<PushButton>(name, where, entry.text));
     case ControlKind::FlagBox:
         return *(m_flagBoxes[static_cast<std::size_t>(entry.index)]
-                 = &add<CheckBox>(name, where, text));
+                 = &add<CheckBox>(name, where, entry.text));
     }
     throw std::logic_error("unknown kind of control");
 }
@@ -256,7 +255,7 @@ void MainWindow::addToolTips()
     m_toolTips.emplace(handle());
     for (int bit = 0; bit < flags::flagCount; ++bit)
         m_toolTips->add(m_flagBoxes[static_cast<std::size_t>(bit)]->handle(),
-                        toWide(core::flagToolTip(bit)));
+                        core::flagToolTip(bit));
 }
 
 void MainWindow::connectHandlers()
@@ -274,7 +273,7 @@ void MainWindow::applyFonts()
     // Century Gothic where Windows has it; URW Gothic, which shares its
     // metrics, where the fonts are a Linux system's (Wine).
     UniqueFont dialog = dialogFont(def::dialogFontPointSize, layoutDpi());
-    UniqueFont output = firstInstalledFont({L"Century Gothic", L"URW Gothic"},
+    UniqueFont output = firstInstalledFont({def::outputFontFamily, "URW Gothic"},
                                            def::outputFontPointSize, layoutDpi());
     // Each control takes its new font before the old one is deleted.
     for (const auto &control : controls())
@@ -366,34 +365,32 @@ void MainWindow::setFlag(int bit, flags::CheckState state)
 
 void MainWindow::setOutputText(std::string_view text)
 {
-    m_output->setText(toWide(text));
+    m_output->setText(text);
 }
 
 std::string MainWindow::outputText() const
 {
-    return toUtf8(m_output->text());
+    return m_output->text();
 }
 
 void MainWindow::setCommandEnabled(core::Command command, bool enabled)
 {
-    if (const core::MenuItem *item = m_menuBar.itemOf(command))
-        m_menuBar.setEnabled(*item, enabled);
+    m_menuBar.setEnabled({command}, enabled);
 }
 
 std::optional<std::string> MainWindow::clipboardText() const
 {
-    const std::optional<std::wstring> text = win32::clipboardText(handle());
-    return text ? std::optional(toUtf8(*text)) : std::nullopt;
+    return win32::clipboardText(handle());
 }
 
 void MainWindow::setClipboardText(std::string_view text)
 {
-    win32::setClipboardText(toWide(text), handle());
+    win32::setClipboardText(text, handle());
 }
 
 void MainWindow::showMessage(std::string_view message, std::string_view title)
 {
-    MessageBoxW(handle(), toWide(message).c_str(), toWide(title).c_str(), MB_OK | MB_ICONWARNING);
+    messageBox(handle(), message, title, MB_OK | MB_ICONWARNING);
 }
 
 std::optional<std::string> MainWindow::askForValue()
@@ -434,13 +431,14 @@ core::TwipsSize MainWindow::paneSize(int pane) const
 
 void MainWindow::setPaneItemChecked(int pane, bool checked)
 {
-    m_menuBar.setChecked(core::menuItem("mnuPane", pane), checked);
+    m_menuBar.setChecked({core::Command::ShowPane, pane}, checked);
 }
 
 void MainWindow::setViewItemChecked(core::ViewMode mode, bool checked)
 {
     m_menuBar.setChecked(
-        core::menuItem(mode == core::ViewMode::Single ? "mnuViewSingle" : "mnuViewWide"), checked);
+        {mode == core::ViewMode::Single ? core::Command::SingleView : core::Command::WideView},
+        checked);
 }
 
 void MainWindow::setListVisible(bool visible)

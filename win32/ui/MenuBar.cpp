@@ -1,6 +1,6 @@
 #include "MenuBar.h"
 
-#include "win32/runtime/Text.h"
+#include "text/Utf16.h"
 
 namespace bitloom::win32 {
 
@@ -39,10 +39,10 @@ MenuBar::MenuBar()
                 shortcuts.push_back({modifiers, virtualKey(item.shortcut), static_cast<WORD>(id)});
             }
             AppendMenuW(popup, MF_STRING | (item.checkedAtStart ? MF_CHECKED : MF_UNCHECKED),
-                        static_cast<UINT_PTR>(id), toWide(caption).c_str());
+                        static_cast<UINT_PTR>(id), text::wideFromUtf8(caption).c_str());
         }
         AppendMenuW(m_menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
-                    toWide(menu.caption).c_str());
+                    text::wideFromUtf8(menu.caption).c_str());
     }
     m_shortcuts.reset(
         CreateAcceleratorTableW(shortcuts.data(), static_cast<int>(shortcuts.size())));
@@ -56,44 +56,35 @@ const core::MenuItem *MenuBar::item(int commandId) const
     return m_items[static_cast<std::size_t>(index)];
 }
 
-int MenuBar::commandId(const core::MenuItem &item) const
+int MenuBar::commandId(MenuCommand item) const
 {
-    for (std::size_t index = 0; index < m_items.size(); ++index) {
-        if (m_items[index] == &item)
-            return firstCommandId + static_cast<int>(index);
+    for (std::size_t at = 0; at < m_items.size(); ++at) {
+        if (m_items[at]->command == item.command && m_items[at]->index == item.index)
+            return firstCommandId + static_cast<int>(at);
     }
     return 0;
 }
 
-void MenuBar::setChecked(const core::MenuItem &item, bool checked)
+void MenuBar::setChecked(MenuCommand item, bool checked)
 {
     CheckMenuItem(m_menu, static_cast<UINT>(commandId(item)),
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void MenuBar::setEnabled(const core::MenuItem &item, bool enabled)
+void MenuBar::setEnabled(MenuCommand item, bool enabled)
 {
     EnableMenuItem(m_menu, static_cast<UINT>(commandId(item)),
                    MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-bool MenuBar::isEnabled(const core::MenuItem &item) const
+bool MenuBar::isEnabled(MenuCommand item) const
 {
     return (GetMenuState(m_menu, static_cast<UINT>(commandId(item)), MF_BYCOMMAND)
             & (MF_GRAYED | MF_DISABLED))
            == 0;
 }
 
-const core::MenuItem *MenuBar::itemOf(core::Command command) const
-{
-    for (const core::MenuItem *item : m_items) {
-        if (item->command == command)
-            return item;
-    }
-    return nullptr;
-}
-
-bool MenuBar::isChecked(const core::MenuItem &item) const
+bool MenuBar::isChecked(MenuCommand item) const
 {
     return (GetMenuState(m_menu, static_cast<UINT>(commandId(item)), MF_BYCOMMAND) & MF_CHECKED)
            != 0;

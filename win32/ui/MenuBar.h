@@ -1,5 +1,6 @@
 // The main window's menu bar and shortcuts, built from the shared menu table.
-// Each item gets a command id; its check mark is set through the bar.
+// Each item gets a command id; the window finds an item by the command it
+// runs, and sets its check mark and whether it is enabled through the bar.
 #pragma once
 
 #include "core/MenuDefinition.h"
@@ -7,10 +8,15 @@
 
 #include <windows.h>
 
-#include <string_view>
 #include <vector>
 
 namespace bitloom::win32 {
+
+// An item by the command it runs and, for ShowPane, its pane.
+struct MenuCommand {
+    core::Command command;
+    int index = -1;
+};
 
 class MenuBar {
 public:
@@ -22,16 +28,14 @@ public:
 
     // The item of a menu or shortcut command id, or null.
     const core::MenuItem *item(int commandId) const;
-    int commandId(const core::MenuItem &item) const;
+    // The command id of the item, or 0 when the bar has none.
+    int commandId(MenuCommand item) const;
 
-    // The first item that runs the command, or null.
-    const core::MenuItem *itemOf(core::Command command) const;
-
-    void setChecked(const core::MenuItem &item, bool checked);
-    bool isChecked(const core::MenuItem &item) const;
+    void setChecked(MenuCommand item, bool checked);
+    bool isChecked(MenuCommand item) const;
     // A disabled item is greyed, and its shortcut does nothing.
-    void setEnabled(const core::MenuItem &item, bool enabled);
-    bool isEnabled(const core::MenuItem &item) const;
+    void setEnabled(MenuCommand item, bool enabled);
+    bool isEnabled(MenuCommand item) const;
 
 private:
     HMENU m_menu = nullptr;

@@ -2,7 +2,6 @@
 
 #include "core/ValueDialogDefinition.h"
 #include "win32/runtime/Controls.h"
-#include "win32/runtime/Text.h"
 
 namespace bitloom::win32 {
 
@@ -19,18 +18,17 @@ ValueDialog::ValueDialog()
 std::optional<std::string> ValueDialog::ask(Window &owner)
 {
     m_typed.reset();
-    open(owner, toWide(def::caption));
+    open(owner, def::caption);
     // In tab order: the label's access key leads to the line after it.
-    add<Label>("lblValue", placement(def::valueLabel.rect), toWide(def::valueLabel.text),
+    add<Label>("lblValue", placement(def::valueLabel.rect), def::valueLabel.text,
                Label::AccessKey::Marked);
     auto &value = add<LineEdit>("txtValue", placement(def::valueLine.rect));
-    auto &ok
-        = add<PushButton>("cmdOk", placement(def::okButton.rect), toWide(def::okButton.text), true);
+    auto &ok = add<PushButton>("cmdOk", placement(def::okButton.rect), def::okButton.text, true);
     ok.onClick = [this] {
         finish(true);
     };
-    auto &cancel = add<PushButton>("cmdCancel", placement(def::cancelButton.rect),
-                                   toWide(def::cancelButton.text));
+    auto &cancel
+        = add<PushButton>("cmdCancel", placement(def::cancelButton.rect), def::cancelButton.text);
     cancel.onClick = [this] {
         finish(false);
     };
@@ -41,7 +39,7 @@ std::optional<std::string> ValueDialog::ask(Window &owner)
 void ValueDialog::finish(bool accepted)
 {
     if (accepted)
-        m_typed = toUtf8(findControl("txtValue")->text());
+        m_typed = findControl("txtValue")->text();
     close();
 }
 

@@ -16,6 +16,7 @@ private Q_SLOTS:
     void startsWithNothingSelected();
     void everyPickRaisesOneClick();
     void keyboardPicksRaiseClicks();
+    void dragWithTheLeftButtonFollowsThePointer();
     void clickOutsideTheItemsRaisesNothing();
     void choiceCannotBeEmptied();
     void rightClickPicksNothing();
@@ -78,6 +79,20 @@ void tst_ListBox::keyboardPicksRaiseClicks()
     QTest::keyClick(m_list.get(), Qt::Key_End);
     QCOMPARE(m_list->listIndex(), 2);
     QCOMPARE(clicks.count(), 3);
+}
+
+void tst_ListBox::dragWithTheLeftButtonFollowsThePointer()
+{
+    const auto centre = [this](int row) {
+        return m_list->visualItemRect(m_list->item(row)).center();
+    };
+    QSignalSpy clicks(m_list.get(), &ListBox::clickEvent);
+    QTest::mousePress(m_list->viewport(), Qt::LeftButton, {}, centre(0));
+    QTest::mouseMove(m_list->viewport(), centre(2));
+    QCOMPARE(m_list->listIndex(), 2);
+    QTest::mouseRelease(m_list->viewport(), Qt::LeftButton, {}, centre(2));
+    QCOMPARE(m_list->listIndex(), 2);
+    QCOMPARE(clicks.count(), 2);
 }
 
 void tst_ListBox::clickOutsideTheItemsRaisesNothing()

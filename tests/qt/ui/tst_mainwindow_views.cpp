@@ -15,13 +15,7 @@ private Q_SLOTS:
     void init();
     void startsInSingleViewWithTheSummary();
     void listChoiceShowsThatPane();
-    void menuChoiceLeavesTheListAlone();
-    void listItemPickedAgainComesBack();
-    void singleViewShowsTheListChoiceAgain();
-    void singleViewWithoutListChoiceChecksTheSummary_data();
-    void singleViewWithoutListChoiceChecksTheSummary();
     void wideViewShowsAllPanesInTwoRows();
-    void menuChoiceInWideViewKeepsItsPlace();
     void backToSingleView();
     void choosingTheShownPaneChangesNothing();
     void minimizeAndRestoreKeepTheView();
@@ -87,53 +81,6 @@ void tst_MainWindowViews::listChoiceShowsThatPane()
     verifyOnlyPaneShown(4);
 }
 
-void tst_MainWindowViews::menuChoiceLeavesTheListAlone()
-{
-    clickListItem(3);
-    m_main.mnuPane(5)->trigger();
-    verifyOnlyPaneShown(5);
-    QCOMPARE(m_main.lstPane()->currentRow(), 3);
-    QVERIFY(m_main.lstPane()->item(3)->isSelected());
-}
-
-void tst_MainWindowViews::listItemPickedAgainComesBack()
-{
-    clickListItem(3);
-    m_main.mnuPane(5)->trigger();
-    clickListItem(3);
-    verifyOnlyPaneShown(3);
-}
-
-void tst_MainWindowViews::singleViewShowsTheListChoiceAgain()
-{
-    m_main.mnuPane(5)->trigger();
-    clickListItem(3);
-    m_main.mnuPane(6)->trigger();
-    m_main.action(u"mnuViewSingle"_s)->trigger();
-    verifyOnlyPaneShown(3);
-}
-
-void tst_MainWindowViews::singleViewWithoutListChoiceChecksTheSummary_data()
-{
-    QTest::addColumn<bool>("fromWide");
-    QTest::newRow("in single view") << false;
-    QTest::newRow("from wide view") << true;
-}
-
-void tst_MainWindowViews::singleViewWithoutListChoiceChecksTheSummary()
-{
-    QFETCH(bool, fromWide);
-    if (fromWide)
-        m_main.action(u"mnuViewWide"_s)->trigger();
-    m_main.mnuPane(5)->trigger();
-    verifyOnlyPaneShown(5);
-
-    // The summary shows, and the menu must check it rather than digit 5.
-    QTest::keyClick(m_main.window(), Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(m_main.lstPane()->selectedItems().isEmpty());
-    verifyOnlyPaneShown(0);
-}
-
 void tst_MainWindowViews::wideViewShowsAllPanesInTwoRows()
 {
     clickListItem(2);
@@ -154,18 +101,6 @@ void tst_MainWindowViews::wideViewShowsAllPanesInTwoRows()
     // The window holds exactly its client area and the menu bar.
     QCOMPARE(m_main.window()->height(),
              m_main.window()->centralWidget()->height() + m_main.window()->menuBar()->height());
-}
-
-void tst_MainWindowViews::menuChoiceInWideViewKeepsItsPlace()
-{
-    m_main.action(u"mnuViewWide"_s)->trigger();
-    m_main.mnuPane(6)->trigger();
-    verifyOnlyPaneShown(6);
-    QCOMPARE(paneTwips(6), QPoint(7110, 4455));
-
-    m_main.action(u"mnuViewWide"_s)->trigger();
-    for (int pane = 0; pane < 8; ++pane)
-        QVERIFY(m_main.fraPane(pane)->isVisible());
 }
 
 void tst_MainWindowViews::backToSingleView()
