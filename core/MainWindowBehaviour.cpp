@@ -16,18 +16,20 @@ MainWindowBehaviour::MainWindowBehaviour(MainWindowControls &controls)
 
 void MainWindowBehaviour::load()
 {
-    const TwipsPoint summarySpot{mainWindow::summaryPane.rect.left, mainWindow::summaryPane.rect.top};
+    const TwipsPoint summarySpot{mainWindow::summaryPane.rect.left,
+                                 mainWindow::summaryPane.rect.top};
     for (int pane = 0; pane < paneCount; ++pane)
         m_controls.movePane(pane, summarySpot);
     showSingleView();
     enableHistoryCommands();
+    showLine({});
 }
 
 void MainWindowBehaviour::flagClicked(int)
 {
-    const flags::FlagStates before = m_shown;
+    const EditState before{m_shown, m_line};
     recompute();
-    if (m_changesInStep == 0 && m_shown != before) {
+    if (m_changesInStep == 0 && m_shown != before.flags) {
         m_history.record(before);
         enableHistoryCommands();
     }
@@ -51,7 +53,7 @@ void MainWindowBehaviour::resetFlags()
 template <typename Change>
 void MainWindowBehaviour::changeAsOneStep(Change &&change)
 {
-    const flags::FlagStates before = m_shown;
+    const EditState before{m_shown, m_line};
     ++m_changesInStep;
     try {
         std::forward<Change>(change)();
@@ -60,31 +62,32 @@ void MainWindowBehaviour::changeAsOneStep(Change &&change)
         throw;
     }
     --m_changesInStep;
-    if (m_changesInStep == 0 && m_shown != before) {
+    if (m_changesInStep == 0 && !(EditState{m_shown, m_line} == before)) {
         m_history.record(before);
         enableHistoryCommands();
     }
 }
 
-void MainWindowBehaviour::showStates(const flags::FlagStates &states)
+void MainWindowBehaviour::showState(const EditState &state)
 {
     ++m_changesInStep;
     for (int bit = 0; bit < flags::flagCount; ++bit)
-        m_controls.setFlag(bit, states[static_cast<std::size_t>(bit)]);
+        m_controls.setFlag(bit, state.flags[static_cast<std::size_t>(bit)]);
     --m_changesInStep;
+    showLine(state.line);
 }
 
 void MainWindowBehaviour::undo()
 {
-    if (const auto previous = m_history.undo(m_shown))
-        showStates(*previous);
+    if (const auto previous = m_history.undo({m_shown, m_line}))
+        showState(*previous);
     enableHistoryCommands();
 }
 
 void MainWindowBehaviour::redo()
 {
-    if (const auto next = m_history.redo(m_shown))
-        showStates(*next);
+    if (const auto next = m_history.redo({m_shown, m_line}))
+        showState(*next);
     enableHistoryCommands();
 }
 
@@ -103,6 +106,21 @@ void MainWindowBehaviour::enableHistoryCommands()
 void MainWindowBehaviour::copyValue()
 {
     m_controls.setClipboardText(m_controls.outputText());
+}
+
+void MainWindowBehaviour::copyLine()
+{
+    if (m_line.isCopyable())
+        m_controls.setClipboardText(lineWithValue(m_line, flags::flagsValue(m_shown)));
+}
+
+// "Copier la ligne" names the line's vehicle, and is there only for a line
+// the game reads as the window did.
+void MainWindowBehaviour::showLine(PastedLine line)
+{
+    m_line = std::move(line);
+    m_controls.setCommandCaption(Command::CopyLine, copyLineCaption(m_line), m_line.problem);
+    m_controls.setCommandEnabled(Command::CopyLine, m_line.isCopyable());
 }
 
 void MainWindowBehaviour::pasteValue()
@@ -125,25 +143,32 @@ void MainWindowBehaviour::readValue(std::string_view text, std::string_view titl
     const ValueInput input = readValueInput(text);
     switch (input.decision) {
     case ValueDecision::Apply:
-        applyValue(input.value);
-        return;
+        break;
     case ValueDecision::Confirm:
-        if (m_controls.ask(input.message, title) == Answer::Yes)
-            applyValue(input.value);
-        return;
+        if (m_controls.ask(input.message, title) != Answer::Yes)
+            return;
+        break;
     case ValueDecision::Refuse:
         m_controls.showMessage(input.message, title);
         return;
     }
+    applyValue(input.value, input.line);
+    // The value is read; the line, the game would read otherwise.
+    if (!input.line.problem.empty())
+        m_controls.showMessage("Le jeu ne lit pas cette ligne comme la fenêtre : "
+                                   + input.line.problem
+                                   + "\n\n« Copier la ligne » ne la rendra pas.",
+                               title);
 }
 
-void MainWindowBehaviour::applyValue(std::uint32_t value)
+void MainWindowBehaviour::applyValue(std::uint32_t value, PastedLine line)
 {
-    const flags::FlagStates before = m_shown;
+    const EditState before{m_shown, m_line};
     try {
         // Each box that changes raises its click, so the output is the
         // value in its own form.
-        changeAsOneStep([this, value] {
+        changeAsOneStep([&] {
+            showLine(std::move(line));
             for (int bit = 0; bit < flags::flagCount; ++bit) {
                 const bool set = (value & flags::maskOf(bit)) != 0;
                 m_controls.setFlag(bit,
@@ -152,7 +177,7 @@ void MainWindowBehaviour::applyValue(std::uint32_t value)
         });
     } catch (...) {
         // Whole or not at all: the boxes go back as they were.
-        showStates(before);
+        showState(before);
         throw;
     }
 }
@@ -247,6 +272,9 @@ void MainWindowBehaviour::run(const MenuItem &item)
         return;
     case Command::CopyValue:
         copyValue();
+        return;
+    case Command::CopyLine:
+        copyLine();
         return;
     case Command::PasteValue:
         pasteValue();

@@ -4,6 +4,7 @@
 
 #include "MenuDefinition.h"
 #include "PaneIndex.h"
+#include "PastedLine.h"
 #include "UndoHistory.h"
 #include "flags/FlagsValue.h"
 
@@ -52,6 +53,10 @@ public:
 
     // The output text to the clipboard.
     void copyValue();
+    // The vehicle line last read, with the value the output shows in its
+    // flags field, to the clipboard; nothing while there is no line the game
+    // reads as the window did.
+    void copyLine();
     // A value from the clipboard's text, or typed in the value window: read
     // as the game reads column "ae", then applied whole or not at all.
     void pasteValue();
@@ -61,18 +66,28 @@ public:
     void run(const MenuItem &item);
 
 private:
+    // What a step of the history brings back: the boxes, and the line read
+    // with them.
+    struct EditState {
+        flags::FlagStates flags{};
+        PastedLine line{};
+        bool operator==(const EditState &) const = default;
+    };
+
     void readValue(std::string_view text, std::string_view title);
-    void applyValue(std::uint32_t value);
-    void showStates(const flags::FlagStates &states);
+    void applyValue(std::uint32_t value, PastedLine line);
+    void showState(const EditState &state);
     // Runs a change of several boxes as one step of the history.
     template <typename Change>
     void changeAsOneStep(Change &&change);
     void enableHistoryCommands();
+    void showLine(PastedLine line);
 
     MainWindowControls &m_controls;
-    UndoHistory m_history;
-    // The boxes as the output last showed them.
+    UndoHistory<EditState> m_history;
+    // The boxes as the output last showed them, and the line last read.
     flags::FlagStates m_shown{};
+    PastedLine m_line{};
     // Above zero while a change of several boxes runs: their clicks make no
     // steps of their own.
     int m_changesInStep = 0;

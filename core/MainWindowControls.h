@@ -34,6 +34,11 @@ public:
     virtual void setViewItemChecked(ViewMode mode, bool checked) = 0;
     // Enables or disables the menu item of a command, and its shortcut.
     virtual void setCommandEnabled(Command command, bool enabled) = 0;
+    // The caption of a command's menu item, with its access key, and what its
+    // tooltip says (nothing when empty).
+    virtual void setCommandCaption(Command command, std::string_view caption,
+                                   std::string_view toolTip)
+        = 0;
 
     virtual void setListVisible(bool visible) = 0;
     virtual PaneIndex listIndex() const = 0;

@@ -22,6 +22,8 @@ std::string shortcutText(Shortcut shortcut)
     // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) on adding a
     // literal to a string at -O3.
     std::string text = shortcut.control ? "Ctrl+" : "";
+    if (shortcut.shift)
+        text += "Maj+";
     if (shortcut.letter)
         text += shortcut.letter;
     else

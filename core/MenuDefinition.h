@@ -18,6 +18,7 @@ enum class Command : std::uint8_t {
     Undo,
     Redo,
     CopyValue,
+    CopyLine,
     PasteValue,
     TypeValue,
     ShowPane, // the item's index is the pane
@@ -32,6 +33,7 @@ struct Shortcut {
     bool control = false;
     char letter = 0;
     int functionKey = 0;
+    bool shift = false;
 
     constexpr bool isNone() const { return letter == 0 && functionKey == 0; }
     friend constexpr bool operator==(const Shortcut &, const Shortcut &) = default;
@@ -65,13 +67,24 @@ inline constexpr std::array<MenuItem, 3> file{{
     {"mnuFileExit", -1, "&Quitter", Command::Quit, {.control = true, .letter = 'Q'}},
 }};
 
-// "&Edition" has no accent on its capital, like "&A propos".
-inline constexpr std::array<MenuItem, 6> edit{{
+// "&Edition" has no accent on its capital, like "&A propos". "Copier la
+// ligne" names the vehicle of the line read: its caption here is the one
+// before any line.
+inline constexpr std::array<MenuItem, 7> edit{{
     {"mnuEditUndo", -1, "&Annuler", Command::Undo, {.control = true, .letter = 'Z'}},
     {"mnuEditRedo", -1, "&Rétablir", Command::Redo, {.control = true, .letter = 'Y'}},
     {"mnuEditSep"},
     {"mnuEditCopy", -1, "&Copier la valeur", Command::CopyValue, {.control = true, .letter = 'C'}},
-    {"mnuEditPaste", -1, "C&oller une valeur", Command::PasteValue, {.control = true, .letter = 'V'}},
+    {"mnuEditCopyLine",
+     -1,
+     "Copier la &ligne",
+     Command::CopyLine,
+     {.control = true, .letter = 'C', .shift = true}},
+    {"mnuEditPaste",
+     -1,
+     "C&oller une valeur",
+     Command::PasteValue,
+     {.control = true, .letter = 'V'}},
     {"mnuEditType", -1, "&Saisir une valeur...", Command::TypeValue},
 }};
 
@@ -117,7 +130,7 @@ inline constexpr std::array<Menu, 4> menuBar{{
 // std::out_of_range when the menu bar has none.
 const MenuItem &menuItem(std::string_view name, int index = -1);
 
-// "Ctrl+Q", "F1": how a menu shows its item's shortcut.
+// "Ctrl+Q", "Ctrl+Maj+C", "F1": how a menu shows its item's shortcut.
 std::string shortcutText(Shortcut shortcut);
 
 } // namespace bitloom::core

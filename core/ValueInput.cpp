@@ -2,9 +2,11 @@
 
 #include "flags/FlagsValue.h"
 #include "flags/FlagsValueReader.h"
+#include "handling/FileChecker.h"
 #include "handling/GameProfile.h"
 #include "handling/HandlingLine.h"
 #include "handling/MessageText.h"
+#include "handling/ProblemText.h"
 #include "handling/ValueProblemText.h"
 #include "text/AsciiCase.h"
 
@@ -121,8 +123,20 @@ ValueInput readValueInput(std::string_view text)
                       + std::to_string(fields)
                       + " : ses colonnes sont décalées, et sa colonne \"ae\" ne se lit pas "
                         "sûrement.");
-    return readFlagsText(line.flagsText(),
-                         "Colonne \"ae\" de " + handling::shown(line.identifier) + " : ");
+    ValueInput input = readFlagsText(
+        line.flagsText(), "Colonne \"ae\" de " + handling::shown(line.identifier) + " : ");
+    if (input.decision == ValueDecision::Refuse)
+        return input;
+    input.line = {std::string(text), std::string(line.identifier), {}};
+    // The flags field is the window's to rewrite; any other fault of the
+    // line the game would read otherwise.
+    for (const handling::Problem &problem : handling::checkLine(value, game)) {
+        if (problem.level == handling::Level::Error && problem.rule != handling::rules::flags) {
+            input.line.problem = handling::problemText(problem);
+            break;
+        }
+    }
+    return input;
 }
 
 } // namespace bitloom::core

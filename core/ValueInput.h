@@ -4,6 +4,8 @@
 // with a French message saying why.
 #pragma once
 
+#include "PastedLine.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -23,6 +25,9 @@ struct ValueInput {
     std::uint32_t value = 0;
     // For Confirm, the question; for Refuse, the reason.
     std::string message;
+    // The vehicle line the value was read from, for Apply and Confirm; none
+    // for a bare value.
+    PastedLine line{};
 };
 
 // Longer texts are refused before any reading: a value has at most a few

@@ -261,7 +261,9 @@ std::string changeFlagsFields(std::string_view bytes, TextEncoding encoding,
 std::string lineWithFlags(std::string_view line, std::uint32_t value, const GameProfile &game)
 {
     const HandlingFile file = readHandlingFile(line, TextEncoding::Plain, game);
-    const ReadLine &read = file.lines.front();
+    const ReadLine &read
+        = *std::find_if(file.lines.begin(), file.lines.end(),
+                        [](const ReadLine &l) { return l.fields.kind == LineKind::Standard; });
     const FlagsFieldChange change{read.number, 0,
                                   flagsFieldText(value, read.fields.flagsText(), false)};
     return changeFlagsFields(line, TextEncoding::Plain, {&change, 1}, game);

@@ -65,7 +65,9 @@ QKeySequence keySequence(core::Shortcut shortcut)
 {
     if (shortcut.isNone())
         return {};
-    const Qt::KeyboardModifiers modifiers = shortcut.control ? Qt::ControlModifier : Qt::NoModifier;
+    Qt::KeyboardModifiers modifiers = shortcut.control ? Qt::ControlModifier : Qt::NoModifier;
+    if (shortcut.shift)
+        modifiers |= Qt::ShiftModifier;
     const int key = shortcut.letter ? Qt::Key_A + (shortcut.letter - 'A')
                                     : Qt::Key_F1 + (shortcut.functionKey - 1);
     return QKeySequence(modifiers | Qt::Key(key));
@@ -197,6 +199,8 @@ void MainWindow::buildMenus()
     for (const core::Menu &menuDefinition : core::menuBar) {
         QMenu *menu = menuBar()->addMenu(toQString(menuDefinition.caption));
         menu->setObjectName(toQString(menuDefinition.name));
+        // An item disabled for a reason says it.
+        menu->setToolTipsVisible(true);
         for (const core::MenuItem &item : menuDefinition.items) {
             QAction *action = item.isSeparator() ? menu->addSeparator()
                                                  : menu->addAction(toQString(item.caption));
@@ -279,6 +283,15 @@ std::string MainWindow::outputText() const
 void MainWindow::setCommandEnabled(core::Command command, bool enabled)
 {
     m_commandItems.at(command)->setEnabled(enabled);
+}
+
+void MainWindow::setCommandCaption(core::Command command, std::string_view caption,
+                                   std::string_view toolTip)
+{
+    QAction *action = m_commandItems.at(command);
+    action->setText(toQString(caption));
+    // Without a tooltip of its own, Qt shows the item's text.
+    action->setToolTip(toolTip.empty() ? QString() : toQString(toolTip));
 }
 
 std::optional<std::string> MainWindow::clipboardText() const

@@ -144,3 +144,67 @@ TEST_CASE("Copy puts the output text on the clipboard")
     window.choose("mnuEditCopy");
     CHECK(window.clipboard == "8000000");
 }
+
+TEST_CASE("Copier la ligne gives the line read back with the window's value in its flags field")
+{
+    Loaded window;
+    const auto copyLine = [&] {
+        window.choose("mnuEditCopyLine");
+        return window.clipboard.value_or("");
+    };
+    const auto caption = [&] {
+        return window.captions.at(Command::CopyLine).first;
+    };
+    // Before any line: off, and its shortcut does nothing.
+    CHECK_FALSE(window.enabled.at(Command::CopyLine));
+    CHECK(caption() == "Copier la &ligne");
+    window.clipboard = "untouched";
+    CHECK(copyLine() == "untouched");
+
+    // 33 fields, a tab among the spaces, its own line break: only "ae"
+    // changes, in the field's own style.
+    const std::string fields
+        = "LANDSTAL 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8\t0.75 0.5 5 160.0 "
+          "25.0 4 D 6.2 0.60 0 35.0 1.4 0.15 0.0 0.5 25000 0.25 -0.20 0.5 1.0 ";
+    window.clipboard = fields + "0x0C0 1 1\r\n";
+    window.choose("mnuEditPaste");
+    CHECK(window.enabled.at(Command::CopyLine));
+    CHECK(caption() == "Copier la &ligne de LANDSTAL");
+    window.click(5); // IS_VAN
+    CHECK(copyLine() == fields + "0x0E0 1 1\r\n");
+
+    // A reset keeps the line; Undo and Redo bring back the line of each state.
+    window.behaviour.resetFlags();
+    CHECK(copyLine() == fields + "0x000 1 1\r\n");
+    window.clipboard = "9047000";
+    window.choose("mnuEditPaste");
+    CHECK_FALSE(window.enabled.at(Command::CopyLine));
+    CHECK(caption() == "Copier la &ligne");
+    window.clipboard = "untouched";
+    CHECK(copyLine() == "untouched");
+    window.choose("mnuEditUndo");
+    CHECK(window.enabled.at(Command::CopyLine));
+    CHECK(copyLine() == fields + "0x000 1 1\r\n");
+    window.choose("mnuEditRedo");
+    CHECK_FALSE(window.enabled.at(Command::CopyLine));
+
+    // Shifted columns are refused; a line the game does not read is said as
+    // check says it, and not given back.
+    window.clipboard = fields + "0x0C0 1 1 1";
+    window.choose("mnuEditPaste");
+    CHECK(window.messages.back().find("ses colonnes sont décalées") != std::string::npos);
+    CHECK_FALSE(window.enabled.at(Command::CopyLine));
+    window.clipboard = "banshee" + fields.substr(8) + "0x0C0 1 1";
+    window.choose("mnuEditPaste");
+    CHECK(window.output == "C0");
+    CHECK(window.messages.back()
+          == "Coller une valeur: Le jeu ne lit pas cette ligne comme la fenêtre : erreur : "
+             "banshee : identifiant \"banshee\" inconnu de GTA: Vice-City : le jeu écrit hors de "
+             "sa table et peut planter ; vouliez-vous dire BANSHEE ?\n\n« Copier la ligne » ne "
+             "la rendra pas.");
+    CHECK_FALSE(window.enabled.at(Command::CopyLine));
+    CHECK(caption() == "Copier la &ligne de banshee (le jeu ne la lit pas ainsi)");
+    CHECK(window.captions.at(Command::CopyLine).second.starts_with("erreur : banshee : "));
+    window.clipboard = "untouched";
+    CHECK(copyLine() == "untouched");
+}

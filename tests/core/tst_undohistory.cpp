@@ -1,9 +1,10 @@
 #include "core/UndoHistory.h"
+#include "flags/FlagsValue.h"
 
 #include <doctest.h>
 
 using namespace bitloom;
-using core::UndoHistory;
+using UndoHistory = core::UndoHistory<flags::FlagStates>;
 using flags::CheckState;
 
 namespace {

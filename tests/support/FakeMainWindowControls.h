@@ -55,6 +55,8 @@ public:
     int aboutOpenings = 0;
     bool ended = false;
     std::map<core::Command, bool> enabled;
+    // Each command's caption and tooltip, as the behaviour last set them.
+    std::map<core::Command, std::pair<std::string, std::string>> captions;
     // The clipboard: nothing is a clipboard without text.
     std::optional<std::string> clipboard;
     // What the value window will return, and the messages shown.
@@ -93,6 +95,11 @@ public:
     }
     std::string outputText() const override { return output; }
     void setCommandEnabled(core::Command command, bool on) override { enabled[command] = on; }
+    void setCommandCaption(core::Command command, std::string_view caption,
+                           std::string_view toolTip) override
+    {
+        captions[command] = {std::string(caption), std::string(toolTip)};
+    }
     std::optional<std::string> clipboardText() const override { return clipboard; }
     void setClipboardText(std::string_view text) override { clipboard = std::string(text); }
     void showMessage(std::string_view message, std::string_view title) override

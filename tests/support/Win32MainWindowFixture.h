@@ -69,6 +69,10 @@ public:
     {
         return m_window->menuBar().isEnabled(item(name));
     }
+    std::string itemCaption(std::string_view name) const
+    {
+        return m_window->menuBar().caption(item(name));
+    }
     // Chooses a menu item as a click in its menu does.
     void choose(std::string_view name, int index = -1) const
     {

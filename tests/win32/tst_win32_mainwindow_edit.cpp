@@ -130,6 +130,38 @@ TEST_CASE("Ctrl+C copies the value from anywhere; in the output box, its selecti
     CHECK(output() == "8000000");
 }
 
+// Real keys: Ctrl+Maj+C runs "Copier la ligne", whose item the behaviour
+// names and greys; Windows' clipboard keeps the line's CR LF.
+TEST_CASE("Ctrl+Maj+C gives the pasted line back, greyed without a line to give")
+{
+    auto &window = tests::mainWindow();
+    window.reset();
+    const std::string fields
+        = "LANDSTAL 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8\t0.75 0.5 5 160.0 "
+          "25.0 4 D 6.2 0.60 0 35.0 1.4 0.15 0.0 0.5 25000 0.25 -0.20 0.5 1.0 ";
+    setClipboardText("9047000");
+    tests::pressKeys({VK_CONTROL, 'V'});
+    CHECK_FALSE(window.itemEnabled("mnuEditCopyLine"));
+    tests::pressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+    CHECK(clipboardText() == "9047000");
+    // Shifted columns: refused, said, and the item stays greyed.
+    setClipboardText(fields + "0x0C0 1 1 1");
+    const tests::Win32ModalAnswer answer(window.handle(),
+                                         [](HWND) { tests::sendKeys({VK_RETURN}); });
+    tests::pressKeys({VK_CONTROL, 'V'});
+    CHECK(answer.answered());
+    CHECK_FALSE(window.itemEnabled("mnuEditCopyLine"));
+
+    setClipboardText(fields + "0x0C0 1 1\r\n");
+    tests::pressKeys({VK_CONTROL, 'V'});
+    CHECK(window.itemEnabled("mnuEditCopyLine"));
+    CHECK(window.itemCaption("mnuEditCopyLine") == "Copier la &ligne de LANDSTAL\tCtrl+Maj+C");
+    window.chkflag(5).setValue(CheckState::Checked); // IS_VAN
+    SetFocus(window.txtOutput().handle());           // the edit box keeps Ctrl+C, not Ctrl+Maj+C
+    tests::pressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+    CHECK(clipboardText() == fields + "0x0E0 1 1\r\n");
+}
+
 TEST_CASE("the value window reads what is typed; Annuler and Esc leave everything")
 {
     tests::mainWindow().reset();

@@ -53,7 +53,9 @@ std::map<HWND, HACCEL> &keyboardWindows()
 // than run the window's shortcuts.
 bool isEditingKey(const MSG &message)
 {
-    if (message.message != WM_KEYDOWN || !(GetKeyState(VK_CONTROL) & 0x8000))
+    // With Shift, no key edits: Ctrl+Maj+C is the window's.
+    if (message.message != WM_KEYDOWN || !(GetKeyState(VK_CONTROL) & 0x8000)
+        || (GetKeyState(VK_SHIFT) & 0x8000))
         return false;
     switch (message.wParam) {
     case 'A':

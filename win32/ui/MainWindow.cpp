@@ -378,6 +378,13 @@ void MainWindow::setCommandEnabled(core::Command command, bool enabled)
     m_menuBar.setEnabled({command}, enabled);
 }
 
+// Windows' menus show no tooltips: the caption says why the item is off.
+void MainWindow::setCommandCaption(core::Command command, std::string_view caption,
+                                   std::string_view)
+{
+    m_menuBar.setCaption({command}, caption);
+}
+
 std::optional<std::string> MainWindow::clipboardText() const
 {
     return win32::clipboardText(handle());

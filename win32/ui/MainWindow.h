@@ -77,6 +77,8 @@ private:
     void setPaneItemChecked(int pane, bool checked) override;
     void setViewItemChecked(core::ViewMode mode, bool checked) override;
     void setCommandEnabled(core::Command command, bool enabled) override;
+    void setCommandCaption(core::Command command, std::string_view caption,
+                           std::string_view toolTip) override;
     void setListVisible(bool visible) override;
     core::PaneIndex listIndex() const override;
     void setClientSize(core::TwipsSize size) override;

@@ -16,6 +16,15 @@ WORD virtualKey(core::Shortcut shortcut)
                            : static_cast<WORD>(VK_F1 + shortcut.functionKey - 1);
 }
 
+// "&Copier la valeur\tCtrl+C": the caption, and the shortcut after a tab.
+std::string itemText(std::string_view caption, core::Shortcut shortcut)
+{
+    std::string text(caption);
+    if (!shortcut.isNone())
+        text.append("\t").append(core::shortcutText(shortcut));
+    return text;
+}
+
 } // namespace
 
 MenuBar::MenuBar()
@@ -31,15 +40,16 @@ MenuBar::MenuBar()
             }
             const int id = firstCommandId + static_cast<int>(m_items.size());
             m_items.push_back(&item);
-            std::string caption(item.caption);
             if (!item.shortcut.isNone()) {
-                caption += '\t';
-                caption += core::shortcutText(item.shortcut);
-                const BYTE modifiers = FVIRTKEY | (item.shortcut.control ? FCONTROL : 0);
+                // Virtual-key shortcuts match their modifiers exactly: Ctrl+C
+                // is not Ctrl+Maj+C.
+                const BYTE modifiers = FVIRTKEY | (item.shortcut.control ? FCONTROL : 0)
+                                       | (item.shortcut.shift ? FSHIFT : 0);
                 shortcuts.push_back({modifiers, virtualKey(item.shortcut), static_cast<WORD>(id)});
             }
             AppendMenuW(popup, MF_STRING | (item.checkedAtStart ? MF_CHECKED : MF_UNCHECKED),
-                        static_cast<UINT_PTR>(id), text::wideFromUtf8(caption).c_str());
+                        static_cast<UINT_PTR>(id),
+                        text::wideFromUtf8(itemText(item.caption, item.shortcut)).c_str());
         }
         AppendMenuW(m_menu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
                     text::wideFromUtf8(menu.caption).c_str());
@@ -75,6 +85,24 @@ void MenuBar::setEnabled(MenuCommand item, bool enabled)
 {
     EnableMenuItem(m_menu, static_cast<UINT>(commandId(item)),
                    MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+void MenuBar::setCaption(MenuCommand item, std::string_view caption)
+{
+    const core::MenuItem *found = this->item(commandId(item));
+    std::wstring text = text::wideFromUtf8(itemText(caption, found->shortcut));
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = text.data();
+    SetMenuItemInfoW(m_menu, static_cast<UINT>(commandId(item)), FALSE, &info);
+}
+
+std::string MenuBar::caption(MenuCommand item) const
+{
+    wchar_t text[256]{};
+    GetMenuStringW(m_menu, static_cast<UINT>(commandId(item)), text, 256, MF_BYCOMMAND);
+    return text::utf8FromWide(text);
 }
 
 bool MenuBar::isEnabled(MenuCommand item) const

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace bitloom::win32 {
@@ -36,6 +38,9 @@ public:
     // A disabled item is greyed, and its shortcut does nothing.
     void setEnabled(MenuCommand item, bool enabled);
     bool isEnabled(MenuCommand item) const;
+    // Its caption, its shortcut kept after it.
+    void setCaption(MenuCommand item, std::string_view caption);
+    std::string caption(MenuCommand item) const;
 
 private:
     HMENU m_menu = nullptr;

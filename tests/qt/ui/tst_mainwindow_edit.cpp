@@ -30,6 +30,7 @@ private Q_SLOTS:
     void refusalIsShownAtOnce_data();
     void refusalIsShownAtOnce();
     void copyPutsTheValueOnTheClipboardFromAnywhere();
+    void copyLineGivesThePastedLineBack();
     void valueWindowReadsTheTypedValue();
 
 private:
@@ -154,6 +155,38 @@ void tst_MainWindowEdit::copyPutsTheValueOnTheClipboardFromAnywhere()
     box->setSelection(0, 2);
     press(Qt::Key_C);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"80"_s);
+}
+
+// Ctrl+Maj+C reaches the command; its item shows the caption, the state and
+// the tooltip the behaviour gives it.
+void tst_MainWindowEdit::copyLineGivesThePastedLineBack()
+{
+    QAction *item = m_main.action(u"mnuEditCopyLine"_s);
+    QGuiApplication::clipboard()->setText(u"9047000"_s);
+    press(Qt::Key_V);
+    QVERIFY(!item->isEnabled());
+    QCOMPARE(item->text(), u"Copier la &ligne"_s);
+
+    const QString fields
+        = u"LANDSTAL 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8\t0.75 0.5 5 160.0 25.0 4 "
+          "D 6.2 0.60 0 35.0 1.4 0.15 0.0 0.5 25000 0.25 -0.20 0.5 1.0 "_s;
+    QGuiApplication::clipboard()->setText(fields + u"0x0C0 1 1"_s);
+    press(Qt::Key_V);
+    QVERIFY(item->isEnabled());
+    QCOMPARE(item->text(), u"Copier la &ligne de LANDSTAL"_s);
+    m_main.chkflag(5)->click(); // IS_VAN
+    m_main.lstPane()->setFocus();
+    press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), fields + u"0x0E0 1 1"_s);
+
+    // The reason a line is not given back is its tooltip.
+    QGuiApplication::clipboard()->setText(u"banshee"_s + fields.mid(8) + u"0 1 1"_s);
+    const tests::ModalAnswer answer(
+        [](QWidget *box) { qobject_cast<QMessageBox *>(box)->buttons().value(0)->click(); });
+    press(Qt::Key_V);
+    QVERIFY(answer.answered()); // the message that says so
+    QVERIFY(!item->isEnabled());
+    QVERIFY(item->toolTip().startsWith(u"erreur : banshee : "_s));
 }
 
 void tst_MainWindowEdit::valueWindowReadsTheTypedValue()
