@@ -62,12 +62,14 @@ shoot "$window" about.png
 xdotool key Escape
 sleep 0.3
 
-# A value read back from the clipboard, then the Edition menu open over it.
+# A vehicle line read back from the clipboard, then the Edition menu open
+# over it, "Copier la ligne" naming the vehicle.
 xdotool key --window "$window" ctrl+s
 sleep 0.5
 xdotool key --window "$window" alt+a r
 sleep 0.3
-printf '9047000' | xclip -selection clipboard
+printf '%s' 'LANDSTAL 1700.0 5.0 4.0 2.2 0.0 0.0 -0.2 85 0.8 0.75 0.5 5 160.0 25.0 4 D 6.2 0.60 0 35.0 1.4 0.15 0.0 0.5 25000 0.25 -0.20 0.5 20 0x9047000 1 1' |
+    xclip -selection clipboard
 xdotool key --window "$window" ctrl+v
 sleep 0.3
 xdotool key --window "$window" alt+e
@@ -75,7 +77,7 @@ sleep 0.5
 # The menu is a window of its own: shoot the program's frame and the menu.
 geometry=$(xwininfo -id "$(xwininfo -id "$window" -children | awk '/Parent window id/ {print $4}')" |
     awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
-         /Width:/ {w = $2} /Height:/ {h = $2} END {printf "%dx%d+%d+%d", w + 60, h, x, y}')
+         /Width:/ {w = $2} /Height:/ {h = $2} END {printf "%dx%d+%d+%d", w + 120, h, x, y}')
 import -window root -crop "$geometry" +repage "$out/edition-menu.png"
 xdotool key Escape
 sleep 0.3
