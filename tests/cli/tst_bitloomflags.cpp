@@ -504,6 +504,10 @@ TEST_CASE("every command writes one document of the documented shape")
     const TempFolder folder("bitloom-flags-json");
     const std::string path = folder.write("handling.cfg", sampleFile).string();
     const fs::path readOnly = folder.write("read-only.cfg", sampleFile);
+    const fs::path sanAndreasFile
+        = folder.write("sa.cfg", lines({sanAndreasVehicleLine("LANDSTAL", "20", "0"),
+                                        sanAndreasVehicleLine("BRAVURA", "0", "0"),
+                                        sanAndreasVehicleLine("BUFFALO", "0", "0")}));
     fs::permissions(readOnly, fs::perms::owner_read);
     const std::vector<std::vector<std::string>> commands{
         {"decode", "9047000", "12G4", "1FFFFFFF"},
@@ -518,6 +522,12 @@ TEST_CASE("every command writes one document of the documented shape")
         {"set", path, "IDAHO", "+IS_VAN"},
         {"set", path, "BLISTA", "0"},
         {"set", readOnly.string(), "IDAHO", "0"},
+        {"--game", "sa", "list"},
+        {"--game", "sa", "decode", "model:2808", "handling:90000", "2808"},
+        {"--game", "sa", "encode", "IS_BIG", "NOS_INST"},
+        {"set", "--dry-run", sanAndreasFile.string(), "LANDSTAL", "+NOS_INST", "-HANGING_BOOT"},
+        {"scan", sanAndreasFile.string(), "--has", "HANGING_BOOT"},
+        {"check", sanAndreasFile.string(), path},
     };
     for (std::vector<std::string> command : commands) {
         CAPTURE(command.front());
