@@ -7,26 +7,6 @@
 
 namespace bitloom::cli {
 
-namespace {
-
-// Where the last UTF-8 character begins, if the text ends before it does.
-std::size_t incompleteTail(std::string_view text)
-{
-    std::size_t start = text.size();
-    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
-        const auto byte = static_cast<unsigned char>(text[text.size() - back]);
-        if ((byte & 0xC0) == 0x80)
-            continue; // a continuation byte: look further back
-        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-        if (length > back)
-            start = text.size() - back;
-        break;
-    }
-    return start;
-}
-
-} // namespace
-
 ConsoleBuffer::int_type ConsoleBuffer::overflow(int_type c)
 {
     if (traits_type::eq_int_type(c, traits_type::eof()))
@@ -45,7 +25,7 @@ std::streamsize ConsoleBuffer::xsputn(const char *text, std::streamsize size)
 
 int ConsoleBuffer::sync()
 {
-    const std::size_t complete = incompleteTail(pending);
+    const std::size_t complete = text::completeUtf8Length(pending);
     const std::u16string units = text::utf16FromUtf8(std::string_view(pending).substr(0, complete));
     pending.erase(0, complete);
     std::size_t done = 0;

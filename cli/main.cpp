@@ -46,11 +46,8 @@ int wmain(int argc, wchar_t *argv[])
 {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(argc));
-    for (int i = 1; i < argc; ++i) {
-        const std::wstring_view argument = argv[i];
-        texts.push_back(
-            bitloom::text::utf8FromUtf16(std::u16string(argument.begin(), argument.end())));
-    }
+    for (int i = 1; i < argc; ++i)
+        texts.push_back(bitloom::text::utf8FromWide(argv[i]));
 
     // Text for a console is shown as written, whatever its code page; a
     // file or a pipe gets UTF-8. (Unsynchronising the streams from C stdio

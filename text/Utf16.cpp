@@ -120,6 +120,18 @@ std::u16string utf16FromUtf8(std::string_view text)
     return out;
 }
 
+std::size_t completeUtf8Length(std::string_view text)
+{
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? text.size() - back : text.size();
+    }
+    return text.size();
+}
+
 #ifdef _WIN32
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 

@@ -50,3 +50,25 @@ TEST_CASE("what is not UTF-8 becomes U+FFFD")
         CHECK(utf16FromUtf8(utf8) == utf16);
     }
 }
+
+// A console stream converts what it has, and keeps a character cut between
+// two writes for the next.
+TEST_CASE("the UTF-8 characters complete so far")
+{
+    const std::pair<std::string, std::size_t> texts[] = {
+        {"", 0},
+        {"abc", 3},
+        {"caf\xC3", 3},          // two bytes, one come
+        {"caf\xC3\xA9", 5},      // whole
+        {"\xE2\x82", 0},         // three bytes, two come
+        {"a\xE2\x82\xAC", 4},    // whole
+        {"a\xF0\x9F\x9A", 1},    // four bytes, three come
+        {"\xF0\x9F\x9A\x97", 4}, // whole
+        {"\x80\x80\x80\x80", 4}, // no start in reach: nothing to wait for
+        {"\xE9t", 2},            // Windows-1252, not waited for
+    };
+    for (const auto &[utf8, length] : texts) {
+        CAPTURE(utf8);
+        CHECK(completeUtf8Length(utf8) == length);
+    }
+}
