@@ -6,8 +6,6 @@
 #include "JsonReport.h"
 #include "TextReport.h"
 
-#include <memory>
-
 namespace bitloom::cli {
 
 int usageFailure(std::ostream &err, std::string_view message)
@@ -35,12 +33,10 @@ int runCommandLine(std::span<const std::string_view> arguments, std::istream &in
     default:
         break;
     }
-    std::unique_ptr<Report> report;
-    if (options.json)
-        report = std::make_unique<JsonReport>(out);
-    else
-        report = std::make_unique<TextReport>(out);
-    return findCommand(options.command)->run({options, *report, in, err});
+    JsonReport json(out);
+    TextReport text(out);
+    Report &report = options.json ? static_cast<Report &>(json) : text;
+    return findCommand(options.command)->run({options, report, in, err});
 }
 
 } // namespace bitloom::cli

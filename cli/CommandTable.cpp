@@ -174,6 +174,15 @@ constexpr std::array sections{
                 anyCommand},
 };
 
+// The entry of a table whose member equals key, if any.
+template <auto member, typename Entry, std::size_t size, typename Key>
+const Entry *findIn(const std::array<Entry, size> &table, const Key &key)
+{
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&](const Entry &entry) { return entry.*member == key; });
+    return found == table.end() ? nullptr : &*found;
+}
+
 } // namespace
 
 std::span<const CommandSpec> commandTable()
@@ -193,23 +202,17 @@ std::span<const HelpSection> helpSections()
 
 const CommandSpec *findCommand(std::string_view name)
 {
-    const auto found = std::find_if(commands.begin(), commands.end(),
-                                    [&](const CommandSpec &c) { return c.name == name; });
-    return found == commands.end() ? nullptr : &*found;
+    return findIn<&CommandSpec::name>(commands, name);
 }
 
 const CommandSpec *findCommand(Command command)
 {
-    const auto found = std::find_if(commands.begin(), commands.end(),
-                                    [&](const CommandSpec &c) { return c.command == command; });
-    return found == commands.end() ? nullptr : &*found;
+    return findIn<&CommandSpec::command>(commands, command);
 }
 
 const OptionSpec *findOption(std::string_view name)
 {
-    const auto found = std::find_if(options.begin(), options.end(),
-                                    [&](const OptionSpec &o) { return o.name == name; });
-    return found == options.end() ? nullptr : &*found;
+    return findIn<&OptionSpec::name>(options, name);
 }
 
 std::string commandChoice()

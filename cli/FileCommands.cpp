@@ -1,34 +1,20 @@
 #include "CommandRunner.h"
 #include "Commands.h"
-#include "handling/FileReader.h"
-#include "handling/GameOfFile.h"
 #include "handling/ProblemText.h"
-#include "handling/TextDecoder.h"
 
 namespace bitloom::cli {
 
 namespace {
 
-// A file operand read whole, decoded and scanned as the game asked for or
-// the one the file plainly is; "-" reads in.
+// A file operand, "-" for the standard input, read and scanned.
 ScanReport scanOperand(const CommandContext &context, std::string_view operand,
                        handling::ScanFilter filter = {})
 {
-    const GameProfile *asked = context.options.game;
-    handling::FileContents contents = operand == standardInput
-                                          ? handling::readStreamContents(context.in)
-                                          : handling::readFileContents(std::string(operand));
-    if (!contents.error.empty())
-        return handling::unreadFile(operand, std::move(contents.error),
-                                    asked ? *asked : handling::viceCity);
-    const handling::DecodedText decoded = handling::decodeText(std::move(contents.text));
-    if (!decoded.error.empty())
-        return handling::unreadFile(operand, decoded.error, asked ? *asked : handling::viceCity);
-    const GameProfile &game = handling::gameToRead(decoded.text, decoded.encoding, asked);
-    ScanReport report
-        = handling::scanHandling(operand, decoded.text, decoded.encoding, game, filter);
-    report.gameTold = asked == nullptr && &game != &handling::viceCity;
-    return report;
+    return handling::scanContents(operand,
+                                  operand == standardInput
+                                      ? handling::readStreamContents(context.in)
+                                      : handling::readFileContents(std::string(operand)),
+                                  context.options.game, filter);
 }
 
 } // namespace
@@ -38,10 +24,8 @@ int runScan(const CommandContext &context)
     const std::span<const std::string_view> operands = context.options.operands;
     const ScanReport report
         = scanOperand(context, operands.front(), {operands.subspan(1), context.options.has});
-    if (report.gameTold)
-        context.err << handling::gameToldText(report.file, *report.game) << '\n';
-    for (const Problem &problem : report.problems)
-        context.err << handling::fileProblemText(report.file, problem) << '\n';
+    context.err << handling::fileProblemsText(report.file, report.gameTold ? report.game : nullptr,
+                                              report.problems);
     context.err.flush(); // before the report, when both go to one terminal
     context.report.scanned(report);
     return statusFor(report.problems);

@@ -11,7 +11,6 @@ namespace bitloom::cli {
 namespace {
 
 using handling::FlagsField;
-using handling::LineKind;
 
 // Keys stay in the order they are written, as a person reading expects.
 using Json = nlohmann::ordered_json;
@@ -39,16 +38,23 @@ bool severalFields(const GameProfile &game)
     return game.flagsFields.size() > 1;
 }
 
-// Flags in bit order, as objects with everything the window shows of them.
+// A flag with everything the window shows of it, and the game file's
+// spellings of its name for the list.
+Json flagObject(const handling::FlagFacts &flag, bool withAliases = false)
+{
+    Json object{{"bit", flag.bit}, {"digit", flag.digit}, {"mask", flag.mask}, {"name", flag.name}};
+    if (withAliases)
+        object["aliases"] = flag.aliases;
+    object["description"] = flag.description;
+    return object;
+}
+
+// The flags of a value, in bit order.
 Json flagObjects(const FlagsField &field, std::uint32_t value)
 {
     Json list = Json::array();
     for (const handling::FlagFacts &flag : handling::flagsOf(field, value))
-        list.push_back({{"bit", flag.bit},
-                        {"digit", flag.digit},
-                        {"mask", flag.mask},
-                        {"name", flag.name},
-                        {"description", flag.description}});
+        list.push_back(flagObject(flag));
     return list;
 }
 
@@ -94,20 +100,12 @@ Json fieldObject(const handling::FieldReading &reading, const FlagsField &field)
 
 // In a game of one flags field, the field's keys stand in the object itself;
 // in a game of several, each field's under its key in "fields".
-template <typename Fields>
-void addFields(Json &object, const GameProfile &game, Fields &&fieldObjectOf)
+void addField(Json &object, const GameProfile &game, std::size_t field, Json keys)
 {
-    if (!severalFields(game)) {
-        object.update(fieldObjectOf(std::size_t{0}));
-        return;
-    }
-    Json fields = Json::object();
-    for (std::size_t i = 0; i < game.flagsFields.size(); ++i) {
-        Json field = fieldObjectOf(i);
-        if (!field.is_null())
-            fields[game.flagsFields[i].key] = std::move(field);
-    }
-    object["fields"] = std::move(fields);
+    if (severalFields(game))
+        object["fields"][game.flagsFields[field].key] = std::move(keys);
+    else
+        object.update(keys);
 }
 
 // A value and its flags, with the field it is for in a game of several.
@@ -130,10 +128,8 @@ Json vehicleObject(const handling::ScannedVehicle &vehicle, const GameProfile &g
                 {"kind", handling::vehicleLineKind(vehicle.kind).key},
                 {"identifier", vehicle.identifier},
                 {"read", vehicle.read}};
-    if (vehicle.kind == LineKind::Standard)
-        addFields(object, game, [&](std::size_t i) {
-            return fieldObject(vehicle.fields[i], game.flagsFields[i]);
-        });
+    for (std::size_t i = 0; i < vehicle.fields.size(); ++i)
+        addField(object, game, i, fieldObject(vehicle.fields[i], game.flagsFields[i]));
     if (vehicle.level)
         object["level"] = levelKey(*vehicle.level);
     return object;
@@ -177,15 +173,8 @@ void JsonReport::listed(const GameProfile &game)
     Json list = Json::array();
     for (const FlagsField &field : game.flagsFields) {
         for (const handling::FlagFacts &flag : handling::flagTable(field)) {
-            Json object = Json::object();
-            if (severalFields(game))
-                object["field"] = field.key;
-            object.update({{"bit", flag.bit},
-                           {"digit", flag.digit},
-                           {"mask", flag.mask},
-                           {"name", flag.name},
-                           {"aliases", flag.aliases},
-                           {"description", flag.description}});
+            Json object = severalFields(game) ? Json{{"field", field.key}} : Json::object();
+            object.update(flagObject(flag, true));
             list.push_back(std::move(object));
         }
     }
@@ -241,19 +230,15 @@ void JsonReport::set(const SetReport &report)
     Json list = Json::array();
     for (const handling::FlagsChange &change : report.changes) {
         Json object{{"line", change.line}, {"identifier", change.identifier}};
-        addFields(object, game, [&](std::size_t i) {
-            for (const handling::FieldChange &changed : change.fields) {
-                if (changed.field != i)
-                    continue;
-                const FlagsField &field = game.flagsFields[i];
-                return Json{
-                    {"old", changed.oldText},
-                    {"new", changed.newText},
-                    {"added", handling::flagNames(field, changed.newFlags & ~changed.oldFlags)},
-                    {"removed", handling::flagNames(field, changed.oldFlags & ~changed.newFlags)}};
-            }
-            return Json();
-        });
+        for (const handling::FieldChange &changed : change.fields) {
+            const FlagsField &field = game.flagsFields[changed.field];
+            addField(
+                object, game, changed.field,
+                {{"old", changed.oldText},
+                 {"new", changed.newText},
+                 {"added", handling::flagNames(field, changed.newFlags & ~changed.oldFlags)},
+                 {"removed", handling::flagNames(field, changed.oldFlags & ~changed.newFlags)}});
+        }
         object["oldLine"] = change.oldLine;
         object["newLine"] = change.newLine;
         list.push_back(std::move(object));

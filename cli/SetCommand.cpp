@@ -23,18 +23,12 @@ int runSet(const CommandContext &context)
                                         .contents = plan.contents,
                                         .keepBackup = context.options.keepBackup});
         report.backup = std::move(replaced.backup);
-        if (!replaced.failure.empty()) {
-            report.outcome = handling::SetOutcome::Refused;
-            report.changes.clear();
-            report.problems.push_back(
-                {.rule = handling::rules::file, .message = std::move(replaced.failure)});
-        }
+        if (!replaced.failure.empty())
+            report.refuse(std::move(replaced.failure));
     }
 
-    if (plan.gameTold)
-        context.err << handling::gameToldText(path, *report.game) << '\n';
-    for (const Problem &problem : report.problems)
-        context.err << handling::fileProblemText(path, problem) << '\n';
+    context.err << handling::fileProblemsText(path, plan.gameTold ? report.game : nullptr,
+                                              report.problems);
     if (report.outcome == handling::SetOutcome::Refused)
         context.err << path << " : rien n'est écrit, le fichier reste tel quel\n";
     context.err.flush(); // before the report, when both go to one terminal

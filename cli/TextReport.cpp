@@ -2,6 +2,7 @@
 
 #include "flags/FlagsValue.h"
 #include "handling/FlagFacts.h"
+#include "handling/FlagWords.h"
 #include "handling/MessageText.h"
 #include "handling/ProblemText.h"
 #include "text/TextTable.h"
@@ -43,9 +44,7 @@ std::string joined(const std::vector<std::string_view> &names, std::string_view 
 
 std::string markOf(std::optional<Level> level)
 {
-    if (!level)
-        return " ";
-    return std::string(*level == Level::Error ? errorMark : warningMark);
+    return std::string(!level ? " " : *level == Level::Error ? errorMark : warningMark);
 }
 
 // The flags column: the game's flags in the values it reads, a field after
@@ -96,19 +95,6 @@ std::string linesSummary(const ScanReport &report)
         fmt::format_to(std::back_inserter(text), " ({} standard{})", report.linesPerKind[0],
                        detail);
     return text;
-}
-
-// "+GOOD_IN_SAND -IS_VAN": the flags a change adds and removes, as set
-// takes them.
-std::string flagSteps(const FlagsField &field, std::uint32_t before, std::uint32_t after)
-{
-    std::vector<std::string> steps;
-    for (const handling::FlagFacts &flag : handling::flagsOf(field, before ^ after)) {
-        if (!flag.name.empty())
-            steps.push_back(
-                fmt::format("{}{}", (after >> flag.bit & 1U) != 0 ? '+' : '-', flag.name));
-    }
-    return fmt::format("{}", fmt::join(steps, " "));
 }
 
 } // namespace
@@ -190,12 +176,9 @@ void TextReport::scanned(const ScanReport &report)
 
 void TextReport::checked(const CheckReport &report)
 {
-    for (const handling::CheckedFile &file : report.files) {
-        if (file.gameTold)
-            out << handling::gameToldText(file.file, *file.game) << '\n';
-        for (const Problem &problem : file.problems)
-            out << handling::fileProblemText(file.file, problem) << '\n';
-    }
+    for (const handling::CheckedFile &file : report.files)
+        out << handling::fileProblemsText(file.file, file.gameTold ? file.game : nullptr,
+                                          file.problems);
     out << fmt::format(
         "{} : {}, {}\n",
         handling::counted(report.files.size(), "fichier vérifié", "fichiers vérifiés"),
@@ -215,9 +198,10 @@ void TextReport::set(const SetReport &report)
                                game.flagsFields.size() > 1 ? fmt::format("{} ", field.column) : "",
                                handling::shown(changed.oldText), dryRun ? "deviendrait" : "devient",
                                changed.newText);
-            if (const std::string steps = flagSteps(field, changed.oldFlags, changed.newFlags);
-                !steps.empty())
-                out << " : " << steps;
+            if (const auto words
+                = handling::flagStepWords(field, changed.oldFlags, changed.newFlags);
+                !words.empty())
+                out << fmt::format(" : {}", fmt::join(words, " "));
             out << '\n';
         }
         if (dryRun)

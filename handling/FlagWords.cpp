@@ -1,5 +1,6 @@
 #include "FlagWords.h"
 
+#include "FlagFacts.h"
 #include "MessageText.h"
 #include "ValueProblemText.h"
 #include "flags/FlagsValue.h"
@@ -135,6 +136,18 @@ FlagStep readFlagStep(std::string_view word, const GameProfile &game)
     return {
         0, 0, true,
         requestProblem(word, fmt::format("flag inconnu {}{}", quoted(name), suggestion(nearest)))};
+}
+
+std::vector<std::string> flagStepWords(const FlagsField &field, std::uint32_t before,
+                                       std::uint32_t after)
+{
+    std::vector<std::string> words;
+    for (const FlagFacts &flag : flagsOf(field, before ^ after)) {
+        if (!flag.name.empty())
+            words.push_back(
+                fmt::format("{}{}", (after >> flag.bit & 1U) != 0 ? '+' : '-', flag.name));
+    }
+    return words;
 }
 
 } // namespace bitloom::handling

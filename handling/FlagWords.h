@@ -10,7 +10,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace bitloom::handling {
 
@@ -62,5 +64,10 @@ struct FlagStep {
     }
 };
 FlagStep readFlagStep(std::string_view word, const GameProfile &game);
+
+// The words that make after from before in a field: +NAME for each named
+// flag added and -NAME for each removed, in bit order.
+std::vector<std::string> flagStepWords(const FlagsField &field, std::uint32_t before,
+                                       std::uint32_t after);
 
 } // namespace bitloom::handling

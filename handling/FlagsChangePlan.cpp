@@ -90,8 +90,7 @@ std::optional<FieldValues> newValues(const VehicleRequest &vehicle, const ReadLi
 
 FlagsChangePlan refused(FlagsChangePlan plan)
 {
-    plan.report.outcome = SetOutcome::Refused;
-    plan.report.changes.clear();
+    plan.report.refuse();
     plan.contents.clear();
     return plan;
 }
@@ -119,6 +118,14 @@ vehicleRequests(std::span<const std::string_view> words, const GameProfile &game
             return fmt::format("{} : nommé deux fois", shown(vehicle->identifier));
     }
     return vehicles;
+}
+
+void SetReport::refuse(std::string failure)
+{
+    outcome = SetOutcome::Refused;
+    changes.clear();
+    if (!failure.empty())
+        problems.push_back({.rule = rules::file, .message = std::move(failure)});
 }
 
 FlagsChangePlan planFlagsChanges(std::string_view file, FileContents read,

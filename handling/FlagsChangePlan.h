@@ -64,6 +64,10 @@ struct SetReport {
     std::vector<FlagsChange> changes{}; // none when refused
     std::vector<Problem> problems{};
     std::string backup{}; // where the old file was kept, once written
+
+    // Nothing is written after all: the changes are dropped, and failure, if
+    // any, is the problem of the file that says why.
+    void refuse(std::string failure = {});
 };
 
 struct FlagsChangePlan {

@@ -27,4 +27,15 @@ std::string gameToldText(std::string_view file, const GameProfile &game)
     return fmt::format("{}: lu comme un fichier de {} (--game {})", file, game.title, game.option);
 }
 
+std::string fileProblemsText(std::string_view file, const GameProfile *toldGame,
+                             std::span<const Problem> problems)
+{
+    std::string text;
+    if (toldGame != nullptr)
+        text.append(gameToldText(file, *toldGame)) += '\n';
+    for (const Problem &problem : problems)
+        text.append(fileProblemText(file, problem)) += '\n';
+    return text;
+}
+
 } // namespace bitloom::handling

@@ -6,6 +6,7 @@
 #include "GameProfile.h"
 #include "Problem.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,9 @@ std::string fileProblemText(std::string_view file, const Problem &problem);
 // FILE: lu comme un fichier de GAME (--game OPTION): the game a file was told
 // to be, from the file itself.
 std::string gameToldText(std::string_view file, const GameProfile &game);
+// A file's report for a person, a line each: the game it was told to be, if
+// toldGame is given, then each problem.
+std::string fileProblemsText(std::string_view file, const GameProfile *toldGame,
+                             std::span<const Problem> problems);
 
 } // namespace bitloom::handling

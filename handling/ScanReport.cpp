@@ -2,6 +2,7 @@
 
 #include "FileChecker.h"
 #include "FlagWords.h"
+#include "GameOfFile.h"
 #include "HandlingFile.h"
 #include "MessageText.h"
 #include "flags/FlagsValueReader.h"
@@ -133,6 +134,21 @@ std::optional<Level> worstLevel(std::span<const Problem> problems, std::size_t l
     const bool error
         = std::any_of(first, last, [](const Problem &p) { return p.level == Level::Error; });
     return error ? Level::Error : Level::Warning;
+}
+
+ScanReport scanContents(std::string_view file, FileContents contents, const GameProfile *asked,
+                        ScanFilter filter)
+{
+    const GameProfile &fallback = asked ? *asked : viceCity;
+    if (!contents.error.empty())
+        return unreadFile(file, std::move(contents.error), fallback);
+    const DecodedText decoded = decodeText(std::move(contents.text));
+    if (!decoded.error.empty())
+        return unreadFile(file, decoded.error, fallback);
+    const GameProfile &game = gameToRead(decoded.text, decoded.encoding, asked);
+    ScanReport report = scanHandling(file, decoded.text, decoded.encoding, game, filter);
+    report.gameTold = asked == nullptr && &game != &viceCity;
+    return report;
 }
 
 } // namespace bitloom::handling

@@ -2,6 +2,7 @@
 // them, and what is wrong, with every fact their reports show.
 #pragma once
 
+#include "FileReader.h"
 #include "GameProfile.h"
 #include "HandlingFormat.h"
 #include "Problem.h"
@@ -69,6 +70,12 @@ ScanReport scanHandling(std::string_view file, std::string_view text, TextEncodi
 
 // A file that could not be read at all, as a scan reports it.
 ScanReport unreadFile(std::string_view file, std::string message, const GameProfile &game);
+
+// A file's bytes as read, decoded and scanned as the game asked for or, when
+// none is, the one the file plainly is (gameTold then says so if it is not
+// Vice-City, the default).
+ScanReport scanContents(std::string_view file, FileContents contents, const GameProfile *asked,
+                        ScanFilter filter = {});
 
 struct CheckedFile {
     std::string file{};
