@@ -49,17 +49,17 @@ std::optional<CommandLine> informationAsked(std::span<const std::string_view> ar
     return helpOf(named == end ? Command::Help : findCommand(*named)->command);
 }
 
-std::string operandsError(const CommandSpec &spec, std::span<const std::string_view> operands)
+std::string operandsError(const CommandEntry &entry, std::span<const std::string_view> operands)
 {
-    if (operands.size() < spec.minOperands)
-        return std::string(spec.missing);
-    if (operands.size() > spec.maxOperands)
-        return fmt::format("{} n'attend {}", spec.name,
-                           spec.maxOperands == 0 ? "aucun argument" : "qu'un nom de commande");
-    const auto files = operands.first(std::min(operands.size(), spec.fileOperands));
+    if (operands.size() < entry.minOperands)
+        return std::string(entry.missing);
+    if (operands.size() > entry.maxOperands)
+        return fmt::format("{} n'attend {}", entry.name,
+                           entry.maxOperands == 0 ? "aucun argument" : "qu'un nom de commande");
+    const auto files = operands.first(std::min(operands.size(), entry.fileOperands));
     if (std::count(files.begin(), files.end(), standardInput) > 1)
         return "l'entrée standard (\"-\") ne se lit qu'une fois";
-    if (spec.command == Command::Set && operands.front() == standardInput)
+    if (entry.command == Command::Set && operands.front() == standardInput)
         return "set change un fichier sur le disque, pas l'entrée standard";
     return {};
 }
@@ -72,7 +72,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
         return std::move(*information);
 
     Options options;
-    std::vector<const OptionSpec *> given;
+    std::vector<const OptionEntry *> given;
     std::vector<std::string_view> words;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -86,7 +86,7 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
             continue;
         }
         const std::size_t equals = argument.find('=');
-        const OptionSpec *option = findOption(argument.substr(0, equals));
+        const OptionEntry *option = findOption(argument.substr(0, equals));
         if (option == nullptr || (equals != std::string_view::npos && option->argument.empty()))
             return usageError(fmt::format("option inconnue {}", handling::quoted(argument)));
         std::string_view value;
@@ -101,28 +101,27 @@ CommandLine parseCommandLine(std::span<const std::string_view> arguments)
 
     if (words.empty())
         return usageError(fmt::format("commande manquante {}", commandChoice()));
-    const CommandSpec *spec = findCommand(words.front());
-    if (spec == nullptr)
+    const CommandEntry *entry = findCommand(words.front());
+    if (entry == nullptr)
         return unknownCommand(words.front());
-    options.command = spec->command;
-    for (const OptionSpec *option : given) {
-        if ((option->commands & only(spec->command)) != 0)
+    options.command = entry->command;
+    for (const OptionEntry *option : given) {
+        if ((option->commands & only(entry->command)) != 0)
             continue;
-        const auto takes
-            = std::find_if(commandTable().begin(), commandTable().end(), [&](const CommandSpec &c) {
-                  return option->commands == only(c.command);
-              });
+        const auto takes = std::find_if(
+            commandTable().begin(), commandTable().end(),
+            [&](const CommandEntry &c) { return option->commands == only(c.command); });
         if (takes != commandTable().end())
             return usageError(
                 fmt::format("l'option {} ne sert qu'à {}", option->name, takes->name));
-        return usageError(fmt::format("l'option {} ne sert pas à {}", option->name, spec->name));
+        return usageError(fmt::format("l'option {} ne sert pas à {}", option->name, entry->name));
     }
     options.operands.assign(words.begin() + 1, words.end());
-    if (std::string error = operandsError(*spec, options.operands); !error.empty())
+    if (std::string error = operandsError(*entry, options.operands); !error.empty())
         return usageError(std::move(error));
-    if (spec->command == Command::Help) {
-        const CommandSpec *topic
-            = options.operands.empty() ? spec : findCommand(options.operands.front());
+    if (entry->command == Command::Help) {
+        const CommandEntry *topic
+            = options.operands.empty() ? entry : findCommand(options.operands.front());
         return topic == nullptr ? unknownCommand(options.operands.front()) : helpOf(topic->command);
     }
     return {options, {}};

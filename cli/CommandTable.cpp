@@ -14,48 +14,48 @@ namespace {
 constexpr Commands fileCommands = only(Command::Scan) | only(Command::Check) | only(Command::Set);
 
 constexpr std::array commands{
-    CommandSpec{"decode", Command::Decode, "VALEUR...", 1, unlimited, 0,
-                "decode attend au moins une valeur",
-                "liste les flags de chaque valeur, puis la valeur telle que la fenêtre l'affiche",
-                "Chaque flag est donné avec son chiffre, sa part de la valeur et sa "
-                "description ; une valeur illisible est signalée avec ce que le jeu y lirait.",
-                runDecode},
-    CommandSpec{"encode", Command::Encode, "[VALEUR] NOM...", 1, unlimited, 0,
-                "encode attend au moins un nom de flag",
-                "donne la valeur des flags nommés, en partant de VALEUR (0 sans elle) : NOM ou "
-                "+NOM ajoute un flag, -NOM l'enlève",
-                "La valeur s'écrit comme la fenêtre l'affiche, à recopier dans la colonne "
-                "\"ae\" ; un nom mal écrit reçoit les noms les plus proches en suggestion.",
-                runEncode},
-    CommandSpec{"list", Command::List, "", 0, 0, 0, "",
-                "liste les flags : bit, chiffre, masque, nom",
-                "La dernière colonne donne l'orthographe de l'en-tête du fichier du jeu quand "
-                "elle diffère.",
-                runList},
-    CommandSpec{"scan", Command::Scan, "FICHIER [IDENTIFIANT...]", 1, unlimited, 1,
-                "scan attend un fichier",
-                "liste chaque ligne de véhicule du fichier avec ses flags (ou seulement celles "
-                "des véhicules nommés), puis signale ses problèmes sur la sortie d'erreur",
-                "Chaque ligne dit ce que le jeu lit dans la colonne des flags ; une ligne après "
-                "\";the end\" est marquée non lue. La première colonne marque E ou A une ligne "
-                "qui a une erreur ou un avertissement.",
-                runScan},
-    CommandSpec{
+    CommandEntry{"decode", Command::Decode, "VALEUR...", 1, unlimited, 0,
+                 "decode attend au moins une valeur",
+                 "liste les flags de chaque valeur, puis la valeur telle que la fenêtre l'affiche",
+                 "Chaque flag est donné avec son chiffre, sa part de la valeur et sa "
+                 "description ; une valeur illisible est signalée avec ce que le jeu y lirait.",
+                 runDecode},
+    CommandEntry{"encode", Command::Encode, "[VALEUR] NOM...", 1, unlimited, 0,
+                 "encode attend au moins un nom de flag",
+                 "donne la valeur des flags nommés, en partant de VALEUR (0 sans elle) : NOM ou "
+                 "+NOM ajoute un flag, -NOM l'enlève",
+                 "La valeur s'écrit comme la fenêtre l'affiche, à recopier dans la colonne "
+                 "\"ae\" ; un nom mal écrit reçoit les noms les plus proches en suggestion.",
+                 runEncode},
+    CommandEntry{"list", Command::List, "", 0, 0, 0, "",
+                 "liste les flags : bit, chiffre, masque, nom",
+                 "La dernière colonne donne l'orthographe de l'en-tête du fichier du jeu quand "
+                 "elle diffère.",
+                 runList},
+    CommandEntry{"scan", Command::Scan, "FICHIER [IDENTIFIANT...]", 1, unlimited, 1,
+                 "scan attend un fichier",
+                 "liste chaque ligne de véhicule du fichier avec ses flags (ou seulement celles "
+                 "des véhicules nommés), puis signale ses problèmes sur la sortie d'erreur",
+                 "Chaque ligne dit ce que le jeu lit dans la colonne des flags ; une ligne après "
+                 "\";the end\" est marquée non lue. La première colonne marque E ou A une ligne "
+                 "qui a une erreur ou un avertissement.",
+                 runScan},
+    CommandEntry{
         "check", Command::Check, "FICHIER...", 1, unlimited, unlimited, "check attend un fichier",
         "signale les problèmes de chaque fichier, un par ligne, et les compte", "", runCheck},
-    CommandSpec{"set", Command::Set,
-                "FICHIER IDENTIFIANT [VALEUR] NOM... [IDENTIFIANT [VALEUR] NOM...]...", 3,
-                unlimited, 1, "set attend un fichier, un identifiant, puis une valeur ou des flags",
-                "change les flags de véhicules dans le fichier : de VALEUR, ou de la valeur "
-                "écrite sans elle, NOM ou +NOM ajoute un flag, -NOM l'enlève",
-                "Seule la colonne \"ae\" de la ligne standard de chaque véhicule est réécrite, "
-                "dans le style du champ (casse, 0x, zéros en tête) ; tout le reste garde ses "
-                "octets. Un mot qui n'est ni une valeur, ni un nom de flag, ni +NOM ou -NOM "
-                "commence le véhicule suivant. Tous les véhicules sont écrits d'un coup, ou "
-                "aucun.",
-                runSet},
-    CommandSpec{"help", Command::Help, "[COMMANDE]", 0, 1, 0, "",
-                "affiche cette aide, ou celle d'une commande", "", nullptr},
+    CommandEntry{
+        "set", Command::Set, "FICHIER IDENTIFIANT [VALEUR] NOM... [IDENTIFIANT [VALEUR] NOM...]...",
+        3, unlimited, 1, "set attend un fichier, un identifiant, puis une valeur ou des flags",
+        "change les flags de véhicules dans le fichier : de VALEUR, ou de la valeur "
+        "écrite sans elle, NOM ou +NOM ajoute un flag, -NOM l'enlève",
+        "Seule la colonne \"ae\" de la ligne standard de chaque véhicule est réécrite, "
+        "dans le style du champ (casse, 0x, zéros en tête) ; tout le reste garde ses "
+        "octets. Un mot qui n'est ni une valeur, ni un nom de flag, ni +NOM ou -NOM "
+        "commence le véhicule suivant. Tous les véhicules sont écrits d'un coup, ou "
+        "aucun.",
+        runSet},
+    CommandEntry{"help", Command::Help, "[COMMANDE]", 0, 1, 0, "",
+                 "affiche cette aide, ou celle d'une commande", "", nullptr},
 };
 
 std::string chooseGame(Options &options, std::string_view name)
@@ -81,24 +81,24 @@ std::string setTo(Options &options, std::string_view)
 }
 
 constexpr std::array options{
-    OptionSpec{"--game", "vc|gta3|sa",
-               "vc : colonne \"ae\" (31e champ), 28 flags ; gta3 : colonne \"ad\" (30e "
-               "champ), les 16 flags des chiffres 1 à 4 ; sa : colonnes \"af\" (32e champ, "
-               "model) et \"ag\" (33e, handling), 32 flags chacune. Sans --game, scan, check et "
-               "set reconnaissent le jeu au fichier, les autres prennent vc",
-               anyCommand & ~only(Command::Help), chooseGame},
-    OptionSpec{"--has", "NOM", "scan : seulement les véhicules qui ont ce flag",
-               only(Command::Scan),
-               [](Options &o, std::string_view name) {
-                   o.has = name;
-                   return name.empty() ? std::string("--has attend un nom de flag") : std::string();
-               }},
-    OptionSpec{"--json", "", "sortie JSON, pour les scripts", anyCommand & ~only(Command::Help),
-               setTo<&Options::json, true>},
-    OptionSpec{"--dry-run", "", "set : montre chaque ligne avant et après, sans rien écrire",
-               only(Command::Set), setTo<&Options::dryRun, true>},
-    OptionSpec{"--no-backup", "", "set : ne garde pas de copie de l'ancien fichier",
-               only(Command::Set), setTo<&Options::keepBackup, false>},
+    OptionEntry{"--game", "vc|gta3|sa",
+                "vc : colonne \"ae\" (31e champ), 28 flags ; gta3 : colonne \"ad\" (30e "
+                "champ), les 16 flags des chiffres 1 à 4 ; sa : colonnes \"af\" (32e champ, "
+                "model) et \"ag\" (33e, handling), 32 flags chacune. Sans --game, scan, check et "
+                "set reconnaissent le jeu au fichier, les autres prennent vc",
+                anyCommand & ~only(Command::Help), chooseGame},
+    OptionEntry{
+        "--has", "NOM", "scan : seulement les véhicules qui ont ce flag", only(Command::Scan),
+        [](Options &o, std::string_view name) {
+            o.has = name;
+            return name.empty() ? std::string("--has attend un nom de flag") : std::string();
+        }},
+    OptionEntry{"--json", "", "sortie JSON, pour les scripts", anyCommand & ~only(Command::Help),
+                setTo<&Options::json, true>},
+    OptionEntry{"--dry-run", "", "set : montre chaque ligne avant et après, sans rien écrire",
+                only(Command::Set), setTo<&Options::dryRun, true>},
+    OptionEntry{"--no-backup", "", "set : ne garde pas de copie de l'ancien fichier",
+                only(Command::Set), setTo<&Options::keepBackup, false>},
 };
 
 // Named arguments: {vc} and {gta3}, the fields of each kind of line;
@@ -185,12 +185,12 @@ const Entry *findIn(const std::array<Entry, size> &table, const Key &key)
 
 } // namespace
 
-std::span<const CommandSpec> commandTable()
+std::span<const CommandEntry> commandTable()
 {
     return commands;
 }
 
-std::span<const OptionSpec> optionTable()
+std::span<const OptionEntry> optionTable()
 {
     return options;
 }
@@ -200,25 +200,25 @@ std::span<const HelpSection> helpSections()
     return sections;
 }
 
-const CommandSpec *findCommand(std::string_view name)
+const CommandEntry *findCommand(std::string_view name)
 {
-    return findIn<&CommandSpec::name>(commands, name);
+    return findIn<&CommandEntry::name>(commands, name);
 }
 
-const CommandSpec *findCommand(Command command)
+const CommandEntry *findCommand(Command command)
 {
-    return findIn<&CommandSpec::command>(commands, command);
+    return findIn<&CommandEntry::command>(commands, command);
 }
 
-const OptionSpec *findOption(std::string_view name)
+const OptionEntry *findOption(std::string_view name)
 {
-    return findIn<&OptionSpec::name>(options, name);
+    return findIn<&OptionEntry::name>(options, name);
 }
 
 std::string commandChoice()
 {
     std::vector<std::string_view> names;
-    for (const CommandSpec &command : commands)
+    for (const CommandEntry &command : commands)
         names.push_back(command.name);
     return fmt::format("({})", handling::alternatives(names));
 }

@@ -24,7 +24,7 @@ constexpr Commands anyCommand = ~Commands{0};
 
 inline constexpr std::size_t unlimited = std::numeric_limits<std::size_t>::max();
 
-struct CommandSpec {
+struct CommandEntry {
     std::string_view name;
     Command command;
     std::string_view operands; // as the usage line writes them
@@ -42,7 +42,7 @@ struct CommandSpec {
     int (*run)(const CommandContext &context);
 };
 
-struct OptionSpec {
+struct OptionEntry {
     std::string_view name;     // "--game"
     std::string_view argument; // "vc|gta3", or empty for a flag
     std::string_view summary;  // plain text, wrapped when shown
@@ -60,13 +60,13 @@ struct HelpSection {
     Commands commands;
 };
 
-std::span<const CommandSpec> commandTable();
-std::span<const OptionSpec> optionTable();
+std::span<const CommandEntry> commandTable();
+std::span<const OptionEntry> optionTable();
 std::span<const HelpSection> helpSections();
 
-const CommandSpec *findCommand(std::string_view name);
-const CommandSpec *findCommand(Command command);
-const OptionSpec *findOption(std::string_view name);
+const CommandEntry *findCommand(std::string_view name);
+const CommandEntry *findCommand(Command command);
+const OptionEntry *findOption(std::string_view name);
 
 // "(decode, encode, list, scan, check ou set)".
 std::string commandChoice();

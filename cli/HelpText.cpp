@@ -50,7 +50,7 @@ std::string sectionText(const HelpSection &section)
 std::string helpText(Command topic)
 {
     std::string out;
-    const CommandSpec *command = topic == Command::Help ? nullptr : findCommand(topic);
+    const CommandEntry *command = topic == Command::Help ? nullptr : findCommand(topic);
     if (command == nullptr) {
         out += "Utilisation : bitloom-flags [OPTIONS] COMMANDE ARGUMENTS...\n\n";
         text::appendWrapped(
@@ -63,7 +63,7 @@ std::string helpText(Command topic)
             "l'aide d'une commande.",
             width, 0);
         out += "\nCommandes :\n";
-        for (const CommandSpec &each : commandTable())
+        for (const CommandEntry &each : commandTable())
             writeEntry(out, fmt::format("{} {}", each.name, each.operands), each.summary);
     } else {
         out += fmt::format("Utilisation : bitloom-flags [OPTIONS] {} {}\n\n", command->name,
@@ -79,7 +79,7 @@ std::string helpText(Command topic)
     }
 
     out += "\nOptions :\n";
-    for (const OptionSpec &option : optionTable()) {
+    for (const OptionEntry &option : optionTable()) {
         if (concerns(option.commands, topic))
             writeEntry(out,
                        fmt::format("{}{}{}", option.name, option.argument.empty() ? "" : " ",
